@@ -1,0 +1,6 @@
+# AddressSanitizer + UndefinedBehaviorSanitizer for every target of the build.
+if(YORVANE_SANITIZE)
+  add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=undefined
+                      -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=address,undefined)
+endif()

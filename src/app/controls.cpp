@@ -1,0 +1,168 @@
+#include "app/controls.h"
+
+#include "app/runtime.h"
+#include "app/window.h"
+
+namespace yorvane {
+
+namespace {
+float toPixels(float v, Unit unit) { return unit == Unit::Twips ? v / kTwipsPerPixel : v; }
+}  // namespace
+
+Control::Control(Window& window, Control* container, std::string name, int index, ControlKind kind,
+                 Rect geometry)
+    : window_(window),
+      container_(container),
+      name_(std::move(name)),
+      index_(index),
+      kind_(kind),
+      geometry_(geometry) {}
+
+std::string Control::qualifiedName() const {
+  return index_ < 0 ? name_ : name_ + "(" + std::to_string(index_) + ")";
+}
+
+void Control::changed() {
+  if (auto* o = window_.observer()) o->controlChanged(*this);
+}
+
+void Control::raiseClick() {
+  if (onClick) onClick();
+}
+
+void Control::setGeometry(const Rect& r) {
+  if (r == geometry_) return;
+  geometry_ = r;
+  changed();
+}
+
+void Control::setLeft(float left) { setGeometry({left, geometry_.top, geometry_.width, geometry_.height}); }
+
+Rect Control::geometryInWindowPixels() const {
+  const Unit unit = container_ ? container_->innerUnit() : window_.innerUnit();
+  Rect r{toPixels(geometry_.left, unit), toPixels(geometry_.top, unit),
+         toPixels(geometry_.width, unit), toPixels(geometry_.height, unit)};
+  if (container_) {
+    const Rect c = container_->geometryInWindowPixels();
+    r.left += c.left;
+    r.top += c.top;
+  }
+  return r;
+}
+
+void Control::setCaption(const std::string& caption) {
+  if (caption == caption_) return;
+  caption_ = caption;
+  changed();
+}
+
+void Control::setTip(const std::string& tip) {
+  tip_ = tip;
+  changed();
+}
+
+void Control::setEnabled(bool enabled) {
+  if (enabled == enabled_) return;
+  enabled_ = enabled;
+  changed();
+}
+
+void Control::setVisible(bool visible) {
+  if (visible == visible_) return;
+  visible_ = visible;
+  changed();
+}
+
+void Control::setBackColor(uint32_t rgb) {
+  backColor_ = rgb;
+  changed();
+}
+
+void Control::setArtwork(const std::string& name) {
+  artwork_ = name;
+  changed();
+}
+
+void Control::setBorderStyle(int style) {
+  if (style == borderStyle_) return;
+  borderStyle_ = style;
+  changed();
+}
+
+void Control::setValue(int16_t v) {
+  if (kind_ == ControlKind::OptionButton) {
+    if (v == 0) {
+      if (value_ != 0) {
+        value_ = 0;
+        changed();
+      }
+      return;
+    }
+    for (const auto& other : window_.controls()) {
+      if (other.get() != this && other->kind_ == ControlKind::OptionButton &&
+          other->container_ == container_ && other->value_ != 0) {
+        other->value_ = 0;
+        other->changed();
+      }
+    }
+    value_ = -1;
+    changed();
+    raiseClick();
+    return;
+  }
+  if (kind_ == ControlKind::CheckBox && (v < 0 || v > 2)) throw errors::invalidPropertyValue();
+  if (v == value_) return;
+  value_ = v;
+  changed();
+  if (kind_ == ControlKind::CheckBox) raiseClick();
+}
+
+void Control::addItem(const std::string& text) {
+  items_.push_back(text);
+  changed();
+}
+
+void Control::setListIndex(int16_t index) {
+  if (index < -1 || index >= static_cast<int>(items_.size())) throw errors::invalidPropertyValue();
+  if (index == listIndex_) return;
+  listIndex_ = index;
+  changed();
+  raiseClick();
+}
+
+void Control::clearPicture() {
+  picture_.fill(0xFF000000u | backColor_.value_or(0xF0F0F0u));
+  pictureChanged();
+}
+
+void Control::pictureChanged() { changed(); }
+
+void Control::userClick() {
+  if (!enabled_) return;
+  switch (kind_) {
+    case ControlKind::CheckBox:
+      setValue(value_ == 1 ? 0 : 1);
+      break;
+    case ControlKind::OptionButton:
+      setValue(-1);
+      break;
+    default:
+      raiseClick();
+  }
+}
+
+Control& ControlArray::operator()(int index) const {
+  for (Control* c : elements_) {
+    if (c->index() == index) return *c;
+  }
+  throw errors::noSuchControlArrayElement();
+}
+
+bool ControlArray::has(int index) const {
+  for (Control* c : elements_) {
+    if (c->index() == index) return true;
+  }
+  return false;
+}
+
+}  // namespace yorvane

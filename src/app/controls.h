@@ -1,0 +1,141 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/geometry.h"
+#include "platform/image.h"
+
+namespace yorvane {
+
+class Window;
+
+enum class ControlKind { Frame, CommandButton, OptionButton, CheckBox, ListBox, Image, PictureBox, Shape };
+enum class Unit { Twips, Pixels };
+
+// Buttons held during a mouse event: the sum of these.
+inline constexpr int16_t kLeftButton = 1;
+inline constexpr int16_t kRightButton = 2;
+inline constexpr int16_t kMiddleButton = 4;
+
+struct MouseEvent {
+  int16_t button = 0;
+  int16_t shift = 0;
+  float x = 0;  // in the control's own inner unit, from its top-left corner
+  float y = 0;
+};
+
+// A control of a window: its properties and its event hooks. Setting a
+// property notifies the window's observer, so a view can follow the state.
+// Values set from code raise the same events as the user's changes.
+class Control {
+ public:
+  Control(Window& window, Control* container, std::string name, int index, ControlKind kind,
+          Rect geometry);
+  Control(const Control&) = delete;
+  Control& operator=(const Control&) = delete;
+
+  Window& window() const { return window_; }
+  Control* container() const { return container_; }
+  const std::string& name() const { return name_; }
+  int index() const { return index_; }  // element number of a control array, or -1
+  std::string qualifiedName() const;    // "Option1(2)", "Command1"
+  ControlKind kind() const { return kind_; }
+
+  // Geometry in the container's unit (twips, or pixels for Form1 and Pic2).
+  const Rect& geometry() const { return geometry_; }
+  void setGeometry(const Rect& r);
+  void setLeft(float left);
+  // Unit in which this control measures its own contents (containers).
+  Unit innerUnit() const { return innerUnit_; }
+  void setInnerUnit(Unit u) { innerUnit_ = u; }
+  // Geometry converted to pixels of the window's client area.
+  Rect geometryInWindowPixels() const;
+
+  const std::string& caption() const { return caption_; }
+  void setCaption(const std::string& caption);
+  const std::string& tip() const { return tip_; }
+  void setTip(const std::string& tip);
+  bool enabled() const { return enabled_; }
+  void setEnabled(bool enabled);
+  bool visible() const { return visible_; }
+  void setVisible(bool visible);
+  std::optional<uint32_t> backColor() const { return backColor_; }
+  void setBackColor(uint32_t rgb);
+  // Name of the artwork shown on a picture-style control; empty for none.
+  const std::string& artwork() const { return artwork_; }
+  void setArtwork(const std::string& name);
+  int borderStyle() const { return borderStyle_; }
+  void setBorderStyle(int style);
+
+  // Check box: 0 unticked, 1 ticked, 2 greyed; a change raises Click.
+  // Option button: -1 selected, 0 not; selecting raises Click, even when it
+  // was selected already, and clears the other options of the container.
+  int16_t value() const { return value_; }
+  void setValue(int16_t v);
+
+  // List box.
+  const std::vector<std::string>& items() const { return items_; }
+  void addItem(const std::string& text);
+  int16_t listIndex() const { return listIndex_; }
+  // -1 selects nothing; outside -1 .. count-1 is an invalid property value.
+  // A change raises Click.
+  void setListIndex(int16_t index);
+
+  // Picture box: the persistent image.
+  Image& picture() { return picture_; }
+  const Image& picture() const { return picture_; }
+  // Erases the image to the back colour, keeping its size.
+  void clearPicture();
+  // Tells the view that the picture's pixels changed.
+  void pictureChanged();
+
+  // What the user does, as a view reports it.
+  void userClick();
+
+  std::function<void()> onClick;
+  std::function<void(const MouseEvent&)> onMouseDown;
+  std::function<void(const MouseEvent&)> onMouseMove;
+  std::function<void(const MouseEvent&)> onMouseUp;
+
+ private:
+  void changed();
+  void raiseClick();
+
+  Window& window_;
+  Control* container_;
+  std::string name_;
+  int index_;
+  ControlKind kind_;
+  Rect geometry_;
+  Unit innerUnit_ = Unit::Twips;
+  std::string caption_;
+  std::string tip_;
+  bool enabled_ = true;
+  bool visible_ = true;
+  std::optional<uint32_t> backColor_;
+  std::string artwork_;
+  int borderStyle_ = 1;
+  int16_t value_ = 0;
+  std::vector<std::string> items_;
+  int16_t listIndex_ = -1;
+  Image picture_;
+};
+
+// The elements of a control array by element number; a missing element is an error.
+class ControlArray {
+ public:
+  void add(Control& c) { elements_.push_back(&c); }
+  Control& operator()(int index) const;
+  bool has(int index) const;
+  const std::vector<Control*>& elements() const { return elements_; }
+
+ private:
+  std::vector<Control*> elements_;
+};
+
+}  // namespace yorvane

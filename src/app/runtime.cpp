@@ -1,0 +1,41 @@
+#include "app/runtime.h"
+
+#include <limits>
+
+namespace yorvane {
+
+RuntimeError::RuntimeError(int number, const std::string& description, const std::string& detail)
+    : std::runtime_error(description + (detail.empty() ? "" : " (" + detail + ")")),
+      number_(number),
+      description_(description),
+      detail_(detail) {}
+
+namespace errors {
+RuntimeError overflow() { return RuntimeError(6, "オーバーフローしました。"); }
+RuntimeError invalidPropertyValue() { return RuntimeError(380, "プロパティの値が不正です。"); }
+RuntimeError noSuchControlArrayElement() {
+  return RuntimeError(340, "コントロール配列の要素が存在しません。");
+}
+RuntimeError pathFileAccess(const std::string& detail) {
+  return RuntimeError(75, "パス名が無効です。", detail);
+}
+RuntimeError fileNotFound(const std::string& detail) {
+  return RuntimeError(53, "ファイルが見つかりません。", detail);
+}
+}  // namespace errors
+
+int16_t to16(long long v) {
+  if (v < std::numeric_limits<int16_t>::min() || v > std::numeric_limits<int16_t>::max()) {
+    throw errors::overflow();
+  }
+  return static_cast<int16_t>(v);
+}
+
+int16_t checkedAdd(int16_t a, int b) { return to16(static_cast<long long>(a) + b); }
+int16_t checkedMul(int a, int16_t b) { return to16(static_cast<long long>(a) * b); }
+
+std::string numberText(int16_t n) {
+  return n < 0 ? std::to_string(n) : " " + std::to_string(n);
+}
+
+}  // namespace yorvane

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "platform/geometry.h"
+
+namespace yorvane {
+
+// A persistent picture: 32-bit pixels 0xAARRGGBB, rows top to bottom, no padding.
+// Resizing keeps the allocation when it is large enough, so a capture loop
+// never reallocates its big buffers.
+class Image {
+ public:
+  Image() = default;
+  Image(int width, int height, uint32_t fill = 0xFF000000u);
+
+  int width() const { return width_; }
+  int height() const { return height_; }
+  Size size() const { return {width_, height_}; }
+  bool empty() const { return width_ <= 0 || height_ <= 0; }
+
+  uint32_t* row(int y) { return pixels_.data() + static_cast<size_t>(y) * width_; }
+  const uint32_t* row(int y) const { return pixels_.data() + static_cast<size_t>(y) * width_; }
+  uint32_t pixel(int x, int y) const { return row(y)[x]; }
+  void setPixel(int x, int y, uint32_t argb) { row(y)[x] = argb; }
+  uint32_t* data() { return pixels_.data(); }
+  const uint32_t* data() const { return pixels_.data(); }
+
+  // New size; the content is undefined afterwards.
+  void resize(int width, int height);
+  void fill(uint32_t argb);
+
+  // Copies the w x h rectangle at (sx, sy) of src to (dx, dy) of this image.
+  // Parts that fall outside either image are skipped; uncovered pixels stay.
+  void copyFrom(const Image& src, int sx, int sy, int w, int h, int dx = 0, int dy = 0);
+
+  // Fills this image with src reduced to half its size, each pixel the mean of a
+  // 2 x 2 block, so thin lines and text stay visible in the reduced picture.
+  void assignHalfSizeOf(const Image& src);
+
+  friend bool operator==(const Image& a, const Image& b);
+
+ private:
+  int width_ = 0;
+  int height_ = 0;
+  std::vector<uint32_t> pixels_;
+};
+
+}  // namespace yorvane

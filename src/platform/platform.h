@@ -1,0 +1,72 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/geometry.h"
+#include "platform/image.h"
+#include "platform/timer.h"
+
+namespace yorvane {
+
+class Window;
+
+// One entry of a folder listing.
+struct FolderEntry {
+  std::string name;
+  bool isDirectory = false;
+};
+
+// Everything the program needs from the outside world. The logic talks to the
+// desktop only through this interface; the Qt/X11 build and the test fake
+// each implement it.
+class Platform {
+ public:
+  virtual ~Platform() = default;
+
+  // Screen: the primary screen in physical pixels, and a copy of it.
+  virtual Size screenSize() = 0;
+  // Copies the whole screen into dest from its top-left corner; dest becomes
+  // the screen's size. A failed copy leaves dest as it was and returns false.
+  virtual bool copyScreen(Image& dest) = 0;
+  // Saves the whole image as a BMP file. False (with a reason) when it fails.
+  virtual bool saveBmp(const Image& image, const std::string& path, std::string* reason) = 0;
+
+  // Time and events.
+  virtual std::unique_ptr<Timer> createTimer(std::string name, int intervalMs,
+                                             std::function<void()> tick) = 0;
+  // Processes pending window events and timer ticks, then returns.
+  virtual void doEvents() = 0;
+
+  // Interaction. Returns the answer code of the button pressed (see mb::).
+  virtual int messageBox(const std::string& text, const std::string& title, int style) = 0;
+  virtual void beep() = 0;
+  // Opens a file with the program the desktop associates with it; the result is ignored.
+  virtual void openWithAssociatedProgram(const std::string& path) = 0;
+
+  // Windows.
+  // Puts a window into (true) or out of the always-on-top layer and shows it.
+  virtual void setTopmost(Window& window, bool topmost) = 0;
+  // Pointer in the screen copy's pixels; nullopt when it cannot be read.
+  virtual std::optional<Point> pointerPosition() = 0;
+
+  // Files and folders. Paths are full paths with '/' separators.
+  virtual std::string applicationFolder() = 0;
+  // Lists every entry of a folder, "." and ".." included; empty when unreadable.
+  virtual std::vector<FolderEntry> listFolder(const std::string& path) = 0;
+  virtual bool createFolder(const std::string& path, std::string* reason) = 0;
+  // Reads at most maxBytes of a file; nullopt when it cannot be opened.
+  virtual std::optional<std::string> readFile(const std::string& path, size_t maxBytes) = 0;
+  // Replaces the file's content as a whole: readers see the old or the new
+  // content, never a torn one.
+  virtual bool replaceFile(const std::string& path, const std::string& content,
+                           std::string* reason) = 0;
+
+  // Ends the program at once: no further handler runs.
+  [[noreturn]] virtual void endProgram(int exitCode) = 0;
+};
+
+}  // namespace yorvane

@@ -1,0 +1,104 @@
+#include "platform/posix_files.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <climits>
+#include <cstring>
+#include <string_view>
+
+namespace yorvane::posix {
+
+std::string errnoText(int err) { return std::strerror(err); }
+
+namespace {
+void setReason(std::string* reason, int err) {
+  if (reason) *reason = errnoText(err);
+}
+
+bool writeAll(int fd, std::string_view data) {
+  while (!data.empty()) {
+    const ssize_t n = ::write(fd, data.data(), data.size());
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    data.remove_prefix(static_cast<size_t>(n));
+  }
+  return true;
+}
+}  // namespace
+
+std::vector<FolderEntry> listFolder(const std::string& path) {
+  std::vector<FolderEntry> entries;
+  DIR* dir = ::opendir(path.c_str());
+  if (!dir) return entries;
+  while (const dirent* e = ::readdir(dir)) {
+    FolderEntry entry{e->d_name, false};
+    struct stat st {};
+    // Follows symbolic links: a link to a folder counts as a folder.
+    if (::fstatat(::dirfd(dir), e->d_name, &st, 0) == 0) entry.isDirectory = S_ISDIR(st.st_mode);
+    entries.push_back(std::move(entry));
+  }
+  ::closedir(dir);
+  return entries;
+}
+
+bool createFolder(const std::string& path, std::string* reason) {
+  if (::mkdir(path.c_str(), 0755) == 0) return true;
+  setReason(reason, errno);
+  return false;
+}
+
+std::optional<std::string> readFile(const std::string& path, size_t maxBytes) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return std::nullopt;
+  std::string content;
+  char buffer[4096];
+  while (content.size() < maxBytes) {
+    const ssize_t n = ::read(fd, buffer, std::min(sizeof buffer, maxBytes - content.size()));
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) break;
+    content.append(buffer, static_cast<size_t>(n));
+  }
+  ::close(fd);
+  return content;
+}
+
+bool replaceFile(const std::string& path, const std::string& content, std::string* reason) {
+  const std::string temp = path + ".tmp";
+  const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+  if (fd < 0) {
+    setReason(reason, errno);
+    return false;
+  }
+  bool ok = writeAll(fd, content) && ::fsync(fd) == 0;
+  int err = errno;
+  if (::close(fd) != 0 && ok) {
+    ok = false;
+    err = errno;
+  }
+  if (ok && ::rename(temp.c_str(), path.c_str()) != 0) {
+    ok = false;
+    err = errno;
+  }
+  if (!ok) {
+    ::unlink(temp.c_str());
+    setReason(reason, err);
+  }
+  return ok;
+}
+
+std::string folderOfExecutable() {
+  char buffer[PATH_MAX];
+  const ssize_t n = ::readlink("/proc/self/exe", buffer, sizeof buffer - 1);
+  if (n <= 0) return ".";
+  std::string path(buffer, static_cast<size_t>(n));
+  const auto slash = path.rfind('/');
+  return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+}  // namespace yorvane::posix

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/platform.h"
+
+// File and folder operations on a POSIX file system, shared by every Platform.
+namespace yorvane::posix {
+
+std::vector<FolderEntry> listFolder(const std::string& path);
+bool createFolder(const std::string& path, std::string* reason);
+std::optional<std::string> readFile(const std::string& path, size_t maxBytes);
+// Writes a temporary file beside path, flushes it to disk and renames it over path.
+bool replaceFile(const std::string& path, const std::string& content, std::string* reason);
+std::string folderOfExecutable();
+std::string errnoText(int err);
+
+}  // namespace yorvane::posix
