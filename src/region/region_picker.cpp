@@ -37,10 +37,13 @@ void Form1::Timer4_Timer() {
   SnapshotTicks = checkedAdd(SnapshotTicks, 1);
   platform_.doEvents();
   if (SnapshotTicks == checkedMul(2, DelayIndex)) {
-    platform_.copyScreen(window.image());
+    // A failed copy leaves the snapshot Pic2 already shows.
+    const bool copied = platform_.copyScreen(window.image());
     platform_.doEvents();
-    Pic2.picture().assignHalfSizeOf(window.image());
-    Pic2.pictureChanged();
+    if (copied) {
+      Pic2.picture().assignHalfSizeOf(window.image());
+      Pic2.pictureChanged();
+    }
     platform_.doEvents();
   }
   if (SnapshotTicks == checkedMul(3, DelayIndex)) {

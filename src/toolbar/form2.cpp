@@ -24,6 +24,8 @@ Form2::Form2(Program& program)
       program_(program),
       g_(program.globals) {
   window.setBordered(false);
+  // Above the playing video, or the strip is of no use.
+  window.setTopmostFlag(true);
   window.move(4380, 1905);
   window.resize(1770, 375);
   Picture1.setTip("右ボタンで移動");
