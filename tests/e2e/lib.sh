@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Helpers for the end-to-end tests: a private virtual display, the program in a
 # throw-away application folder, bounded waits, clicks at control positions and
 # picture comparison. Source it from a script that runs with `set -euo pipefail`.
@@ -154,7 +155,7 @@ click_twips() {
 pixels_differing() {
   local out status=0
   out=$(compare -metric AE "$1" -alpha off "$2" -alpha off null: 2>&1) || status=$?
-  ((status <= 1)) && [[ $out =~ ^[0-9]+$ ]] || e2e_fail "cannot compare $1 and $2: $out"
+  if ((status > 1)) || [[ ! $out =~ ^[0-9]+$ ]]; then e2e_fail "cannot compare $1 and $2: $out"; fi
   echo "$out"
 }
 

@@ -16,9 +16,9 @@ if (expect_same_picture "$noise" "$E2E_TMP/two.png") 2>/dev/null; then
 fi
 
 if (wait_for_file "$E2E_TMP/never" 1) 2>/dev/null; then e2e_fail "wait for a missing file succeeded"; fi
-(sleep 0.3 && echo done >"$E2E_TMP/later") &
+(sleep 0.3 && echo written >"$E2E_TMP/later") &
 wait_for_file "$E2E_TMP/later" 5
-[[ $(<"$E2E_TMP/later") == done ]] || e2e_fail "file read before it was written"
+[[ $(<"$E2E_TMP/later") == written ]] || e2e_fail "file read before it was written"
 
 if (wait_for_window "No such window" 1) 2>/dev/null; then e2e_fail "found a window that does not exist"; fi
 echo "lib.sh helpers work"
