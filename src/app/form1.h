@@ -90,6 +90,7 @@ class Form1 {
   // The settings record as it is stored: six fields and CR LF.
   std::string settingsRecord() const;
   std::string settingsPath() const;
+  bool settingsLoaded() const { return settingsLoaded_; }
 
   // One-shot capture.
   void Option1_Click(int16_t Index);
@@ -151,6 +152,14 @@ class Form1 {
   void withFailureTrap(const std::function<void()>& span);
   [[noreturn]] void failedSave();
   void showWindowInUse();
+  // A confirmed region that yields a picture of at least one pixel.
+  bool regionUsable() const;
+  void refuseMissingRegion(Timer& pending);
+  void endSeriesWhenComplete(Timer& timer);
+
+  // Set while a region picture waits in Pic3 for its save.
+  bool regionPictureWaiting_ = false;
+  bool settingsLoaded_ = false;
 
   Program& program_;
   Platform& platform_;

@@ -27,6 +27,24 @@ void Program::reportAndEnd(int number, const std::string& description, const std
   std::string text = "実行時エラー '" + std::to_string(number) + "':\n\n" + description;
   if (!detail.empty()) text += "\n" + detail;
   platform.messageBox(text, "Yorvane", mb::kOkOnly + mb::kCritical);
+  endAfterFailure();
+}
+
+void Program::storeSettings() {
+  std::string reason;
+  const std::string path = form1.settingsPath();
+  if (!platform.replaceFile(path, form1.settingsRecord(), &reason)) {
+    throw errors::pathFileAccess(path + ": " + reason);
+  }
+}
+
+void Program::endAfterFailure() {
+  // Without the stored number the next run would write over the pictures taken since the
+  // last normal shutdown. Settings that were never loaded are left alone.
+  if (form1.settingsLoaded()) {
+    std::string reason;
+    platform.replaceFile(form1.settingsPath(), form1.settingsRecord(), &reason);
+  }
   platform.endProgram(1);
 }
 

@@ -23,6 +23,10 @@ class Program {
   void dispatch(const std::function<void()>& handler);
   [[noreturn]] void reportAndEnd(int number, const std::string& description,
                                  const std::string& detail);
+  // Writes the settings record; a failure is an error of the caller's handler.
+  void storeSettings();
+  // Ends the program after a failure, keeping the running number for the next run.
+  [[noreturn]] void endAfterFailure();
 
   Platform& platform;
   Globals globals;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdlib>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -48,13 +49,16 @@ class Platform {
   virtual void openWithAssociatedProgram(const std::string& path) = 0;
 
   // Windows.
-  // Puts a window into (true) or out of the always-on-top layer and shows it.
+  // Applies the window's always-on-top layer, which its model already records.
   virtual void setTopmost(Window& window, bool topmost) = 0;
   // Pointer in the screen copy's pixels; nullopt when it cannot be read.
   virtual std::optional<Point> pointerPosition() = 0;
 
   // Files and folders. Paths are full paths with '/' separators.
   virtual std::string applicationFolder() = 0;
+  // Full path of a document shipped with the program (readme, sound): the copy
+  // in the application folder when there is one, else the installed one.
+  virtual std::string findResource(const std::string& name) = 0;
   // Lists every entry of a folder, "." and ".." included; empty when unreadable.
   virtual std::vector<FolderEntry> listFolder(const std::string& path) = 0;
   virtual bool createFolder(const std::string& path, std::string* reason) = 0;
@@ -66,7 +70,14 @@ class Platform {
                            std::string* reason) = 0;
 
   // Ends the program at once: no further handler runs.
-  [[noreturn]] virtual void endProgram(int exitCode) = 0;
+  [[noreturn]] void endProgram(int exitCode) {
+    end(exitCode);
+    std::abort();  // end() never returns
+  }
+
+ protected:
+  // Stops the program; it must not return.
+  virtual void end(int exitCode) = 0;
 };
 
 }  // namespace yorvane

@@ -1,0 +1,233 @@
+#include "fake_platform.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "app/window.h"
+#include "platform/bmp_file.h"
+#include "platform/message_box.h"
+#include "platform/posix_files.h"
+
+namespace yorvane::testing {
+
+namespace fs = std::filesystem;
+
+class FakePlatform::FakeTimer : public Timer {
+ public:
+  FakeTimer(FakePlatform& owner, std::string name, int interval, std::function<void()> tick)
+      : owner_(owner), name_(std::move(name)), interval_(interval), tick_(std::move(tick)) {
+    owner_.timers_.push_back(this);
+  }
+  ~FakeTimer() override { std::erase(owner_.timers_, this); }
+
+  void setEnabled(bool enabled) override {
+    if (enabled == enabled_) return;
+    enabled_ = enabled;
+    if (enabled_) schedule(owner_.now_ + interval_);
+  }
+  bool enabled() const override { return enabled_; }
+  void setInterval(int ms) override {
+    interval_ = ms;
+    if (enabled_) schedule(owner_.now_ + interval_);
+  }
+  int interval() const override { return interval_; }
+
+  void schedule(int64_t deadline) {
+    deadline_ = deadline;
+    sequence_ = ++owner_.sequence_;
+  }
+
+  FakePlatform& owner_;
+  std::string name_;
+  int interval_;
+  std::function<void()> tick_;
+  bool enabled_ = false;
+  bool running_ = false;
+  int64_t deadline_ = 0;
+  uint64_t sequence_ = 0;
+};
+
+Image patternImage(int width, int height) {
+  Image img(width, height);
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) {
+      const auto h = static_cast<uint32_t>(x * 73856093) ^ static_cast<uint32_t>(y * 19349663);
+      img.setPixel(x, y, 0xFF000000u | (h & 0xFFFFFFu) | (static_cast<uint32_t>(x & 0xFF) << 16));
+    }
+  }
+  return img;
+}
+
+FakePlatform::FakePlatform(Size screenSize) : screen(patternImage(screenSize.width, screenSize.height)) {
+  std::string pattern = (fs::temp_directory_path() / "yorvane-test-XXXXXX").string();
+  if (!::mkdtemp(pattern.data())) std::abort();
+  folder_ = pattern;
+}
+
+FakePlatform::~FakePlatform() {
+  std::error_code ec;
+  fs::remove_all(folder_, ec);
+}
+
+FakePlatform::FakeTimer* FakePlatform::nextDue(int64_t limit) const {
+  FakeTimer* best = nullptr;
+  for (FakeTimer* t : timers_) {
+    if (!t->enabled_ || t->running_ || t->interval_ <= 0 || t->deadline_ > limit) continue;
+    if (!best || t->deadline_ < best->deadline_ ||
+        (t->deadline_ == best->deadline_ && t->sequence_ < best->sequence_)) {
+      best = t;
+    }
+  }
+  return best;
+}
+
+void FakePlatform::advanceBy(int64_t ms) {
+  const int64_t target = now_ + ms;
+  while (!ended()) {
+    FakeTimer* t = nextDue(target);
+    if (!t) break;
+    now_ = t->deadline_;
+    // The next deadline follows from this one, not from when the tick ends.
+    t->schedule(t->deadline_ + t->interval_);
+    t->running_ = true;
+    try {
+      t->tick_();
+    } catch (const ProgramEnded&) {
+    }
+    t->running_ = false;
+  }
+  if (!ended()) now_ = target;
+}
+
+void FakePlatform::run(const std::function<void()>& handler) {
+  if (ended()) return;
+  try {
+    handler();
+  } catch (const ProgramEnded&) {
+  }
+}
+
+bool FakePlatform::fileExists(const std::string& path) const { return fs::exists(path); }
+
+std::vector<std::string> FakePlatform::bmpFiles() const {
+  std::vector<std::string> names;
+  std::error_code ec;
+  for (const auto& e : fs::directory_iterator(bmpFolder(), ec)) names.push_back(e.path().filename());
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+void FakePlatform::writeFile(const std::string& name, const std::string& content) const {
+  std::ofstream(folder_ + "/" + name, std::ios::binary) << content;
+}
+
+std::string FakePlatform::readText(const std::string& name) const {
+  std::ifstream in(folder_ + "/" + name, std::ios::binary);
+  std::stringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+bool FakePlatform::timerEnabled(const std::string& name) const {
+  for (FakeTimer* t : timers_) {
+    if (t->name_ == name) return t->enabled_;
+  }
+  return false;
+}
+
+int FakePlatform::timerInterval(const std::string& name) const {
+  for (FakeTimer* t : timers_) {
+    if (t->name_ == name) return t->interval_;
+  }
+  return -1;
+}
+
+bool FakePlatform::copyScreen(Image& dest) {
+  ++copies;
+  events.push_back("copy");
+  if (failCopies) return false;
+  dest.resize(screen.width(), screen.height());
+  dest.copyFrom(screen, 0, 0, screen.width(), screen.height());
+  return true;
+}
+
+bool FakePlatform::saveBmp(const Image& image, const std::string& path, std::string* reason) {
+  events.push_back("save " + fs::path(path).filename().string());
+  if (writeBmpFile(image, path)) return true;
+  if (reason) *reason = posix::errnoText(errno);
+  return false;
+}
+
+std::unique_ptr<Timer> FakePlatform::createTimer(std::string name, int intervalMs,
+                                                 std::function<void()> tick) {
+  return std::make_unique<FakeTimer>(*this, std::move(name), intervalMs, std::move(tick));
+}
+
+void FakePlatform::doEvents() {
+  ++pumps;
+  events.push_back("pump");
+  if (insidePumps.empty()) return;
+  auto hook = std::move(insidePumps.front());
+  insidePumps.pop_front();
+  hook();
+}
+
+int FakePlatform::messageBox(const std::string& text, const std::string& title, int style) {
+  boxes.push_back({text, title, style, now_});
+  events.push_back("box " + title);
+  if (whileBoxOpen) {
+    auto hook = std::move(whileBoxOpen);
+    whileBoxOpen = nullptr;
+    hook();
+  }
+  if (answers.empty()) return mb::defaultAnswer(style);
+  const int answer = answers.front();
+  answers.pop_front();
+  return answer;
+}
+
+void FakePlatform::beep() {
+  ++beeps;
+  events.push_back("beep");
+}
+
+void FakePlatform::openWithAssociatedProgram(const std::string& path) {
+  opened.push_back(path);
+  events.push_back("open " + path);
+}
+
+void FakePlatform::setTopmost(Window& window, bool topmost) {
+  topmostCalls.emplace_back(window.name(), topmost);
+}
+
+std::vector<FolderEntry> FakePlatform::listFolder(const std::string& path) {
+  return posix::listFolder(path);
+}
+
+bool FakePlatform::createFolder(const std::string& path, std::string* reason) {
+  return posix::createFolder(path, reason);
+}
+
+std::optional<std::string> FakePlatform::readFile(const std::string& path, size_t maxBytes) {
+  return posix::readFile(path, maxBytes);
+}
+
+bool FakePlatform::replaceFile(const std::string& path, const std::string& content,
+                               std::string* reason) {
+  if (failReplace) {
+    if (reason) *reason = "No space left on device";
+    return false;
+  }
+  return posix::replaceFile(path, content, reason);
+}
+
+void FakePlatform::end(int exitCode) {
+  exitCode_ = exitCode;
+  events.push_back("end");
+  throw ProgramEnded{exitCode};
+}
+
+}  // namespace yorvane::testing

@@ -1,0 +1,116 @@
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/platform.h"
+
+namespace yorvane::testing {
+
+// Thrown by endProgram so that the handler in progress stops where the real
+// program would have ended; run() and advanceBy() catch it.
+struct ProgramEnded {
+  int exitCode;
+};
+
+// A platform for tests: a virtual clock whose timers tick in deadline order,
+// a synthetic screen, scripted message-box answers, logs of everything the
+// program asks of the desktop, and a real temporary application folder.
+class FakePlatform : public Platform {
+ public:
+  explicit FakePlatform(Size screen = {64, 48});
+  ~FakePlatform() override;
+
+  // The virtual clock, in milliseconds since the fake was made.
+  int64_t now() const { return now_; }
+  // Moves the clock forward, running every tick that falls due on the way.
+  void advanceBy(int64_t ms);
+  // Runs a handler as the event loop would.
+  void run(const std::function<void()>& handler);
+  bool ended() const { return exitCode_.has_value(); }
+  std::optional<int> exitCode() const { return exitCode_; }
+
+  struct MessageBoxCall {
+    std::string text;
+    std::string title;
+    int style;
+    int64_t at;
+  };
+
+  // What the program did, in order: "beep", "save <file name>", "copy",
+  // "pump", "box <title>", "open <path>".
+  std::vector<std::string> events;
+  std::vector<MessageBoxCall> boxes;
+  std::vector<std::string> opened;
+  std::vector<std::pair<std::string, bool>> topmostCalls;
+  int beeps = 0;
+  int pumps = 0;
+  int copies = 0;
+
+  // Answers for the next message boxes; an empty queue gives the default button.
+  std::deque<int> answers;
+  // Run inside the next event pumps, one per pump, to reach re-entrant cases.
+  std::deque<std::function<void()>> insidePumps;
+  // Run while the next message box is open.
+  std::function<void()> whileBoxOpen;
+
+  Image screen;
+  bool failCopies = false;
+  bool failReplace = false;
+  std::optional<Point> pointer = Point{400, 300};
+
+  std::string folder() const { return folder_; }
+  std::string bmpFolder() const { return folder_ + "/BMP"; }
+  bool fileExists(const std::string& path) const;
+  std::vector<std::string> bmpFiles() const;
+  void writeFile(const std::string& name, const std::string& content) const;
+  std::string readText(const std::string& name) const;
+
+  // Timer state by name, for tests that look at a timer directly.
+  bool timerEnabled(const std::string& name) const;
+  int timerInterval(const std::string& name) const;
+
+  // Platform.
+  Size screenSize() override { return screen.size(); }
+  bool copyScreen(Image& dest) override;
+  bool saveBmp(const Image& image, const std::string& path, std::string* reason) override;
+  std::unique_ptr<Timer> createTimer(std::string name, int intervalMs,
+                                     std::function<void()> tick) override;
+  void doEvents() override;
+  int messageBox(const std::string& text, const std::string& title, int style) override;
+  void beep() override;
+  void openWithAssociatedProgram(const std::string& path) override;
+  void setTopmost(Window& window, bool topmost) override;
+  std::optional<Point> pointerPosition() override { return pointer; }
+  std::string applicationFolder() override { return folder_; }
+  std::string findResource(const std::string& name) override { return folder_ + "/" + name; }
+  std::vector<FolderEntry> listFolder(const std::string& path) override;
+  bool createFolder(const std::string& path, std::string* reason) override;
+  std::optional<std::string> readFile(const std::string& path, size_t maxBytes) override;
+  bool replaceFile(const std::string& path, const std::string& content,
+                   std::string* reason) override;
+
+ protected:
+  void end(int exitCode) override;
+
+ private:
+  class FakeTimer;
+  friend class FakeTimer;
+  FakeTimer* nextDue(int64_t limit) const;
+
+  std::string folder_;
+  int64_t now_ = 0;
+  uint64_t sequence_ = 0;
+  std::vector<FakeTimer*> timers_;
+  std::optional<int> exitCode_;
+};
+
+// A picture whose pixels all differ, so any misplaced copy shows.
+Image patternImage(int width, int height);
+
+}  // namespace yorvane::testing

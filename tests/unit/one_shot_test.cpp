@@ -1,0 +1,174 @@
+// One-shot capture of the whole screen: timing, numbering, sound and failures.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "app/runtime.h"
+#include "platform/bmp_file.h"
+#include "platform/message_box.h"
+#include "test_app.h"
+
+namespace yorvane::testing {
+namespace {
+
+class OneShot : public ::testing::TestWithParam<int> {
+ protected:
+  void SetUp() override {
+    app.start();
+    app.click(app.f1.Option1(GetParam()));
+    ASSERT_EQ(app.f1.DelayIndex, GetParam());
+  }
+  TestApp app;
+};
+
+TEST_P(OneShot, FollowsTheTimingTableToTheMillisecond) {
+  const int n = GetParam();
+  Form1& f1 = app.f1;
+  app.f2.window.show();  // on screen before: hidden all the same, and not brought back
+  app.click(f1.Command1);
+  EXPECT_TRUE(f1.window.visible()) << "nothing hides at the press";
+
+  app.fake.advanceBy(99);
+  EXPECT_TRUE(f1.window.visible());
+  app.fake.advanceBy(1);  // tick 1
+  EXPECT_FALSE(f1.window.visible());
+  EXPECT_FALSE(app.f2.window.visible());
+  EXPECT_EQ(f1.FullShotTicks, 1);
+
+  app.fake.advanceBy(2 * n * 100 - 100 - 1);  // just before the picture tick
+  EXPECT_TRUE(app.fake.bmpFiles().empty());
+  app.fake.advanceBy(1);
+  EXPECT_EQ(app.fake.bmpFiles(), std::vector<std::string>{"壁紙- 1.bmp"});
+  EXPECT_EQ(f1.FullShotTicks, 2 * n);
+  EXPECT_FALSE(f1.window.visible());
+
+  app.fake.advanceBy(n * 100 - 1);  // just before the end tick
+  EXPECT_FALSE(f1.window.visible());
+  EXPECT_TRUE(app.fake.timerEnabled("Timer1"));
+  app.fake.advanceBy(1);
+  EXPECT_TRUE(f1.window.visible());
+  EXPECT_FALSE(app.f2.window.visible());
+  EXPECT_FALSE(app.fake.timerEnabled("Timer1"));
+  EXPECT_EQ(f1.FullShotTicks, 0);
+
+  app.fake.advanceBy(5000);
+  EXPECT_EQ(app.fake.bmpFiles().size(), 1u);
+  EXPECT_EQ(f1.FileNumber, 1);
+}
+
+TEST_P(OneShot, CompactViewBringsBackTheToolbarOnly) {
+  app.program.globals.CompactView = kTrue;
+  app.f1.window.show();
+  app.click(app.f1.Command1);
+  app.fake.advanceBy(300 * GetParam());
+  EXPECT_TRUE(app.f2.window.visible());
+  EXPECT_FALSE(app.f1.window.visible());
+}
+
+TEST_P(OneShot, PressesDuringACycleGiveOnePicture) {
+  app.click(app.f1.Command1);
+  for (int i = 0; i < 3 * GetParam() - 1; ++i) {
+    app.fake.advanceBy(100);
+    app.click(app.f1.Command1);
+  }
+  app.fake.advanceBy(100);
+  EXPECT_EQ(app.fake.bmpFiles().size(), 1u);
+  EXPECT_FALSE(app.fake.timerEnabled("Timer1"));
+  app.fake.advanceBy(1000);
+  EXPECT_EQ(app.fake.bmpFiles().size(), 1u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Delays, OneShot, ::testing::Values(1, 2, 4));
+
+class Pictures : public ::testing::Test {
+ protected:
+  void SetUp() override { app.start(); }
+  void takeOne() {
+    app.click(app.f1.Command1);
+    app.fake.advanceBy(1200);
+  }
+  TestApp app;
+};
+
+TEST_F(Pictures, TheSavedPictureIsTheScreenPixelForPixel) {
+  takeOne();
+  const Image saved = readBmpFile(app.fake.bmpFolder() + "/壁紙- 1.bmp");
+  EXPECT_EQ(saved, app.fake.screen);
+}
+
+TEST_F(Pictures, NamesCarryTheNumberWithItsSignPosition) {
+  struct Case {
+    int16_t before;
+    const char* name;
+    const char* caption;
+  };
+  for (const Case& c : {Case{0, "壁紙- 1.bmp", " 1"}, Case{9, "壁紙- 10.bmp", " 10"},
+                        Case{32766, "壁紙- 32767.bmp", " 32767"}, Case{-5, "壁紙--4.bmp", "-4"}}) {
+    app.f1.FileNumber = c.before;
+    takeOne();
+    EXPECT_TRUE(app.fake.fileExists(app.fake.bmpFolder() + "/" + c.name)) << c.name;
+    EXPECT_EQ(app.f1.Command7.caption(), c.caption);
+  }
+}
+
+TEST_F(Pictures, BeepsOnceBeforeTheSaveWhenTheSoundIsOn) {
+  takeOne();
+  const auto& e = app.fake.events;
+  const auto beep = std::find(e.begin(), e.end(), "beep");
+  const auto save = std::find(e.begin(), e.end(), "save 壁紙- 1.bmp");
+  ASSERT_NE(save, e.end());
+  EXPECT_LT(beep, save);
+  EXPECT_EQ(app.fake.beeps, 1);
+
+  app.click(app.f1.Check4);
+  ASSERT_EQ(app.f1.Check4.value(), 0);
+  takeOne();
+  EXPECT_EQ(app.fake.beeps, 1);
+  EXPECT_EQ(app.fake.bmpFiles().size(), 2u);
+}
+
+TEST_F(Pictures, AMissingFolderEndsTheProgramWithItsMessage) {
+  std::filesystem::remove_all(app.fake.bmpFolder());
+  app.click(app.f1.Command1);
+  app.fake.advanceBy(400);
+
+  ASSERT_TRUE(app.fake.ended());
+  ASSERT_EQ(app.fake.boxes.size(), 1u);
+  EXPECT_EQ(app.fake.boxes[0].text,
+            "BMPフォルダが有りません。\r初期化します。再起動してください。");
+  EXPECT_EQ(app.fake.boxes[0].title, "BMPフォルダが有りません");
+  EXPECT_EQ(app.fake.boxes[0].style, 48);
+  EXPECT_EQ(app.fake.beeps, 1) << "the sound comes before the failed save";
+  EXPECT_EQ(app.f1.FileNumber, 1);
+  EXPECT_EQ(app.f1.Command7.caption(), "O");
+  EXPECT_FALSE(app.fake.fileExists(app.fake.bmpFolder()));
+  EXPECT_FALSE(app.f1.window.visible());
+  const size_t eventsAtEnd = app.fake.events.size();
+  app.fake.advanceBy(5000);
+  EXPECT_EQ(app.fake.events.size(), eventsAtEnd) << "nothing runs after the end";
+}
+
+TEST_F(Pictures, OverflowPastTheLastNumberIsReportedBeforeAnyCopy) {
+  app.f1.FileNumber = 32767;
+  app.click(app.f1.Command1);
+  app.fake.advanceBy(400);
+
+  ASSERT_TRUE(app.fake.ended());
+  EXPECT_EQ(app.fake.copies, 0);
+  ASSERT_EQ(app.fake.boxes.size(), 1u);
+  EXPECT_NE(app.fake.boxes[0].text.find("6"), std::string::npos);
+  EXPECT_NE(app.fake.boxes[0].text.find("オーバーフロー"), std::string::npos);
+  EXPECT_EQ(app.fake.boxes[0].style, mb::kCritical);
+  EXPECT_TRUE(app.fake.bmpFiles().empty());
+  EXPECT_EQ(app.f1.FileNumber, 32767);
+}
+
+TEST_F(Pictures, AFailedScreenCopySavesTheImageAsItWas) {
+  takeOne();
+  app.fake.failCopies = true;
+  takeOne();
+  EXPECT_EQ(readBmpFile(app.fake.bmpFolder() + "/壁紙- 2.bmp"), app.fake.screen);
+}
+
+}  // namespace
+}  // namespace yorvane::testing
