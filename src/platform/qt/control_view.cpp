@@ -1,0 +1,210 @@
+#include "platform/qt/control_view.h"
+
+#include <QCheckBox>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <cmath>
+
+#include "app/window.h"
+#include "platform/qt/artwork.h"
+#include "platform/qt/mouse_events.h"
+#include "platform/qt/painted_controls.h"
+
+namespace yorvane {
+
+namespace {
+
+int px(float v, Unit unit) {
+  return static_cast<int>(std::lround(unit == Unit::Twips ? v / kTwipsPerPixel : v));
+}
+
+// The control's rectangle inside its parent widget, in pixels.
+QRect rectInParent(const Control& c) {
+  const Unit unit = c.container() ? c.container()->innerUnit() : c.window().innerUnit();
+  const Rect& g = c.geometry();
+  return {px(g.left, unit), px(g.top, unit), px(g.width, unit), px(g.height, unit)};
+}
+
+QColor opaque(uint32_t rgb) { return QColor::fromRgb(0xFF000000u | rgb); }
+
+Qt::CheckState checkState(int16_t value) {
+  switch (value) {
+    case 1:
+      return Qt::Checked;
+    case 2:
+      return Qt::PartiallyChecked;
+    default:
+      return Qt::Unchecked;
+  }
+}
+
+}  // namespace
+
+ControlView::ControlView(Control& control, QWidget* parent, Dispatcher dispatch)
+    : control_(control), dispatch_(std::move(dispatch)) {
+  widget_ = createWidget(parent);
+  widget_->setObjectName(QString::fromStdString(control_.qualifiedName()));
+  // A press belongs to the control under the pointer alone, as each control
+  // reports its own mouse events.
+  widget_->setAttribute(Qt::WA_NoMousePropagation);
+  if (control_.onMouseMove) widget_->setMouseTracking(true);
+  widget_->installEventFilter(this);
+  sync();
+}
+
+QWidget* ControlView::createWidget(QWidget* parent) {
+  switch (control_.kind()) {
+    case ControlKind::Frame:
+      return frame_ = new FrameWidget(parent);
+    case ControlKind::CommandButton:
+    case ControlKind::OptionButton:
+    case ControlKind::CheckBox:
+      return createButton(parent);
+    case ControlKind::ListBox:
+      list_ = new QListWidget(parent);
+      connect(list_, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (syncing_) return;
+        userAction([this, row] { control_.setListIndex(static_cast<int16_t>(row)); });
+      });
+      return list_;
+    case ControlKind::Image:
+      picture_ = new PictureLabel(parent);
+      connect(picture_, &PictureLabel::clicked, this, [this] {
+        userAction([this] { control_.userClick(); });
+      });
+      return picture_;
+    case ControlKind::PictureBox:
+      return new PictureBoxWidget(control_, parent);
+    case ControlKind::Shape:
+      return new ShapeWidget(parent);
+  }
+  return new QWidget(parent);
+}
+
+QAbstractButton* ControlView::createButton(QWidget* parent) {
+  const bool picture = !control_.artwork().empty();
+  switch (control_.kind()) {
+    case ControlKind::OptionButton: {
+      auto* radio = new QRadioButton(parent);
+      // The model keeps each group exclusive; Qt must not do it a second time.
+      radio->setAutoExclusive(false);
+      button_ = radio;
+      break;
+    }
+    case ControlKind::CheckBox:
+      if (picture) {
+        button_ = new QPushButton(parent);
+        button_->setCheckable(true);
+      } else {
+        button_ = new QCheckBox(parent);
+      }
+      break;
+    default:
+      button_ = new QPushButton(parent);
+  }
+  // Qt buttons click on the left button only, so a right drag never clicks.
+  connect(button_, &QAbstractButton::clicked, this, [this] {
+    userAction([this] { control_.userClick(); });
+  });
+  return button_;
+}
+
+void ControlView::userAction(const std::function<void()>& action) {
+  dispatch_(action);
+  // The widget may have changed itself before the model said no.
+  sync();
+}
+
+void ControlView::sync() {
+  syncing_ = true;
+  widget_->setGeometry(rectInParent(control_));
+  widget_->setToolTip(QString::fromStdString(control_.tip()));
+  widget_->setEnabled(control_.enabled());
+  if (const auto back = control_.backColor()) {
+    QPalette pal = widget_->palette();
+    pal.setColor(QPalette::Window, opaque(*back));
+    pal.setColor(QPalette::Button, opaque(*back));
+    widget_->setPalette(pal);
+  }
+  if (frame_) {
+    frame_->setCaption(QString::fromStdString(control_.caption()));
+    frame_->setBordered(control_.borderStyle() != 0);
+  }
+  if (button_) syncButton();
+  if (list_) syncList();
+  if (picture_ && shownArtwork_ != control_.artwork()) {
+    shownArtwork_ = control_.artwork();
+    picture_->setPixmap(artworkPixmap(shownArtwork_));
+  }
+  widget_->setVisible(control_.visible());
+  widget_->update();
+  syncing_ = false;
+}
+
+void ControlView::syncButton() {
+  if (shownArtwork_ != control_.artwork() || shownCaption_ != control_.caption()) {
+    shownArtwork_ = control_.artwork();
+    shownCaption_ = control_.caption();
+    const QPixmap art = artworkPixmap(shownArtwork_);
+    button_->setIcon(art.isNull() ? QIcon() : QIcon(art));
+    if (!art.isNull()) button_->setIconSize(art.size());
+    button_->setText(art.isNull() ? QString::fromStdString(control_.caption()) : QString());
+  }
+  switch (control_.kind()) {
+    case ControlKind::OptionButton:
+      button_->setChecked(control_.value() != 0);
+      break;
+    case ControlKind::CheckBox:
+      if (auto* box = qobject_cast<QCheckBox*>(button_)) {
+        box->setTristate(control_.value() == 2);
+        box->setCheckState(checkState(control_.value()));
+      } else {
+        button_->setChecked(control_.value() == 1);
+      }
+      break;
+    default:
+      break;
+  }
+}
+
+void ControlView::syncList() {
+  const auto& items = control_.items();
+  bool same = list_->count() == static_cast<int>(items.size());
+  for (int i = 0; same && i < list_->count(); ++i) {
+    same = list_->item(i)->text().toStdString() == items[static_cast<size_t>(i)];
+  }
+  if (!same) {
+    list_->clear();
+    for (const auto& text : items) list_->addItem(QString::fromStdString(text));
+  }
+  if (list_->currentRow() != control_.listIndex()) list_->setCurrentRow(control_.listIndex());
+  if (control_.listIndex() < 0) list_->clearSelection();
+}
+
+bool ControlView::eventFilter(QObject* watched, QEvent* event) {
+  if (watched != widget_) return false;
+  std::function<void(const MouseEvent&)>* hook = nullptr;
+  switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+      hook = &control_.onMouseDown;
+      break;
+    case QEvent::MouseMove:
+      hook = &control_.onMouseMove;
+      break;
+    case QEvent::MouseButtonRelease:
+      hook = &control_.onMouseUp;
+      break;
+    default:
+      return false;
+  }
+  if (*hook) {
+    const MouseEvent me = toMouseEvent(*static_cast<QMouseEvent*>(event), control_.innerUnit());
+    dispatch_([hook, me] { (*hook)(me); });
+  }
+  return false;
+}
+
+}  // namespace yorvane

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QMouseEvent>
+
+#include "app/controls.h"
+
+namespace yorvane {
+
+// Sum of the buttons: 1 left, 2 right, 4 middle.
+int16_t buttonMask(Qt::MouseButtons buttons);
+// Sum of the keys: 1 Shift, 2 Ctrl, 4 Alt.
+int16_t shiftMask(Qt::KeyboardModifiers modifiers);
+
+// The model's view of a Qt mouse event: for a press or release the one button
+// concerned, for a move every button held; the position in `unit`, measured
+// from the top-left corner of the widget that received it.
+MouseEvent toMouseEvent(const QMouseEvent& event, Unit unit);
+
+}  // namespace yorvane

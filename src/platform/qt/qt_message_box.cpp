@@ -1,0 +1,111 @@
+#include "platform/qt/qt_message_box.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <algorithm>
+
+#include "platform/message_box.h"
+
+namespace yorvane {
+
+namespace {
+
+QMessageBox::StandardButton standardButton(int answer) {
+  switch (answer) {
+    case mb::kCancel:
+      return QMessageBox::Cancel;
+    case mb::kYes:
+      return QMessageBox::Yes;
+    case mb::kNo:
+      return QMessageBox::No;
+    default:
+      return QMessageBox::Ok;
+  }
+}
+
+QMessageBox::Icon boxIcon(int style) {
+  switch (mb::icon(style)) {
+    case mb::kCritical:
+      return QMessageBox::Critical;
+    case mb::kQuestion:
+      return QMessageBox::Question;
+    case mb::kExclamation:
+      return QMessageBox::Warning;
+    case mb::kInformation:
+      return QMessageBox::Information;
+    default:
+      return QMessageBox::NoIcon;
+  }
+}
+
+// A box must not end up beneath an always-on-top window of the program.
+bool anyTopmostWindowShown() {
+  const auto windows = QApplication::topLevelWidgets();
+  return std::any_of(windows.begin(), windows.end(), [](const QWidget* w) {
+    return w->isVisible() && w->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+  });
+}
+
+}  // namespace
+
+std::vector<int> messageBoxAnswers(int style) {
+  switch (mb::buttons(style)) {
+    case mb::kOkCancel:
+      return {mb::kOk, mb::kCancel};
+    case mb::kYesNoCancel:
+      return {mb::kYes, mb::kNo, mb::kCancel};
+    case mb::kYesNo:
+      return {mb::kYes, mb::kNo};
+    default:
+      return {mb::kOk};
+  }
+}
+
+int messageBoxEscapeAnswer(int style) {
+  const std::vector<int> answers = messageBoxAnswers(style);
+  for (int wanted : {mb::kCancel, mb::kNo}) {
+    if (std::find(answers.begin(), answers.end(), wanted) != answers.end()) return wanted;
+  }
+  return mb::kOk;
+}
+
+QString messageBoxText(const std::string& text) {
+  QString s = QString::fromStdString(text);
+  s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  s.replace(QChar(u'\r'), QChar(u'\n'));
+  return s;
+}
+
+int showMessageBox(const std::string& text, const std::string& title, int style) {
+  QMessageBox box(boxIcon(style), QString::fromStdString(title), messageBoxText(text));
+  box.setTextFormat(Qt::PlainText);
+  box.setWindowModality(Qt::ApplicationModal);
+  if ((style & mb::kSystemModal) != 0 || anyTopmostWindowShown()) {
+    box.setWindowFlag(Qt::WindowStaysOnTopHint, true);
+  }
+
+  const std::vector<int> answers = messageBoxAnswers(style);
+  std::vector<QPushButton*> buttons;
+  for (int answer : answers) buttons.push_back(box.addButton(standardButton(answer)));
+  const size_t defaultIndex = static_cast<size_t>(mb::defaultButtonIndex(style));
+  box.setDefaultButton(buttons[defaultIndex < buttons.size() ? defaultIndex : 0]);
+  const int escapeAnswer = messageBoxEscapeAnswer(style);
+  box.setEscapeButton(box.button(standardButton(escapeAnswer)));
+
+  // Without a window manager nobody hands the new box the keyboard.
+  QTimer::singleShot(0, &box, [&box] {
+    box.raise();
+    box.activateWindow();
+  });
+  box.exec();
+
+  const auto* clicked = box.clickedButton();
+  for (size_t i = 0; i < buttons.size(); ++i) {
+    if (buttons[i] == clicked) return answers[i];
+  }
+  return escapeAnswer;
+}
+
+}  // namespace yorvane

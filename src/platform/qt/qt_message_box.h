@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+#include <string>
+#include <vector>
+
+namespace yorvane {
+
+// The buttons of a message box style, left to right, as answer codes.
+std::vector<int> messageBoxAnswers(int style);
+// The answer when the box is closed without a button: Cancel when there is
+// one, else No, else OK.
+int messageBoxEscapeAnswer(int style);
+// The text with every CR LF and lone CR turned into a line break.
+QString messageBoxText(const std::string& text);
+
+// Shows a modal box and returns the answer code of the button pressed.
+int showMessageBox(const std::string& text, const std::string& title, int style);
+
+}  // namespace yorvane

@@ -1,0 +1,91 @@
+#include "platform/qt/qt_platform.h"
+
+#include <unistd.h>
+#include <xcb/xcb.h>
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QProcess>
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+
+#include "app/window.h"
+#include "platform/bmp_file.h"
+#include "platform/posix_files.h"
+#include "platform/qt/qt_message_box.h"
+#include "platform/qt/qt_timer.h"
+
+namespace yorvane {
+
+Size QtPlatform::screenSize() { return grabber_.screenSize(); }
+
+bool QtPlatform::copyScreen(Image& dest) { return grabber_.grab(dest); }
+
+bool QtPlatform::saveBmp(const Image& image, const std::string& path, std::string* reason) {
+  if (writeBmpFile(image, path)) return true;
+  if (reason) *reason = posix::errnoText(errno);
+  return false;
+}
+
+std::unique_ptr<Timer> QtPlatform::createTimer(std::string name, int intervalMs,
+                                               std::function<void()> tick) {
+  return std::make_unique<QtTimer>(name, intervalMs, std::move(tick));
+}
+
+void QtPlatform::doEvents() {
+  QCoreApplication::processEvents(QEventLoop::AllEvents);
+  // A round trip on the toolkit's connection: once it returns, the server has
+  // carried out every hide and show requested so far, so a screen copy made
+  // over the grabber's own connection cannot see a window that is gone.
+  if (auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>()) {
+    xcb_connection_t* c = x11->connection();
+    std::free(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));
+  }
+}
+
+int QtPlatform::messageBox(const std::string& text, const std::string& title, int style) {
+  return showMessageBox(text, title, style);
+}
+
+void QtPlatform::beep() { QApplication::beep(); }
+
+void QtPlatform::openWithAssociatedProgram(const std::string& path) {
+  QProcess::startDetached(QStringLiteral("xdg-open"), {QString::fromStdString(path)});
+}
+
+void QtPlatform::setTopmost(Window& window, bool topmost) {
+  // The view turns the flag into the stay-on-top hint, which Qt announces to
+  // the window manager as _NET_WM_STATE_ABOVE.
+  window.setTopmostFlag(topmost);
+  window.show();
+}
+
+std::optional<Point> QtPlatform::pointerPosition() { return grabber_.pointerPosition(); }
+
+std::string QtPlatform::applicationFolder() { return posix::folderOfExecutable(); }
+
+std::vector<FolderEntry> QtPlatform::listFolder(const std::string& path) {
+  return posix::listFolder(path);
+}
+
+bool QtPlatform::createFolder(const std::string& path, std::string* reason) {
+  return posix::createFolder(path, reason);
+}
+
+std::optional<std::string> QtPlatform::readFile(const std::string& path, size_t maxBytes) {
+  return posix::readFile(path, maxBytes);
+}
+
+bool QtPlatform::replaceFile(const std::string& path, const std::string& content,
+                             std::string* reason) {
+  return posix::replaceFile(path, content, reason);
+}
+
+void QtPlatform::endProgram(int exitCode) {
+  std::fflush(stdout);
+  std::fflush(stderr);
+  ::_exit(exitCode);
+}
+
+}  // namespace yorvane

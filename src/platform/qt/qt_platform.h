@@ -1,0 +1,42 @@
+#pragma once
+
+#include "platform/platform.h"
+#include "platform/qt/xcb_screen_grabber.h"
+
+namespace yorvane {
+
+// The platform of the real program: Qt widgets for windows, timers and boxes,
+// X11 directly for the screen copy and the pointer, POSIX for files.
+class QtPlatform final : public Platform {
+ public:
+  QtPlatform() = default;
+
+  Size screenSize() override;
+  bool copyScreen(Image& dest) override;
+  bool saveBmp(const Image& image, const std::string& path, std::string* reason) override;
+
+  std::unique_ptr<Timer> createTimer(std::string name, int intervalMs,
+                                     std::function<void()> tick) override;
+  void doEvents() override;
+
+  int messageBox(const std::string& text, const std::string& title, int style) override;
+  void beep() override;
+  void openWithAssociatedProgram(const std::string& path) override;
+
+  void setTopmost(Window& window, bool topmost) override;
+  std::optional<Point> pointerPosition() override;
+
+  std::string applicationFolder() override;
+  std::vector<FolderEntry> listFolder(const std::string& path) override;
+  bool createFolder(const std::string& path, std::string* reason) override;
+  std::optional<std::string> readFile(const std::string& path, size_t maxBytes) override;
+  bool replaceFile(const std::string& path, const std::string& content,
+                   std::string* reason) override;
+
+  [[noreturn]] void endProgram(int exitCode) override;
+
+ private:
+  XcbScreenGrabber grabber_;
+};
+
+}  // namespace yorvane

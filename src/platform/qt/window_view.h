@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QWidget>
+#include <map>
+#include <memory>
+
+#include "app/window.h"
+#include "platform/qt/control_view.h"
+
+namespace yorvane {
+
+// The top-level widget of one window model and the widgets of its controls.
+// It follows the model through WindowObserver and reports what the user and
+// the window manager do back to it.
+class WindowView : public QWidget, public WindowObserver {
+ public:
+  WindowView(Window& window, Dispatcher dispatch);
+  ~WindowView() override;
+
+  void windowChanged(Window& window) override;
+  void controlChanged(Control& control) override;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+
+ private:
+  void sync();
+  Qt::WindowFlags wantedFlags() const;
+
+  Window& window_;
+  Dispatcher dispatch_;
+  std::map<const Control*, std::unique_ptr<ControlView>> controls_;
+  // What the model asked for last; a move or resize event that merely
+  // reports it is not a change by the user.
+  QPoint appliedPos_;
+  QSize appliedSize_;
+  bool applying_ = false;
+};
+
+}  // namespace yorvane

@@ -1,0 +1,171 @@
+#include "platform/qt/xcb_screen_grabber.h"
+
+#include <sys/ipc.h>
+#include <sys/shm.h>
+#include <xcb/shm.h>
+#include <xcb/xcb.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+
+namespace yorvane {
+
+namespace {
+
+struct FreeDeleter {
+  void operator()(void* p) const { std::free(p); }
+};
+template <typename T>
+using Reply = std::unique_ptr<T, FreeDeleter>;
+
+// One pass from the server's 32-bit little-endian pixels into the image, alpha
+// forced to opaque (the server leaves the padding byte undefined).
+void convertPixels(const uint8_t* src, Image& dest, Size size) {
+  dest.resize(size.width, size.height);
+  uint32_t* out = dest.data();
+  const size_t count = static_cast<size_t>(size.width) * static_cast<size_t>(size.height);
+  for (size_t i = 0; i < count; ++i) {
+    uint32_t v;
+    std::memcpy(&v, src + i * 4, sizeof v);
+    out[i] = v | 0xFF000000u;
+  }
+}
+
+size_t byteCount(Size size) {
+  return static_cast<size_t>(size.width) * static_cast<size_t>(size.height) * 4;
+}
+
+}  // namespace
+
+XcbScreenGrabber::XcbScreenGrabber(Method method)
+    : sharedMemoryWanted_(method == Method::Auto) {
+  int screenNumber = 0;
+  xcb_connection_t* c = xcb_connect(nullptr, &screenNumber);
+  if (xcb_connection_has_error(c)) {
+    xcb_disconnect(c);
+    return;
+  }
+  const xcb_setup_t* setup = xcb_get_setup(c);
+  xcb_screen_iterator_t it = xcb_setup_roots_iterator(setup);
+  for (int i = 0; i < screenNumber && it.rem > 0; ++i) xcb_screen_next(&it);
+  if (it.rem == 0) {
+    xcb_disconnect(c);
+    return;
+  }
+  connection_ = c;
+  root_ = it.data->root;
+  rootDepth_ = it.data->root_depth;
+  for (auto f = xcb_setup_pixmap_formats_iterator(setup); f.rem > 0; xcb_format_next(&f)) {
+    if (f.data->depth == rootDepth_) bitsPerPixel_ = f.data->bits_per_pixel;
+  }
+  if (sharedMemoryWanted_) {
+    const xcb_query_extension_reply_t* ext = xcb_get_extension_data(c, &xcb_shm_id);
+    sharedMemoryWanted_ = ext != nullptr && ext->present;
+  }
+}
+
+XcbScreenGrabber::~XcbScreenGrabber() {
+  releaseSegment();
+  if (connection_) xcb_disconnect(connection_);
+}
+
+bool XcbScreenGrabber::pixelFormatSupported() const {
+  const xcb_setup_t* setup = xcb_get_setup(connection_);
+  return bitsPerPixel_ == 32 && (rootDepth_ == 24 || rootDepth_ == 32) &&
+         setup->image_byte_order == XCB_IMAGE_ORDER_LSB_FIRST;
+}
+
+Size XcbScreenGrabber::screenSize() {
+  if (!connection_) return {};
+  Reply<xcb_get_geometry_reply_t> geo(
+      xcb_get_geometry_reply(connection_, xcb_get_geometry(connection_, root_), nullptr));
+  if (!geo) return {};
+  return {geo->width, geo->height};
+}
+
+std::optional<Point> XcbScreenGrabber::pointerPosition() {
+  if (!connection_) return std::nullopt;
+  Reply<xcb_query_pointer_reply_t> p(
+      xcb_query_pointer_reply(connection_, xcb_query_pointer(connection_, root_), nullptr));
+  if (!p || !p->same_screen) return std::nullopt;
+  return Point{p->root_x, p->root_y};
+}
+
+bool XcbScreenGrabber::grab(Image& dest) {
+  if (!connection_ || !pixelFormatSupported()) return false;
+  const Size size = screenSize();
+  if (size.width <= 0 || size.height <= 0) return false;
+  if (sharedMemoryWanted_ && ensureSegment(size)) return grabShared(dest, size);
+  return grabPlain(dest, size);
+}
+
+bool XcbScreenGrabber::ensureSegment(Size size) {
+  if (shmSegment_ != 0 && shmSize_ == size) return true;
+  releaseSegment();
+  const size_t bytes = byteCount(size);
+  const int id = shmget(IPC_PRIVATE, bytes, IPC_CREAT | 0600);
+  if (id < 0) {
+    sharedMemoryWanted_ = false;
+    return false;
+  }
+  void* address = shmat(id, nullptr, 0);
+  const uint32_t segment = xcb_generate_id(connection_);
+  xcb_generic_error_t* error = nullptr;
+  if (address != reinterpret_cast<void*>(-1)) {
+    error = xcb_request_check(connection_,
+                              xcb_shm_attach_checked(connection_, segment, id, /*read_only=*/0));
+  }
+  // Marked for removal now: it goes away with the last detach, even on a crash.
+  shmctl(id, IPC_RMID, nullptr);
+  if (address == reinterpret_cast<void*>(-1) || error) {
+    std::free(error);
+    if (address != reinterpret_cast<void*>(-1)) shmdt(address);
+    sharedMemoryWanted_ = false;  // a remote display: no point in trying again
+    return false;
+  }
+  shmSegment_ = segment;
+  shmAddress_ = address;
+  shmBytes_ = bytes;
+  shmSize_ = size;
+  return true;
+}
+
+void XcbScreenGrabber::releaseSegment() {
+  if (shmSegment_ == 0) return;
+  xcb_shm_detach(connection_, shmSegment_);
+  xcb_flush(connection_);
+  shmdt(shmAddress_);
+  shmSegment_ = 0;
+  shmAddress_ = nullptr;
+  shmBytes_ = 0;
+  shmSize_ = {};
+}
+
+bool XcbScreenGrabber::grabShared(Image& dest, Size size) {
+  const auto cookie = xcb_shm_get_image(
+      connection_, root_, 0, 0, static_cast<uint16_t>(size.width),
+      static_cast<uint16_t>(size.height), ~0u, XCB_IMAGE_FORMAT_Z_PIXMAP, shmSegment_, 0);
+  xcb_generic_error_t* error = nullptr;
+  Reply<xcb_shm_get_image_reply_t> reply(xcb_shm_get_image_reply(connection_, cookie, &error));
+  std::free(error);
+  if (!reply || reply->size < shmBytes_) return false;
+  convertPixels(static_cast<const uint8_t*>(shmAddress_), dest, size);
+  return true;
+}
+
+bool XcbScreenGrabber::grabPlain(Image& dest, Size size) {
+  const auto cookie = xcb_get_image(connection_, XCB_IMAGE_FORMAT_Z_PIXMAP, root_, 0, 0,
+                                    static_cast<uint16_t>(size.width),
+                                    static_cast<uint16_t>(size.height), ~0u);
+  xcb_generic_error_t* error = nullptr;
+  Reply<xcb_get_image_reply_t> reply(xcb_get_image_reply(connection_, cookie, &error));
+  std::free(error);
+  if (!reply) return false;
+  const int length = xcb_get_image_data_length(reply.get());
+  if (length < 0 || static_cast<size_t>(length) < byteCount(size)) return false;
+  convertPixels(xcb_get_image_data(reply.get()), dest, size);
+  return true;
+}
+
+}  // namespace yorvane

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+
+#include "platform/geometry.h"
+#include "platform/image.h"
+
+struct xcb_connection_t;
+
+namespace yorvane {
+
+// Reads the root window of the default X screen over a connection of its own,
+// so it never interleaves requests with the toolkit's connection.
+// The copy goes through one MIT-SHM segment kept across calls and re-made when
+// the screen size changes; without the extension it falls back to GetImage.
+class XcbScreenGrabber {
+ public:
+  enum class Method { Auto, GetImage };
+
+  explicit XcbScreenGrabber(Method method = Method::Auto);
+  ~XcbScreenGrabber();
+  XcbScreenGrabber(const XcbScreenGrabber&) = delete;
+  XcbScreenGrabber& operator=(const XcbScreenGrabber&) = delete;
+
+  bool connected() const { return connection_ != nullptr; }
+  bool usingSharedMemory() const { return shmSegment_ != 0; }
+
+  // The root window's current size in pixels; {0, 0} without a display.
+  Size screenSize();
+  // The whole screen into dest, alpha forced opaque. False leaves dest untouched.
+  bool grab(Image& dest);
+  // Pointer on the root window, in the same pixels as grab().
+  std::optional<Point> pointerPosition();
+
+ private:
+  bool ensureSegment(Size size);
+  void releaseSegment();
+  bool grabShared(Image& dest, Size size);
+  bool grabPlain(Image& dest, Size size);
+  bool pixelFormatSupported() const;
+
+  xcb_connection_t* connection_ = nullptr;
+  uint32_t root_ = 0;
+  uint8_t rootDepth_ = 0;
+  uint8_t bitsPerPixel_ = 0;
+  bool sharedMemoryWanted_ = true;
+  uint32_t shmSegment_ = 0;  // server-side id; 0 when none
+  void* shmAddress_ = nullptr;
+  size_t shmBytes_ = 0;
+  Size shmSize_;
+};
+
+}  // namespace yorvane
