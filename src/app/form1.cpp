@@ -16,7 +16,9 @@ Control& Form1::add(Control* container, const char* name, ControlKind kind, Rect
     twips = {twips.left / kTwipsPerPixel, twips.top / kTwipsPerPixel,
              twips.width / kTwipsPerPixel, twips.height / kTwipsPerPixel};
   }
-  return window.add(container, name, index, kind, twips);
+  Control& c = window.add(container, name, index, kind, twips);
+  if (kind == ControlKind::PictureBox) c.setInnerUnit(Unit::Pixels);
+  return c;
 }
 
 Form1::Form1(Program& program)
@@ -114,8 +116,6 @@ Form1::Form1(Program& program)
   Check4.setCaption("保存音を有効にする");
   Frame10.setCaption("");
 
-  Pic2.setInnerUnit(Unit::Pixels);
-  Pic3.setInnerUnit(Unit::Twips);
   Pic3.picture().resize(static_cast<int>(Pic3.geometry().width),
                         static_cast<int>(Pic3.geometry().height));
   Pic3.clearPicture();

@@ -1,0 +1,54 @@
+#include "platform/app_folder.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+namespace yorvane {
+
+namespace {
+bool exists(const std::string& path) {
+  struct stat st {};
+  return ::stat(path.c_str(), &st) == 0;
+}
+
+// mkdir -p; an existing folder is fine.
+void makeFolders(const std::string& path) {
+  for (size_t slash = path.find('/', 1); ; slash = path.find('/', slash + 1)) {
+    const std::string part = path.substr(0, slash);
+    if (::mkdir(part.c_str(), 0755) != 0 && errno != EEXIST) return;
+    if (slash == std::string::npos) return;
+  }
+}
+
+std::string parentOf(const std::string& folder) {
+  const auto slash = folder.rfind('/');
+  return slash == std::string::npos || slash == 0 ? "/" : folder.substr(0, slash);
+}
+}  // namespace
+
+AppFolders findAppFolders(const std::string& executableFolder, const std::string& xdgDataHome,
+                          const std::string& home) {
+  AppFolders folders;
+  folders.installedData = parentOf(executableFolder) + "/share/yorvane";
+  if (::access(executableFolder.c_str(), W_OK) == 0) {
+    folders.application = executableFolder;
+    return folders;
+  }
+  // Relative XDG paths are invalid and must be ignored.
+  const std::string dataHome =
+      !xdgDataHome.empty() && xdgDataHome.front() == '/' ? xdgDataHome : home + "/.local/share";
+  folders.application = dataHome + "/Yorvane";
+  makeFolders(folders.application);
+  return folders;
+}
+
+std::string findResourceIn(const AppFolders& folders, const std::string& name) {
+  const std::string local = folders.application + "/" + name;
+  if (exists(local)) return local;
+  const std::string installed = folders.installedData + "/" + name;
+  return exists(installed) ? installed : local;
+}
+
+}  // namespace yorvane

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+
+namespace yorvane {
+
+// Where a run keeps its pictures and settings, and where its documents are.
+struct AppFolders {
+  // BMP/ and setutei live here.
+  std::string application;
+  // Installed documents (readme, sound), looked up when the application folder lacks them.
+  std::string installedData;
+};
+
+// The program file's folder when the user can write there (a portable copy,
+// the build tree); otherwise a per-user folder under the XDG data home, made
+// when missing. The installed documents sit in ../share/yorvane beside bin/.
+AppFolders findAppFolders(const std::string& executableFolder, const std::string& xdgDataHome,
+                          const std::string& home);
+
+// The copy of name in the application folder when there is one, else the installed one.
+std::string findResourceIn(const AppFolders& folders, const std::string& name);
+
+}  // namespace yorvane
