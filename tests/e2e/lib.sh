@@ -139,9 +139,22 @@ start_program() {
   wait_for_window Yorvane 20
 }
 
-# program_running: true while the program started last is alive.
+# program_running: true while the program started last is alive (a zombie is not).
 program_running() {
-  [[ -n $E2E_PROGRAM_PID ]] && kill -0 "$E2E_PROGRAM_PID" 2>/dev/null
+  [[ -n $E2E_PROGRAM_PID ]] || return 1
+  local state
+  state=$(awk '{ print $3 }' "/proc/$E2E_PROGRAM_PID/stat" 2>/dev/null) || return 1
+  [[ $state != Z ]]
+}
+program_ended() { ! program_running; }
+
+# close_program [SECONDS]: closes the main window as a window manager does, so the
+# program runs its shutdown, and waits for it to end. Sets E2E_PROGRAM_STATUS.
+close_program() {
+  "${YORVANE_WM_CLOSE:?YORVANE_WM_CLOSE names the wm_close tool}" Yorvane
+  wait_until "${1:-10}" "the program to end" program_ended
+  E2E_PROGRAM_STATUS=0
+  wait "$E2E_PROGRAM_PID" || E2E_PROGRAM_STATUS=$?
 }
 
 # stop_program: ends the program started last, with SIGKILL if SIGTERM is ignored.
@@ -151,7 +164,7 @@ stop_program() {
   local now=${EPOCHREALTIME/./}
   local deadline=$((now + 5000000))
   while program_running && ((${EPOCHREALTIME/./} < deadline)); do sleep 0.1; done
-  program_running && kill -KILL "$E2E_PROGRAM_PID"
+  if program_running; then kill -KILL "$E2E_PROGRAM_PID"; fi
   wait "$E2E_PROGRAM_PID" 2>/dev/null || true
 }
 

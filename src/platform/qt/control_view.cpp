@@ -149,7 +149,15 @@ void ControlView::syncButton() {
     shownCaption_ = control_.caption();
     const QPixmap art = artworkPixmap(shownArtwork_);
     button_->setIcon(art.isNull() ? QIcon() : QIcon(art));
-    if (!art.isNull()) button_->setIconSize(art.size());
+    // A picture larger than its button is shrunk to fit rather than cut off.
+    if (!art.isNull()) {
+      const QSize room = widget_->size() - QSize(4, 4);
+      QSize fit = art.size();
+      if (room.isValid() && (fit.width() > room.width() || fit.height() > room.height())) {
+        fit.scale(room, Qt::KeepAspectRatio);
+      }
+      button_->setIconSize(fit);
+    }
     button_->setText(art.isNull() ? QString::fromStdString(control_.caption()) : QString());
   }
   switch (control_.kind()) {

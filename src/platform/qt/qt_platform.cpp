@@ -18,6 +18,17 @@
 
 namespace yorvane {
 
+namespace {
+std::string environment(const char* name) {
+  const char* value = std::getenv(name);
+  return value ? value : "";
+}
+}  // namespace
+
+QtPlatform::QtPlatform()
+    : folders_(findAppFolders(posix::folderOfExecutable(), environment("XDG_DATA_HOME"),
+                              environment("HOME"))) {}
+
 Size QtPlatform::screenSize() { return grabber_.screenSize(); }
 
 bool QtPlatform::copyScreen(Image& dest) { return grabber_.grab(dest); }
@@ -55,15 +66,18 @@ void QtPlatform::openWithAssociatedProgram(const std::string& path) {
 }
 
 void QtPlatform::setTopmost(Window& window, bool topmost) {
-  // The view turns the flag into the stay-on-top hint, which Qt announces to
-  // the window manager as _NET_WM_STATE_ABOVE.
-  window.setTopmostFlag(topmost);
-  window.show();
+  // The view follows the model's flag with the stay-on-top hint, which Qt
+  // announces to the window manager as _NET_WM_STATE_ABOVE.
+  if (window.topmost() != topmost) window.setTopmostFlag(topmost);
 }
 
 std::optional<Point> QtPlatform::pointerPosition() { return grabber_.pointerPosition(); }
 
-std::string QtPlatform::applicationFolder() { return posix::folderOfExecutable(); }
+std::string QtPlatform::applicationFolder() { return folders_.application; }
+
+std::string QtPlatform::findResource(const std::string& name) {
+  return findResourceIn(folders_, name);
+}
 
 std::vector<FolderEntry> QtPlatform::listFolder(const std::string& path) {
   return posix::listFolder(path);
@@ -82,7 +96,7 @@ bool QtPlatform::replaceFile(const std::string& path, const std::string& content
   return posix::replaceFile(path, content, reason);
 }
 
-void QtPlatform::endProgram(int exitCode) {
+void QtPlatform::end(int exitCode) {
   std::fflush(stdout);
   std::fflush(stderr);
   ::_exit(exitCode);

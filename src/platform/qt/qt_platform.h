@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/app_folder.h"
 #include "platform/platform.h"
 #include "platform/qt/xcb_screen_grabber.h"
 
@@ -9,7 +10,7 @@ namespace yorvane {
 // X11 directly for the screen copy and the pointer, POSIX for files.
 class QtPlatform final : public Platform {
  public:
-  QtPlatform() = default;
+  QtPlatform();
 
   Size screenSize() override;
   bool copyScreen(Image& dest) override;
@@ -27,15 +28,19 @@ class QtPlatform final : public Platform {
   std::optional<Point> pointerPosition() override;
 
   std::string applicationFolder() override;
+  std::string findResource(const std::string& name) override;
   std::vector<FolderEntry> listFolder(const std::string& path) override;
   bool createFolder(const std::string& path, std::string* reason) override;
   std::optional<std::string> readFile(const std::string& path, size_t maxBytes) override;
   bool replaceFile(const std::string& path, const std::string& content,
                    std::string* reason) override;
 
-  [[noreturn]] void endProgram(int exitCode) override;
+
+ protected:
+  void end(int exitCode) override;
 
  private:
+  AppFolders folders_;
   XcbScreenGrabber grabber_;
 };
 

@@ -21,7 +21,11 @@ WindowView::WindowView(Window& window, Dispatcher dispatch)
   for (const auto& c : window_.controls()) {
     QWidget* parent = this;
     if (const Control* container = c->container()) parent = controls_.at(container)->widget();
-    controls_.emplace(c.get(), std::make_unique<ControlView>(*c, parent, dispatch_));
+    auto view = std::make_unique<ControlView>(*c, parent, dispatch_);
+    // Frames lie beneath the other controls of their container, so an empty
+    // frame laid over a check box can neither hide it nor take its clicks.
+    if (c->kind() == ControlKind::Frame) view->widget()->lower();
+    controls_.emplace(c.get(), std::move(view));
   }
   window_.setObserver(this);
   sync();

@@ -1,0 +1,98 @@
+// Compares the ways of copying the X screen into an Image: wall time, this
+// process's CPU time and, given the X server's pid, the server's CPU time.
+//
+//   yorvane_grab_bench [iterations] [x-server-pid]
+
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPixmap>
+#include <QScreen>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <functional>
+#include <sstream>
+#include <string>
+
+#include "platform/qt/xcb_screen_grabber.h"
+
+namespace {
+
+double processCpuMs() {
+  rusage u{};
+  getrusage(RUSAGE_SELF, &u);
+  auto ms = [](const timeval& t) { return t.tv_sec * 1e3 + t.tv_usec / 1e3; };
+  return ms(u.ru_utime) + ms(u.ru_stime);
+}
+
+// utime + stime of another process, from fields 14 and 15 of /proc/<pid>/stat.
+double serverCpuMs(long pid) {
+  if (pid <= 0) return 0;
+  std::ifstream in("/proc/" + std::to_string(pid) + "/stat");
+  std::string line;
+  std::getline(in, line);
+  const auto close = line.rfind(')');
+  if (close == std::string::npos) return 0;
+  std::istringstream fields(line.substr(close + 2));
+  std::string skip;
+  for (int i = 3; i < 14; ++i) fields >> skip;
+  double utime = 0, stime = 0;
+  fields >> utime >> stime;
+  return (utime + stime) * 1e3 / static_cast<double>(sysconf(_SC_CLK_TCK));
+}
+
+void measure(const char* name, int iterations, long serverPid, const std::function<bool()>& grab) {
+  if (!grab()) {  // warm-up: first-time allocations and segment set-up
+    std::printf("%-22s failed\n", name);
+    return;
+  }
+  const double cpu0 = processCpuMs();
+  const double srv0 = serverCpuMs(serverPid);
+  const auto t0 = std::chrono::steady_clock::now();
+  for (int i = 0; i < iterations; ++i) grab();
+  const auto t1 = std::chrono::steady_clock::now();
+  const double wall = std::chrono::duration<double, std::milli>(t1 - t0).count() / iterations;
+  const double cpu = (processCpuMs() - cpu0) / iterations;
+  const double srv = (serverCpuMs(serverPid) - srv0) / iterations;
+  std::printf("%-22s wall %7.2f ms  client CPU %7.2f ms  X server CPU %7.2f ms\n", name, wall,
+              cpu, srv);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const int iterations = argc > 1 ? std::atoi(argv[1]) : 20;
+  const long serverPid = argc > 2 ? std::atol(argv[2]) : 0;
+
+  yorvane::Image image;
+  yorvane::XcbScreenGrabber shared;
+  const yorvane::Size size = shared.screenSize();
+  std::printf("screen %d x %d, %d iterations\n", size.width, size.height, iterations);
+  measure("xcb MIT-SHM", iterations, serverPid, [&] { return shared.grab(image); });
+  if (!shared.usingSharedMemory()) std::printf("  (MIT-SHM unavailable: that was GetImage)\n");
+
+  yorvane::XcbScreenGrabber plain(yorvane::XcbScreenGrabber::Method::GetImage);
+  measure("xcb GetImage", iterations, serverPid, [&] { return plain.grab(image); });
+
+  qputenv("QT_QPA_PLATFORM", "xcb");
+  QGuiApplication app(argc, argv);
+  QScreen* screen = QGuiApplication::primaryScreen();
+  measure("QScreen::grabWindow", iterations, serverPid, [&] {
+    return !screen->grabWindow(0).isNull();
+  });
+  measure("QScreen + to Image", iterations, serverPid, [&] {
+    const QImage shot = screen->grabWindow(0).toImage().convertToFormat(QImage::Format_RGB32);
+    if (shot.isNull()) return false;
+    image.resize(shot.width(), shot.height());
+    for (int y = 0; y < shot.height(); ++y) {
+      std::memcpy(image.row(y), shot.constScanLine(y), static_cast<size_t>(shot.width()) * 4);
+    }
+    return true;
+  });
+  return 0;
+}
