@@ -150,6 +150,7 @@ program_ended() { ! program_running; }
 
 # close_program [SECONDS]: closes the main window as a window manager does, so the
 # program runs its shutdown, and waits for it to end. Sets E2E_PROGRAM_STATUS.
+# shellcheck disable=SC2034 # E2E_PROGRAM_STATUS is read by the tests
 close_program() {
   "${YORVANE_WM_CLOSE:?YORVANE_WM_CLOSE names the wm_close tool}" Yorvane
   wait_until "${1:-10}" "the program to end" program_ended

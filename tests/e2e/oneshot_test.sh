@@ -26,7 +26,7 @@ for number in 1 2; do
   window=$(wait_for_window Yorvane 10)
 done
 
-close_program
+close_program 10
 [[ $E2E_PROGRAM_STATUS == 0 ]] || e2e_fail "the program ended with status $E2E_PROGRAM_STATUS"
 [[ -s $app/setutei ]] || e2e_fail "closing the window did not write the settings"
 echo "one-shot capture: ok"
