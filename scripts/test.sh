@@ -20,5 +20,5 @@ echo "== end-to-end tests, release build"
 # Only the program and the benchmark: the unit tests already ran above.
 configure "$release_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DYORVANE_WERROR=ON \
   -DYORVANE_BUILD_TESTS=ON -DYORVANE_BUILD_BENCH=ON
-build "$release_dir" yorvane yorvane_bench
+build "$release_dir" yorvane yorvane_bench yorvane_wm_close
 (cd "$release_dir" && ctest --no-tests=error --output-on-failure -L e2e)
