@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds and runs every test: the unit tests in an AddressSanitizer +
-# UndefinedBehaviorSanitizer build, the end-to-end tests against a normal build
-# of the program. Both builds treat warnings as errors. Exits non-zero on any failure.
+# UndefinedBehaviorSanitizer build, the Qt view tests and the end-to-end tests
+# against a normal build of the program. Both builds treat warnings as errors. Exits non-zero on any failure.
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 
@@ -16,9 +16,9 @@ configure "$asan_dir" -DCMAKE_BUILD_TYPE=Debug -DYORVANE_SANITIZE=ON -DYORVANE_W
 build "$asan_dir"
 (cd "$asan_dir" && ctest --no-tests=error --output-on-failure -j "$YORVANE_JOBS")
 
-echo "== end-to-end tests, release build"
-# Only the program and the benchmark: the unit tests already ran above.
+echo "== Qt view tests and end-to-end tests, release build"
+# The logic's unit tests already ran above; here the Qt side and the whole program.
 configure "$release_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DYORVANE_WERROR=ON \
   -DYORVANE_BUILD_TESTS=ON -DYORVANE_BUILD_BENCH=ON
-build "$release_dir" yorvane yorvane_bench yorvane_wm_close
-(cd "$release_dir" && ctest --no-tests=error --output-on-failure -L e2e)
+build "$release_dir" yorvane yorvane_bench yorvane_wm_close yorvane_qt_tests
+(cd "$release_dir" && ctest --no-tests=error --output-on-failure -L '^(qt|e2e)$')
