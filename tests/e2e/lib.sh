@@ -13,6 +13,7 @@ shopt -s inherit_errexit
 E2E_TMP=$(mktemp -d "${TMPDIR:-/tmp}/yorvane-e2e.XXXXXX")
 E2E_PIDS=()
 E2E_PROGRAM_PID=
+E2E_WINDOW=
 # Control positions are given in twips; the program lays out 15 twips a pixel (96 dpi).
 E2E_TWIPS_PER_PIXEL=${E2E_TWIPS_PER_PIXEL:-15}
 readonly E2E_CHIME_NAME="録画が、終りました.wav"
@@ -130,13 +131,15 @@ make_app_folder() {
   echo "$dir"
 }
 
-# start_program DIR: starts DIR/yorvane, waits for its main window and prints the
-# window's id. Output goes to $E2E_TMP/program.log.
+# start_program DIR: starts DIR/yorvane and waits for its main window, whose id it
+# puts in E2E_WINDOW. Call it directly, not in $(...), so the script keeps the
+# process id. Output goes to $E2E_TMP/program.log.
 start_program() {
   "$1/yorvane" >"$E2E_TMP/program.log" 2>&1 &
   E2E_PROGRAM_PID=$!
   E2E_PIDS+=("$E2E_PROGRAM_PID")
-  wait_for_window Yorvane 20
+  # shellcheck disable=SC2034 # read by the tests
+  E2E_WINDOW=$(wait_for_window Yorvane 20)
 }
 
 # program_running: true while the program started last is alive (a zombie is not).
