@@ -35,7 +35,9 @@ int16_t checkedAdd(int16_t a, int b) { return to16(static_cast<long long>(a) + b
 int16_t checkedMul(int a, int16_t b) { return to16(static_cast<long long>(a) * b); }
 
 std::string numberText(int16_t n) {
-  return n < 0 ? std::to_string(n) : " " + std::to_string(n);
+  // Built by append: GCC 12 at -O3 warns falsely (-Wrestrict) on " " + std::string.
+  std::string text = n < 0 ? "" : " ";
+  return text.append(std::to_string(n));
 }
 
 }  // namespace yorvane

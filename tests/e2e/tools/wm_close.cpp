@@ -30,6 +30,12 @@ std::string title(xcb_connection_t* c, xcb_window_t w, xcb_atom_t property, xcb_
                      static_cast<size_t>(xcb_get_property_value_length(r.get())));
 }
 
+bool viewable(xcb_connection_t* c, xcb_window_t w) {
+  Reply<xcb_get_window_attributes_reply_t> a(
+      xcb_get_window_attributes_reply(c, xcb_get_window_attributes(c, w), nullptr));
+  return a && a->map_state == XCB_MAP_STATE_VIEWABLE;
+}
+
 xcb_window_t find(xcb_connection_t* c, xcb_window_t parent, const std::string& wanted,
                   xcb_atom_t netName, xcb_atom_t utf8) {
   Reply<xcb_query_tree_reply_t> tree(xcb_query_tree_reply(c, xcb_query_tree(c, parent), nullptr));
@@ -37,7 +43,10 @@ xcb_window_t find(xcb_connection_t* c, xcb_window_t parent, const std::string& w
   const xcb_window_t* children = xcb_query_tree_children(tree.get());
   for (int i = 0; i < xcb_query_tree_children_length(tree.get()); ++i) {
     const xcb_window_t w = children[i];
-    if (title(c, w, netName, utf8) == wanted || title(c, w, XCB_ATOM_WM_NAME, XCB_ATOM_STRING) == wanted) {
+    // Toolkits keep unmapped helper windows with the application's name; only a
+    // window on screen is the one the user would close.
+    if (viewable(c, w) && (title(c, w, netName, utf8) == wanted ||
+                           title(c, w, XCB_ATOM_WM_NAME, XCB_ATOM_STRING) == wanted)) {
       return w;
     }
     if (const xcb_window_t inner = find(c, w, wanted, netName, utf8); inner != XCB_WINDOW_NONE) {
