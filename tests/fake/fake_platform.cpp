@@ -67,7 +67,13 @@ FakePlatform::FakePlatform(Size screenSize) : screen(patternImage(screenSize.wid
   folder_ = pattern;
 }
 
+FakePlatform::FakePlatform(std::string folder, Size screenSize)
+    : screen(patternImage(screenSize.width, screenSize.height)),
+      folder_(std::move(folder)),
+      ownsFolder_(false) {}
+
 FakePlatform::~FakePlatform() {
+  if (!ownsFolder_) return;
   std::error_code ec;
   fs::remove_all(folder_, ec);
 }
