@@ -54,7 +54,7 @@ Image patternImage(int width, int height) {
   Image img(width, height);
   for (int y = 0; y < height; ++y) {
     for (int x = 0; x < width; ++x) {
-      const auto h = static_cast<uint32_t>(x * 73856093) ^ static_cast<uint32_t>(y * 19349663);
+      const uint32_t h = (static_cast<uint32_t>(x) * 73856093u) ^ (static_cast<uint32_t>(y) * 19349663u);
       img.setPixel(x, y, 0xFF000000u | (h & 0xFFFFFFu) | (static_cast<uint32_t>(x & 0xFF) << 16));
     }
   }
