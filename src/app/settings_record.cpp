@@ -78,7 +78,8 @@ std::optional<float> parseSingle(std::string_view field) {
   if (ec != std::errc() || end != text.data() + text.size() || !std::isfinite(value)) {
     return std::nullopt;
   }
-  return value;
+  // "-0" is zero; a negative zero would be written back as "-0".
+  return value == 0.0f ? 0.0f : value;
 }
 
 std::string formatSingle(float value) {

@@ -390,6 +390,7 @@ TEST(SettingsRecord, EveryFiniteAspectValueIsWrittenSoItReadsBack) {
     ASSERT_TRUE(back) << text;
     EXPECT_EQ(*back, v) << text;
   }
+  EXPECT_EQ(settings::formatSingle(*settings::parseSingle("-0.0")), "0");
   EXPECT_EQ(settings::formatSingle(0.75f), "0.75");
   EXPECT_EQ(settings::formatSingle(1.0f), "1");
 }
