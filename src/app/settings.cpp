@@ -1,5 +1,4 @@
 // Reading the settings file at start-up and the record written at shutdown.
-#include <algorithm>
 #include <stdexcept>
 
 #include "app/form1.h"
@@ -28,27 +27,38 @@ void Form1::Yomikomi() {
   for (int i = 0; i <= 12; ++i) List1.addItem(std::to_string(i * 5));
 
   try {
-    const auto content = platform_.readFile(settingsPath(), settings::kMaxFileBytes);
-    if (!content) throw UnusableSettings();
-    // Each record overwrites the one before; a field that cannot be read stops
-    // the reading, and what was read before it stays.
+    const auto content = platform_.readFile(settingsPath(), settings::kMaxFileBytes + 1);
+    if (!content || content->size() > settings::kMaxFileBytes) throw UnusableSettings();
+    // Each record overwrites the one before. A field that cannot be read
+    // leaves its variable as it was and makes the file unusable, but the
+    // reading goes on: one damaged field must not cost the running number,
+    // or the next pictures would overwrite the earlier ones.
+    bool readable = true;
+    const auto readInteger = [&readable](const std::string& field, int16_t& into) {
+      if (const auto v = settings::parseInteger(field)) {
+        into = *v;
+      } else {
+        readable = false;
+      }
+    };
     const std::vector<std::string> fields = settings::splitFields(*content);
     for (size_t k = 0; k < fields.size(); ++k) {
       const std::string& f = fields[k];
       switch (k % 6) {
-        case 0: DelayIndex = integerOrFail(f); break;
+        case 0: readInteger(f, DelayIndex); break;
         case 1: IntervalChoice = f; break;
-        case 2: SavedCountIndex = integerOrFail(f); break;
-        case 3: SavedEndSound = integerOrFail(f); break;
-        case 4: FileNumber = integerOrFail(f); break;
-        default: {
-          const auto v = settings::parseSingle(f);
-          if (!v) throw UnusableSettings();
-          g_.AspectMode = *v;
-        }
+        case 2: readInteger(f, SavedCountIndex); break;
+        case 3: readInteger(f, SavedEndSound); break;
+        case 4: readInteger(f, FileNumber); break;
+        default:
+          if (const auto v = settings::parseSingle(f)) {
+            g_.AspectMode = *v;
+          } else {
+            readable = false;
+          }
       }
     }
-    if (fields.size() % 6 != 0) throw UnusableSettings();
+    if (!readable || fields.size() % 6 != 0) throw UnusableSettings();
 
     Option1(DelayIndex).setValue(kTrue);
     Option2(integerOrFail(IntervalChoice)).setValue(kTrue);
@@ -74,9 +84,7 @@ void Form1::Yomikomi() {
 }
 
 std::string Form1::settingsRecord() const {
-  std::string interval = IntervalChoice;
-  std::erase(interval, '"');
-  return std::to_string(DelayIndex) + ",\"" + interval + "\"," +
+  return std::to_string(DelayIndex) + ",\"" + IntervalChoice + "\"," +
          std::to_string(List1.listIndex()) + "," + std::to_string(Check1.value()) + "," +
          std::to_string(FileNumber) + "," + settings::formatSingle(g_.AspectMode) + "\r\n";
 }

@@ -8,6 +8,7 @@ namespace yorvane::settings {
 namespace {
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
 bool isLineEnd(char c) { return c == '\r' || c == '\n'; }
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 std::string_view trim(std::string_view s) {
   while (!s.empty() && isBlank(s.front())) s.remove_prefix(1);
@@ -50,7 +51,7 @@ std::vector<std::string> splitFields(std::string_view text) {
 }
 
 std::optional<int16_t> parseInteger(std::string_view field) {
-  if (!field.empty() && field.front() == '+') field.remove_prefix(1);
+  if (field.size() > 1 && field.front() == '+' && isDigit(field[1])) field.remove_prefix(1);
   if (field.empty()) return std::nullopt;
   int16_t value = 0;
   const auto [end, ec] = std::from_chars(field.data(), field.data() + field.size(), value);
@@ -60,10 +61,13 @@ std::optional<int16_t> parseInteger(std::string_view field) {
 
 std::optional<float> parseSingle(std::string_view field) {
   if (field.empty() || field.size() > 64) return std::nullopt;
+  bool digits = false;
   for (char c : field) {
-    if ((c < '0' || c > '9') && c != '.' && c != '-' && c != '+') return std::nullopt;
+    if (!isDigit(c) && c != '.' && c != '-' && c != '+') return std::nullopt;
+    digits = digits || isDigit(c);
   }
-  if (field.front() == '+') field.remove_prefix(1);
+  if (!digits) return std::nullopt;
+  if (field.size() > 1 && field.front() == '+' && field[1] != '-') field.remove_prefix(1);
   std::string text(field);
   // from_chars wants a digit before the period.
   if (text.starts_with(".")) text.insert(0, "0");
@@ -74,12 +78,16 @@ std::optional<float> parseSingle(std::string_view field) {
   if (ec != std::errc() || end != text.data() + text.size() || !std::isfinite(value)) {
     return std::nullopt;
   }
-  return value;
+  // "-0" is zero; a negative zero would be written back as "-0".
+  return value == 0.0f ? 0.0f : value;
 }
 
 std::string formatSingle(float value) {
-  char buffer[32];
-  const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value);
+  // The longest fixed form of a float is 39 digits before the period or 45
+  // zeros after it.
+  char buffer[64];
+  const auto [end, ec] =
+      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
   if (ec != std::errc()) return "0";
   return std::string(buffer, end);
 }

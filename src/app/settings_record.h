@@ -8,8 +8,9 @@
 
 namespace yorvane::settings {
 
-// The settings file never grows past one short record; anything longer is
-// read only this far.
+// The program writes one record of some 25 bytes. A file longer than this is
+// not one of ours and is not read at all: a cut-off prefix could yield a
+// plausible but wrong running number.
 inline constexpr size_t kMaxFileBytes = 64 * 1024;
 
 // Splits the text into fields the way a comma-separated record is read:
@@ -18,11 +19,14 @@ inline constexpr size_t kMaxFileBytes = 64 * 1024;
 // skipped.
 std::vector<std::string> splitFields(std::string_view text);
 
-// Whole numbers in signed 16 bits: optional sign and digits only.
+// Whole numbers in signed 16 bits: an optional sign and digits only, so a
+// fraction, a letter or a value out of range is refused.
 std::optional<int16_t> parseInteger(std::string_view field);
-// Decimal numbers with a period: "0.75", ".75", "-1", "1e-3" is refused.
+// Finite decimal numbers with a period: "0.75", ".75", "-1"; "1e-3" and "."
+// are refused.
 std::optional<float> parseSingle(std::string_view field);
-// The shortest decimal text that reads back as the same single-precision value.
+// The shortest plain decimal text (never an exponent) that parseSingle reads
+// back as the same value.
 std::string formatSingle(float value);
 
 }  // namespace yorvane::settings

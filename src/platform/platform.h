@@ -62,7 +62,7 @@ class Platform {
   // Lists every entry of a folder, "." and ".." included; empty when unreadable.
   virtual std::vector<FolderEntry> listFolder(const std::string& path) = 0;
   virtual bool createFolder(const std::string& path, std::string* reason) = 0;
-  // Reads at most maxBytes of a file; nullopt when it cannot be opened.
+  // Reads at most maxBytes of a regular file; nullopt when it cannot be read.
   virtual std::optional<std::string> readFile(const std::string& path, size_t maxBytes) = 0;
   // Replaces the file's content as a whole: readers see the old or the new
   // content, never a torn one.

@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstring>
@@ -30,6 +31,17 @@ bool writeAll(int fd, std::string_view data) {
   }
   return true;
 }
+
+// Makes a rename inside the folder survive a crash; a file system that cannot
+// sync a folder still has the new content in place, so a failure is no error.
+void syncFolderOf(const std::string& path) {
+  const auto slash = path.rfind('/');
+  const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash + 1);
+  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  ::fsync(fd);
+  ::close(fd);
+}
 }  // namespace
 
 std::vector<FolderEntry> listFolder(const std::string& path) {
@@ -54,23 +66,28 @@ bool createFolder(const std::string& path, std::string* reason) {
 }
 
 std::optional<std::string> readFile(const std::string& path, size_t maxBytes) {
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  // Without O_NONBLOCK a FIFO in the file's place would block the open.
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) return std::nullopt;
-  std::string content;
+  struct stat st {};
+  std::optional<std::string> content;
+  if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) content.emplace();
   char buffer[4096];
-  while (content.size() < maxBytes) {
-    const ssize_t n = ::read(fd, buffer, std::min(sizeof buffer, maxBytes - content.size()));
+  while (content && content->size() < maxBytes) {
+    const ssize_t n = ::read(fd, buffer, std::min(sizeof buffer, maxBytes - content->size()));
     if (n < 0 && errno == EINTR) continue;
+    if (n < 0) content.reset();
     if (n <= 0) break;
-    content.append(buffer, static_cast<size_t>(n));
+    content->append(buffer, static_cast<size_t>(n));
   }
   ::close(fd);
   return content;
 }
 
 bool replaceFile(const std::string& path, const std::string& content, std::string* reason) {
+  // The old file stays untouched until the new content is complete on disk.
   const std::string temp = path + ".tmp";
-  const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+  const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0644);
   if (fd < 0) {
     setReason(reason, errno);
     return false;
@@ -88,8 +105,10 @@ bool replaceFile(const std::string& path, const std::string& content, std::strin
   if (!ok) {
     ::unlink(temp.c_str());
     setReason(reason, err);
+    return false;
   }
-  return ok;
+  syncFolderOf(path);
+  return true;
 }
 
 std::string folderOfExecutable() {

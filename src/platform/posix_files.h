@@ -11,6 +11,8 @@ namespace yorvane::posix {
 
 std::vector<FolderEntry> listFolder(const std::string& path);
 bool createFolder(const std::string& path, std::string* reason);
+// Reads at most maxBytes of a regular file; nullopt when it cannot be opened
+// or read, or is no regular file (a FIFO or device never blocks or floods it).
 std::optional<std::string> readFile(const std::string& path, size_t maxBytes);
 // Writes a temporary file beside path, flushes it to disk and renames it over path.
 bool replaceFile(const std::string& path, const std::string& content, std::string* reason);

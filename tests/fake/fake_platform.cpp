@@ -54,7 +54,7 @@ Image patternImage(int width, int height) {
   Image img(width, height);
   for (int y = 0; y < height; ++y) {
     for (int x = 0; x < width; ++x) {
-      const uint32_t h = static_cast<uint32_t>(x) * 73856093u ^ static_cast<uint32_t>(y) * 19349663u;
+      const uint32_t h = (static_cast<uint32_t>(x) * 73856093u) ^ (static_cast<uint32_t>(y) * 19349663u);
       img.setPixel(x, y, 0xFF000000u | (h & 0xFFFFFFu) | (static_cast<uint32_t>(x & 0xFF) << 16));
     }
   }
@@ -67,7 +67,13 @@ FakePlatform::FakePlatform(Size screenSize) : screen(patternImage(screenSize.wid
   folder_ = pattern;
 }
 
+FakePlatform::FakePlatform(std::string folder, Size screenSize)
+    : screen(patternImage(screenSize.width, screenSize.height)),
+      folder_(std::move(folder)),
+      ownsFolder_(false) {}
+
 FakePlatform::~FakePlatform() {
+  if (!ownsFolder_) return;
   std::error_code ec;
   fs::remove_all(folder_, ec);
 }

@@ -24,6 +24,9 @@ struct ProgramEnded {
 class FakePlatform : public Platform {
  public:
   explicit FakePlatform(Size screen = {64, 48});
+  // Uses an existing application folder, left in place afterwards: a second
+  // run of the program on the files of the first.
+  explicit FakePlatform(std::string folder, Size screen = {64, 48});
   ~FakePlatform() override;
 
   // The virtual clock, in milliseconds since the fake was made.
@@ -104,6 +107,7 @@ class FakePlatform : public Platform {
   FakeTimer* nextDue(int64_t limit) const;
 
   std::string folder_;
+  bool ownsFolder_ = true;
   int64_t now_ = 0;
   uint64_t sequence_ = 0;
   std::vector<FakeTimer*> timers_;

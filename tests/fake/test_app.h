@@ -8,6 +8,8 @@ namespace yorvane::testing {
 // A whole program on the fake platform.
 struct TestApp {
   explicit TestApp(Size screen = {64, 48}) : fake(screen) {}
+  // A program started again on the application folder of an earlier one.
+  explicit TestApp(const std::string& folder) : fake(folder) {}
 
   // Runs the start-up as the program's launch does.
   void start() {
