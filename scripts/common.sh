@@ -10,8 +10,9 @@ YORVANE_RUN_PACKAGES=(cmake ninja-build g++ qt6-base-dev libxcb1-dev libxcb-shm0
   xvfb xdotool imagemagick fonts-noto-cjk x11-utils)
 # Tests, benchmarks and the picture-reader checks on top of that.
 # shellcheck disable=SC2034 # used by test.sh
+# clang builds the sanitized unit tests together with the libFuzzer target.
 YORVANE_TEST_PACKAGES=("${YORVANE_RUN_PACKAGES[@]}" libgtest-dev libbenchmark-dev ffmpeg
-  libgdk-pixbuf2.0-bin)
+  libgdk-pixbuf2.0-bin clang libclang-rt-14-dev)
 
 # ensure_packages PACKAGE...: apt-get installs the packages that are not installed yet.
 ensure_packages() {
@@ -26,14 +27,6 @@ ensure_packages() {
   export DEBIAN_FRONTEND=noninteractive
   apt-get update -qq
   apt-get install -y -qq --no-install-recommends "${missing[@]}" </dev/null
-}
-
-# fuzz_packages: clang and its runtime when the tree has a libFuzzer target.
-fuzz_packages() {
-  if grep -rqs --include=CMakeLists.txt --include='*.cmake' -e '-fsanitize=fuzzer' \
-    "$YORVANE_ROOT/src" "$YORVANE_ROOT/tests" "$YORVANE_ROOT/cmake" "$YORVANE_ROOT/fuzz"; then
-    echo clang libclang-rt-14-dev
-  fi
 }
 
 # configure BUILD_DIR [CMAKE_OPTION...]: a Ninja build tree of the project.

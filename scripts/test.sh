@@ -5,14 +5,13 @@
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 
-# shellcheck disable=SC2046 # fuzz_packages prints package names to split
-ensure_packages "${YORVANE_TEST_PACKAGES[@]}" $(fuzz_packages)
+ensure_packages "${YORVANE_TEST_PACKAGES[@]}"
 asan_dir=$YORVANE_ROOT/build/test-asan
 release_dir=$YORVANE_ROOT/build/test-release
 
-echo "== unit tests, sanitized build"
-configure "$asan_dir" -DCMAKE_BUILD_TYPE=Debug -DYORVANE_SANITIZE=ON -DYORVANE_WERROR=ON \
-  -DYORVANE_BUILD_APP=OFF -DYORVANE_BUILD_TESTS=ON
+echo "== unit tests and the settings fuzzer, sanitized clang build"
+CC=clang CXX=clang++ configure "$asan_dir" -DCMAKE_BUILD_TYPE=Debug -DYORVANE_SANITIZE=ON \
+  -DYORVANE_WERROR=ON -DYORVANE_BUILD_APP=OFF -DYORVANE_BUILD_TESTS=ON -DYORVANE_BUILD_FUZZER=ON
 build "$asan_dir"
 (cd "$asan_dir" && ctest --no-tests=error --output-on-failure -j "$YORVANE_JOBS")
 

@@ -29,9 +29,8 @@ mkdir "$app/BMP"
 # Delay 0.2, interval element 0 ("0.5"), count item 1 ("5"), end sound on,
 # last number 0, free aspect.
 printf '1,"0",1,1,0,0\r\n' >"$app/setutei"
-# Not in a $(...) subshell: start_program records the program's pid for close_program.
-start_program "$app" >"$E2E_TMP/window.id"
-window=$(<"$E2E_TMP/window.id")
+start_program "$app"
+window=$E2E_WINDOW
 
 window_visible() { xdotool search --onlyvisible --name '^Yorvane$' >/dev/null 2>&1; }
 
