@@ -1,0 +1,51 @@
+# shellcheck shell=bash
+# Shared by run.sh and test.sh: the Debian packages the project needs, installed
+# only when missing, and the CMake configure-and-build step.
+
+YORVANE_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+YORVANE_JOBS=${YORVANE_JOBS:-$(nproc)}
+
+# Build and run the program, and drive it on a virtual display.
+YORVANE_RUN_PACKAGES=(cmake ninja-build g++ qt6-base-dev libxcb1-dev libxcb-shm0-dev
+  xvfb xdotool imagemagick fonts-noto-cjk x11-utils)
+# Tests, benchmarks and the picture-reader checks on top of that.
+# shellcheck disable=SC2034 # used by test.sh
+YORVANE_TEST_PACKAGES=("${YORVANE_RUN_PACKAGES[@]}" libgtest-dev libbenchmark-dev ffmpeg
+  libgdk-pixbuf2.0-bin)
+
+# ensure_packages PACKAGE...: apt-get installs the packages that are not installed yet.
+ensure_packages() {
+  local package missing=()
+  for package in "$@"; do
+    if [[ $(dpkg-query -W -f='${Status}' "$package" 2>/dev/null) != "install ok installed" ]]; then
+      missing+=("$package")
+    fi
+  done
+  ((${#missing[@]} == 0)) && return 0
+  echo "== installing ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  apt-get install -y -qq --no-install-recommends "${missing[@]}" </dev/null
+}
+
+# fuzz_packages: clang and its runtime when the tree has a libFuzzer target.
+fuzz_packages() {
+  if grep -rqs --include=CMakeLists.txt --include='*.cmake' -e '-fsanitize=fuzzer' \
+    "$YORVANE_ROOT/src" "$YORVANE_ROOT/tests" "$YORVANE_ROOT/cmake" "$YORVANE_ROOT/fuzz"; then
+    echo clang libclang-rt-14-dev
+  fi
+}
+
+# configure BUILD_DIR [CMAKE_OPTION...]: a Ninja build tree of the project.
+configure() {
+  local dir=$1
+  shift
+  cmake -S "$YORVANE_ROOT" -B "$dir" -G Ninja "$@"
+}
+
+# build BUILD_DIR [TARGET...]: builds the targets, or everything.
+build() {
+  local dir=$1
+  shift
+  cmake --build "$dir" -j "$YORVANE_JOBS" ${1:+--target "$@"}
+}

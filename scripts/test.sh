@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Builds and runs every test: the unit tests in an AddressSanitizer +
+# UndefinedBehaviorSanitizer build, the Qt view tests and the end-to-end tests
+# against a normal build of the program. Both builds treat warnings as errors. Exits non-zero on any failure.
+set -euo pipefail
+source "$(dirname "$0")/common.sh"
+
+# shellcheck disable=SC2046 # fuzz_packages prints package names to split
+ensure_packages "${YORVANE_TEST_PACKAGES[@]}" $(fuzz_packages)
+asan_dir=$YORVANE_ROOT/build/test-asan
+release_dir=$YORVANE_ROOT/build/test-release
+
+echo "== unit tests, sanitized build"
+configure "$asan_dir" -DCMAKE_BUILD_TYPE=Debug -DYORVANE_SANITIZE=ON -DYORVANE_WERROR=ON \
+  -DYORVANE_BUILD_APP=OFF -DYORVANE_BUILD_TESTS=ON
+build "$asan_dir"
+(cd "$asan_dir" && ctest --no-tests=error --output-on-failure -j "$YORVANE_JOBS")
+
+echo "== Qt view tests and end-to-end tests, release build"
+# The logic's unit tests already ran above; here the Qt side and the whole program.
+configure "$release_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DYORVANE_WERROR=ON \
+  -DYORVANE_BUILD_TESTS=ON -DYORVANE_BUILD_BENCH=ON
+build "$release_dir" yorvane yorvane_bench yorvane_wm_close yorvane_qt_tests
+(cd "$release_dir" && ctest --no-tests=error --output-on-failure -L '^(qt|e2e)$')

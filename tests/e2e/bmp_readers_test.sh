@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# A one-shot capture of a noise screen is a 32-bit top-down BMP that ImageMagick,
+# ffmpeg and gdk-pixbuf all read back pixel for pixel, and opaque.
+set -euo pipefail
+source "$(dirname "$0")/lib.sh"
+
+start_xvfb 640x480
+noise=$(paint_noise 640x480 3)
+app=$(make_app_folder "$E2E_TMP/app")
+mkdir "$app/BMP"  # an existing picture folder: the readme stays closed
+window=$(start_program "$app")
+click_twips "$window" $((240 + 1095 / 2)) $((360 + 375 / 2))  # Command1
+bmp="$app/BMP/壁紙- 1.bmp"
+wait_for_file "$bmp" 15
+stop_program
+
+header_field() { od -An -t "$1" -j "$2" -N "$3" "$bmp" | tr -d ' '; }
+[[ $(header_field d4 22 4) == -480 ]] || e2e_fail "rows are not stored top to bottom"
+[[ $(header_field u2 28 2) == 32 ]] || e2e_fail "not 32 bits per pixel"
+[[ $(header_field u4 30 4) == 0 ]] || e2e_fail "not uncompressed"
+
+# ImageMagick takes the fourth byte as alpha: it must be opaque.
+expect_same_picture "$noise" "$bmp"
+[[ $(convert "$bmp" -alpha extract -format '%[fx:minima]' info:) == 1 ]] ||
+  e2e_fail "ImageMagick reads transparent pixels"
+
+convert "$noise" rgb:"$E2E_TMP/noise.rgb"
+ffmpeg -v error -nostdin -i "$bmp" -f rawvideo -pix_fmt rgb24 "$E2E_TMP/ffmpeg.rgb"
+cmp -s "$E2E_TMP/noise.rgb" "$E2E_TMP/ffmpeg.rgb" || e2e_fail "ffmpeg reads other pixels"
+
+gdk-pixbuf-thumbnailer -s 640 "$bmp" "$E2E_TMP/gdk.png"
+expect_same_picture "$noise" "$E2E_TMP/gdk.png"
+echo "ImageMagick, ffmpeg and gdk-pixbuf read the capture exactly"
