@@ -29,7 +29,8 @@ show_on_root "$E2E_TMP/demo.png"
 app=/tmp/yorvane-demo
 rm -rf "$app"
 make_app_folder "$app" >/dev/null
-window=$(start_program "$app")
+start_program "$app"
+window=$E2E_WINDOW
 # Command1 sits at 240,360 in Frame3 (at 0,0 in Frame1); aim at its middle.
 click_twips "$window" $((240 + 1095 / 2)) $((360 + 375 / 2))
 picture="$app/BMP/壁紙- 1.bmp"

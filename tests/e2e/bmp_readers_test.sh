@@ -8,7 +8,8 @@ start_xvfb 640x480
 noise=$(paint_noise 640x480 3)
 app=$(make_app_folder "$E2E_TMP/app")
 mkdir "$app/BMP"  # an existing picture folder: the readme stays closed
-window=$(start_program "$app")
+start_program "$app"
+window=$E2E_WINDOW
 click_twips "$window" $((240 + 1095 / 2)) $((360 + 375 / 2))  # Command1
 bmp="$app/BMP/壁紙- 1.bmp"
 wait_for_file "$bmp" 15

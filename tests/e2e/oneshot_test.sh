@@ -12,7 +12,8 @@ expect_same_picture "$noise" "$E2E_TMP/root.png"
 
 app=$(make_app_folder "$E2E_TMP/app")
 mkdir "$app/BMP"
-window=$(start_program "$app")
+start_program "$app"
+window=$E2E_WINDOW
 
 # Command1 sits at (240, 360) twips inside Frame3, which sits at (0, 0) of
 # Frame1 at (0, 0) of the window; it is 1095 x 375 twips. Aim at its middle.
