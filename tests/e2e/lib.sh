@@ -134,8 +134,8 @@ make_app_folder() {
 # E2E_WINDOW to the window's id. Output goes to $E2E_TMP/program.log. Call it
 # directly, not as $(...): a subshell would keep the program's pid to itself,
 # so it could neither be stopped nor its exit status read.
-# shellcheck disable=SC2034 # E2E_WINDOW is read by the tests
 E2E_WINDOW=
+# shellcheck disable=SC2034 # E2E_WINDOW is read by the tests
 start_program() {
   "$1/yorvane" >"$E2E_TMP/program.log" 2>&1 &
   E2E_PROGRAM_PID=$!
