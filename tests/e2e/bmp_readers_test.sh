@@ -9,7 +9,8 @@ noise=$(paint_noise 640x480 3)
 app=$(make_app_folder "$E2E_TMP/app")
 mkdir "$app/BMP"  # an existing picture folder: the readme stays closed
 start_program "$app"
-click_twips "$E2E_WINDOW" $((240 + 1095 / 2)) $((360 + 375 / 2))  # Command1
+window=$E2E_WINDOW
+click_twips "$window" $((240 + 1095 / 2)) $((360 + 375 / 2))  # Command1
 bmp="$app/BMP/壁紙- 1.bmp"
 wait_for_file "$bmp" 15
 stop_program

@@ -13,7 +13,6 @@ shopt -s inherit_errexit
 E2E_TMP=$(mktemp -d "${TMPDIR:-/tmp}/yorvane-e2e.XXXXXX")
 E2E_PIDS=()
 E2E_PROGRAM_PID=
-E2E_WINDOW=
 # Control positions are given in twips; the program lays out 15 twips a pixel (96 dpi).
 E2E_TWIPS_PER_PIXEL=${E2E_TWIPS_PER_PIXEL:-15}
 readonly E2E_CHIME_NAME="録画が、終りました.wav"
@@ -131,14 +130,16 @@ make_app_folder() {
   echo "$dir"
 }
 
-# start_program DIR: starts DIR/yorvane and waits for its main window, whose id it
-# puts in E2E_WINDOW. Call it directly, not in $(...), so the script keeps the
-# process id. Output goes to $E2E_TMP/program.log.
+# start_program DIR: starts DIR/yorvane, waits for its main window and sets
+# E2E_WINDOW to the window's id. Output goes to $E2E_TMP/program.log. Call it
+# directly, not as $(...): a subshell would keep the program's pid to itself,
+# so it could neither be stopped nor its exit status read.
+E2E_WINDOW=
+# shellcheck disable=SC2034 # E2E_WINDOW is read by the tests
 start_program() {
   "$1/yorvane" >"$E2E_TMP/program.log" 2>&1 &
   E2E_PROGRAM_PID=$!
   E2E_PIDS+=("$E2E_PROGRAM_PID")
-  # shellcheck disable=SC2034 # read by the tests
   E2E_WINDOW=$(wait_for_window Yorvane 20)
 }
 
@@ -172,11 +173,67 @@ stop_program() {
   wait "$E2E_PROGRAM_PID" 2>/dev/null || true
 }
 
+# pointer_at X Y: true when the pointer is at screen pixel (X, Y).
+pointer_at() {
+  [[ $(xdotool getmouselocation --shell | head -n 2 | tr '\n' ' ') == "X=$1 Y=$2 " ]]
+}
+
+# move_pointer X Y: moves the pointer to screen pixel (X, Y) and waits until the
+# server has it there. Not `mousemove --sync`: that waits 15 s for a movement
+# that never comes when the pointer is already in place.
+move_pointer() {
+  xdotool mousemove "$1" "$2"
+  wait_until 5 "the pointer at $1,$2" pointer_at "$1" "$2"
+}
+
+# move_pointer_in WINDOW X Y: moves the pointer to pixel (X, Y) of the window's
+# client area.
+move_pointer_in() {
+  local origin
+  origin=$(window_origin "$1")
+  move_pointer $((${origin% *} + $2)) $((${origin#* } + $3))
+}
+
 # click_twips WINDOW X Y: left click at (X, Y) twips from the window's client
 # origin, i.e. a control's position with its containers' positions added.
 click_twips() {
-  xdotool mousemove --sync --window "$1" $(($2 / E2E_TWIPS_PER_PIXEL)) $(($3 / E2E_TWIPS_PER_PIXEL)) \
-    click 1
+  move_pointer_in "$1" "$(twips_to_pixels "$2")" "$(twips_to_pixels "$3")"
+  xdotool click 1
+}
+
+# window_origin WINDOW: prints "X Y", the screen pixel of the window's client
+# origin. Without a window manager the client window is the top-level window.
+window_origin() {
+  xwininfo -id "$1" | awk '/Absolute upper-left X/ { x = $NF } /Absolute upper-left Y/ { y = $NF }
+    END { print x, y }'
+}
+
+# window_size WINDOW: prints the client size as WIDTHxHEIGHT pixels.
+window_size() {
+  xwininfo -id "$1" | awk '/^ *Width:/ { w = $NF } /^ *Height:/ { h = $NF } END { print w "x" h }'
+}
+
+# wait_for_window_size WINDOW WIDTHxHEIGHT [SECONDS]: waits until the window's
+# client area has that size; on timeout the message names the size it has.
+wait_for_window_size() {
+  local deadline=$((${EPOCHREALTIME/./} + ${3:-10} * 1000000))
+  until [[ $(window_size "$1") == "$2" ]]; do
+    ((${EPOCHREALTIME/./} < deadline)) ||
+      e2e_fail "window $1 is $(window_size "$1"), not $2"
+    sleep 0.1
+  done
+}
+
+# twips_to_pixels TWIPS: the pixel a layout position in twips falls on.
+twips_to_pixels() { echo $(($1 / E2E_TWIPS_PER_PIXEL)); }
+
+# crop_window SCREENSHOT WINDOW OUTPUT: cuts the window's client area out of a
+# picture of the root window.
+crop_window() {
+  local origin size
+  origin=$(window_origin "$2")
+  size=$(window_size "$2")
+  convert "$1" -crop "${size}+${origin% *}+${origin#* }" +repage "$3"
 }
 
 # pixels_differing A B: prints how many pixels differ between two pictures

@@ -1,10 +1,12 @@
 #include "platform/qt/control_view.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
 #include <cmath>
 
 #include "app/window.h"
@@ -37,6 +39,31 @@ Qt::CheckState checkState(int16_t value) {
       return Qt::PartiallyChecked;
     default:
       return Qt::Unchecked;
+  }
+}
+
+// Width a check box or option button needs: its mark, the gap and the text.
+int captionWidth(const QAbstractButton& button) {
+  const QStyle* style = button.style();
+  const bool radio = qobject_cast<const QRadioButton*>(&button) != nullptr;
+  return style->pixelMetric(radio ? QStyle::PM_ExclusiveIndicatorWidth : QStyle::PM_IndicatorWidth,
+                            nullptr, &button) +
+         style->pixelMetric(radio ? QStyle::PM_RadioButtonLabelSpacing : QStyle::PM_CheckBoxLabelSpacing,
+                            nullptr, &button) +
+         button.fontMetrics().horizontalAdvance(button.text());
+}
+
+// The layout's sizes were made for narrower marks than this toolkit draws; a
+// caption that would be cut off at its control's edge is drawn in a smaller
+// font instead, down to one that stays readable.
+void fitCaption(QAbstractButton& button, int width) {
+  constexpr int kSmallestPixelSize = 9;
+  QFont font = QApplication::font(&button);
+  button.setFont(font);
+  for (int size = font.pixelSize() - 1; size >= kSmallestPixelSize && captionWidth(button) > width;
+       --size) {
+    font.setPixelSize(size);
+    button.setFont(font);
   }
 }
 
@@ -159,6 +186,7 @@ void ControlView::syncButton() {
       button_->setIconSize(fit);
     }
     button_->setText(art.isNull() ? QString::fromStdString(control_.caption()) : QString());
+    if (art.isNull() && !qobject_cast<QPushButton*>(button_)) fitCaption(*button_, widget_->width());
   }
   switch (control_.kind()) {
     case ControlKind::OptionButton:

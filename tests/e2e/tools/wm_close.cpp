@@ -31,9 +31,9 @@ std::string title(xcb_connection_t* c, xcb_window_t w, xcb_atom_t property, xcb_
 }
 
 bool viewable(xcb_connection_t* c, xcb_window_t w) {
-  Reply<xcb_get_window_attributes_reply_t> a(
+  Reply<xcb_get_window_attributes_reply_t> r(
       xcb_get_window_attributes_reply(c, xcb_get_window_attributes(c, w), nullptr));
-  return a && a->map_state == XCB_MAP_STATE_VIEWABLE;
+  return r && r->map_state == XCB_MAP_STATE_VIEWABLE;
 }
 
 xcb_window_t find(xcb_connection_t* c, xcb_window_t parent, const std::string& wanted,
@@ -43,10 +43,10 @@ xcb_window_t find(xcb_connection_t* c, xcb_window_t parent, const std::string& w
   const xcb_window_t* children = xcb_query_tree_children(tree.get());
   for (int i = 0; i < xcb_query_tree_children_length(tree.get()); ++i) {
     const xcb_window_t w = children[i];
-    // Toolkits keep unmapped helper windows with the application's name; only a
-    // window on screen is the one the user would close.
-    if (viewable(c, w) && (title(c, w, netName, utf8) == wanted ||
-                           title(c, w, XCB_ATOM_WM_NAME, XCB_ATOM_STRING) == wanted)) {
+    // Toolkits keep hidden helper windows that may carry the application's
+    // name too (Qt's 1x1 client leader); only a window on screen is meant.
+    if ((title(c, w, netName, utf8) == wanted || title(c, w, XCB_ATOM_WM_NAME, XCB_ATOM_STRING) == wanted) &&
+        viewable(c, w)) {
       return w;
     }
     if (const xcb_window_t inner = find(c, w, wanted, netName, utf8); inner != XCB_WINDOW_NONE) {
@@ -72,7 +72,7 @@ int main(int argc, char** argv) {
   const xcb_window_t w =
       find(c, root, argv[1], atom(c, "_NET_WM_NAME"), atom(c, "UTF8_STRING"));
   if (w == XCB_WINDOW_NONE) {
-    std::fprintf(stderr, "no window titled %s\n", argv[1]);
+    std::fprintf(stderr, "no window on screen titled %s\n", argv[1]);
     return 1;
   }
   xcb_client_message_event_t ev{};
@@ -82,8 +82,14 @@ int main(int argc, char** argv) {
   ev.type = atom(c, "WM_PROTOCOLS");
   ev.data.data32[0] = atom(c, "WM_DELETE_WINDOW");
   ev.data.data32[1] = XCB_CURRENT_TIME;
-  xcb_send_event(c, 0, w, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char*>(&ev));
-  xcb_flush(c);
+  // Wait for the server's answer: a server may drop requests it has not yet
+  // carried out when the connection closes right behind them.
+  const Reply<xcb_generic_error_t> error(xcb_request_check(
+      c, xcb_send_event_checked(c, 0, w, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char*>(&ev))));
   xcb_disconnect(c);
+  if (error) {
+    std::fprintf(stderr, "the X server refused the close request (error %d)\n", error->error_code);
+    return 1;
+  }
   return 0;
 }
