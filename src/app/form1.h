@@ -152,6 +152,9 @@ class Form1 {
   void withFailureTrap(const std::function<void()>& span);
   [[noreturn]] void failedSave();
   void showWindowInUse();
+  // One tick of a one-shot cycle: windows hidden on every tick, the picture on
+  // tick 2 x DelayIndex, the window in use back and the timer off on tick 3 x DelayIndex.
+  void oneShotTick(int16_t& ticks, Timer& timer, const std::function<void()>& takePicture);
   // A confirmed region that yields a picture of at least one pixel.
   bool regionUsable() const;
   void refuseMissingRegion(Timer& pending);

@@ -24,11 +24,7 @@ void Form1::Rokuga() {
 }
 
 void Form1::Timer1_Timer() {
-  window.hide();
-  program_.form2.window.hide();
-  FullShotTicks = checkedAdd(FullShotTicks, 1);
-  platform_.doEvents();
-  if (FullShotTicks == checkedMul(2, DelayIndex)) {
+  oneShotTick(FullShotTicks, *Timer1, [this] {
     FileNumber = checkedAdd(FileNumber, 1);
     fullScreenCopy();
     withFailureTrap([this] {
@@ -38,12 +34,7 @@ void Form1::Timer1_Timer() {
       Command7.setCaption(numberText(FileNumber));
       platform_.doEvents();
     });
-  }
-  if (FullShotTicks == checkedMul(3, DelayIndex)) {
-    showWindowInUse();
-    Timer1->setEnabled(false);
-    FullShotTicks = 0;
-  }
+  });
 }
 
 }  // namespace yorvane

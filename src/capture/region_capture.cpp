@@ -50,11 +50,7 @@ void Form1::Timer1a_Timer() {
     refuseMissingRegion(*Timer1a);
     return;
   }
-  window.hide();
-  program_.form2.window.hide();
-  RegionShotTicks = checkedAdd(RegionShotTicks, 1);
-  platform_.doEvents();
-  if (RegionShotTicks == checkedMul(2, DelayIndex)) {
+  oneShotTick(RegionShotTicks, *Timer1a, [this] {
     FileNumber = checkedAdd(FileNumber, 1);
     fullScreenCopy();
     withFailureTrap([this] {
@@ -67,12 +63,7 @@ void Form1::Timer1a_Timer() {
       regionPictureWaiting_ = false;
       Command7.setCaption(numberText(FileNumber));
     });
-  }
-  if (RegionShotTicks == checkedMul(3, DelayIndex)) {
-    showWindowInUse();
-    Timer1a->setEnabled(false);
-    RegionShotTicks = 0;
-  }
+  });
 }
 
 }  // namespace yorvane

@@ -1,6 +1,7 @@
-// Starting a one-shot capture and choosing its delay.
+// Starting a one-shot capture, its delay, and the timing frame its ticks share.
 #include "app/form1.h"
 #include "app/program.h"
+#include "app/runtime.h"
 
 namespace yorvane {
 
@@ -15,6 +16,19 @@ void Form1::startOneShot() {
     Timer1a->setEnabled(true);
   } else {
     Timer1->setEnabled(true);
+  }
+}
+
+void Form1::oneShotTick(int16_t& ticks, Timer& timer, const std::function<void()>& takePicture) {
+  window.hide();
+  program_.form2.window.hide();
+  ticks = checkedAdd(ticks, 1);
+  platform_.doEvents();
+  if (ticks == checkedMul(2, DelayIndex)) takePicture();
+  if (ticks == checkedMul(3, DelayIndex)) {
+    showWindowInUse();
+    timer.setEnabled(false);
+    ticks = 0;
   }
 }
 
