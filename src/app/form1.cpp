@@ -59,20 +59,10 @@ Form1::Form1(Program& program)
   Command1.setArtwork("oneshot");
   Frame2.setCaption("遅れ時間");
   Frame2.setTip("失敗する場合遅れ時間を大きくする");
-  struct Choice {
-    int index;
-    float top;
-    const char* caption;
-    const char* tip;
-  };
-  for (const Choice& c : {Choice{1, 240, "0.2", "録画ボタンクイック後0.2秒後録画"},
-                          Choice{2, 600, "0.4", "画ボタンクイック後0.4秒後録画"},
-                          Choice{4, 960, "0.8", "画ボタンクイック後0.8秒後録画"}}) {
-    Control& o = add(&Frame2, "Option1", ControlKind::OptionButton, {240, c.top, 735, 375}, c.index);
-    o.setCaption(c.caption);
-    o.setTip(c.tip);
-    Option1.add(o);
-  }
+  addOptions(Frame2, "Option1", Option1,
+             {{1, {240, 240, 735, 375}, "0.2", "録画ボタンクイック後0.2秒後録画"},
+              {2, {240, 600, 735, 375}, "0.4", "画ボタンクイック後0.4秒後録画"},
+              {4, {240, 960, 735, 375}, "0.8", "画ボタンクイック後0.8秒後録画"}});
 
   Frame4.setCaption("自動");
   Command3.setTip("連続録画開始");
@@ -82,24 +72,18 @@ Form1::Form1(Program& program)
   Image3.setArtwork("count");
   Frame5.setCaption("録画間隔");
   Frame5.setTip("録画間隔を指定します");
-  for (const Choice& c : {Choice{0, 360, "0.5", "録画間隔を指定します"},
-                          Choice{1, 720, "1.0", "録画間隔を指定します"},
-                          Choice{2, 1080, "1.5", "録画間隔　0.8秒"},
-                          Choice{3, 1440, "2.0", "録画間隔を指定します"}}) {
-    Control& o = add(&Frame5, "Option2", ControlKind::OptionButton, {360, c.top, 615, 375}, c.index);
-    o.setCaption(c.caption);
-    o.setTip(c.tip);
-    Option2.add(o);
-  }
+  addOptions(Frame5, "Option2", Option2,
+             {{0, {360, 360, 615, 375}, "0.5", "録画間隔を指定します"},
+              {1, {360, 720, 615, 375}, "1.0", "録画間隔を指定します"},
+              {2, {360, 1080, 615, 375}, "1.5", "録画間隔　0.8秒"},
+              {3, {360, 1440, 615, 375}, "2.0", "録画間隔を指定します"}});
 
   Frame11.setCaption("縦横比");
-  for (const Choice& c : {Choice{0, 360, "4:3", ""}, Choice{1, 720, "16:9", ""},
-                          Choice{2, 1080, "1:1", ""}, Choice{3, 1440, "任意", ""}}) {
-    Control& o = add(&Frame11, "Op3", ControlKind::OptionButton,
-                     {120, c.top, c.index == 3 ? 735.0f : 615.0f, 255}, c.index);
-    o.setCaption(c.caption);
-    Op3.add(o);
-  }
+  addOptions(Frame11, "Op3", Op3,
+             {{0, {120, 360, 615, 255}, "4:3", ""},
+              {1, {120, 720, 615, 255}, "16:9", ""},
+              {2, {120, 1080, 615, 255}, "1:1", ""},
+              {3, {120, 1440, 735, 255}, "任意", ""}});
 
   Frame6.setCaption("");
   Check3.setTip("マウスポイント位置を検索して、録画ボタンを押します");
@@ -158,6 +142,16 @@ Form1::Form1(Program& program)
 
   // Events are connected last, so setting up the initial state runs no handler.
   wireEvents();
+}
+
+void Form1::addOptions(Control& frame, const char* name, ControlArray& array,
+                       std::initializer_list<OptionSpec> options) {
+  for (const OptionSpec& spec : options) {
+    Control& o = add(&frame, name, ControlKind::OptionButton, spec.twips, spec.index);
+    o.setCaption(spec.caption);
+    o.setTip(spec.tip);
+    array.add(o);
+  }
 }
 
 std::unique_ptr<Timer> Form1::makeTimer(const char* name, int intervalMs,

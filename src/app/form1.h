@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <string>
 
@@ -140,6 +141,14 @@ class Form1 {
 
   Control& add(Control* container, const char* name, ControlKind kind, Rect twips,
                int index = -1);
+  struct OptionSpec {
+    int index;
+    Rect twips;
+    const char* caption;
+    const char* tip;
+  };
+  void addOptions(Control& frame, const char* name, ControlArray& array,
+                  std::initializer_list<OptionSpec> options);
   void wireEvents();
   std::unique_ptr<Timer> makeTimer(const char* name, int intervalMs, void (Form1::*tick)());
 
