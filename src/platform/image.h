@@ -2,17 +2,36 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <new>
 #include <vector>
 
 #include "platform/geometry.h"
 
 namespace yorvane {
 
+// Allocates whole pages, so files can be written straight from the pixels
+// without a copy through the page cache.
+template <typename T>
+struct PageAlignedAllocator {
+  using value_type = T;
+  static constexpr std::align_val_t kAlignment{4096};
+
+  PageAlignedAllocator() = default;
+  template <typename U>
+  explicit PageAlignedAllocator(const PageAlignedAllocator<U>&) {}
+
+  T* allocate(size_t n) { return static_cast<T*>(::operator new(n * sizeof(T), kAlignment)); }
+  void deallocate(T* p, size_t) { ::operator delete(p, kAlignment); }
+  friend bool operator==(const PageAlignedAllocator&, const PageAlignedAllocator&) { return true; }
+};
+
 // A persistent picture: 32-bit pixels 0xAARRGGBB, rows top to bottom, no padding.
 // Resizing keeps the allocation when it is large enough, so a capture loop
-// never reallocates its big buffers.
+// never reallocates its big buffers. The pixels start on a page boundary.
 class Image {
  public:
+  static constexpr size_t kAlignment = static_cast<size_t>(PageAlignedAllocator<uint32_t>::kAlignment);
+
   Image() = default;
   Image(int width, int height, uint32_t fill = 0xFF000000u);
 
@@ -45,7 +64,7 @@ class Image {
  private:
   int width_ = 0;
   int height_ = 0;
-  std::vector<uint32_t> pixels_;
+  std::vector<uint32_t, PageAlignedAllocator<uint32_t>> pixels_;
 };
 
 }  // namespace yorvane
