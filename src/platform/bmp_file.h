@@ -6,8 +6,11 @@
 
 namespace yorvane {
 
-// Writes img as an uncompressed 32-bit top-down BMP. The header and the pixel
-// rows go out in one vectored write straight from the image, with no copy.
+// Writes img as an uncompressed 32-bit top-down BMP with a BITMAPV4HEADER whose
+// alpha mask is 0: the fourth byte is padding, so the image's top byte can be
+// anything and readers still see the picture opaque. The pixels start one
+// block into the file and go out straight from the image, bypassing the page
+// cache (O_DIRECT) when the file system and the image's alignment allow it.
 // A failed write removes the partial file. On failure, returns false with
 // errno describing the cause.
 bool writeBmpFile(const Image& img, const std::string& path);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 namespace yorvane {
 
@@ -10,13 +11,67 @@ Image::Image(int width, int height, uint32_t fill) {
   this->fill(fill);
 }
 
+Image::Image(const Image& other)
+    : width_(other.width_), height_(other.height_), own_(other.pixels_, other.pixels_ + other.count()) {
+  pixels_ = own_.data();
+}
+
+Image& Image::operator=(const Image& other) {
+  if (this != &other) {
+    resize(other.width_, other.height_);
+    std::copy_n(other.pixels_, count(), pixels_);
+  }
+  return *this;
+}
+
+Image::Image(Image&& other) noexcept
+    : width_(std::exchange(other.width_, 0)),
+      height_(std::exchange(other.height_, 0)),
+      own_(std::move(other.own_)),
+      external_(std::move(other.external_)),
+      pixels_(std::exchange(other.pixels_, nullptr)) {
+  other.own_.clear();
+}
+
+Image& Image::operator=(Image&& other) noexcept {
+  if (this != &other) {
+    width_ = std::exchange(other.width_, 0);
+    height_ = std::exchange(other.height_, 0);
+    own_ = std::move(other.own_);
+    external_ = std::move(other.external_);
+    pixels_ = std::exchange(other.pixels_, nullptr);
+    other.own_.clear();
+  }
+  return *this;
+}
+
 void Image::resize(int width, int height) {
   width_ = std::max(width, 0);
   height_ = std::max(height, 0);
-  pixels_.resize(static_cast<size_t>(width_) * height_);
+  if (external_ && count() <= external_->capacity()) return;
+  useOwnMemory();
 }
 
-void Image::fill(uint32_t argb) { std::fill(pixels_.begin(), pixels_.end(), argb); }
+void Image::useOwnMemory() {
+  external_.reset();
+  if (own_.size() < count()) own_.resize(count());
+  pixels_ = own_.data();
+}
+
+void Image::useMemory(std::shared_ptr<PixelMemory> memory, int width, int height) {
+  width_ = std::max(width, 0);
+  height_ = std::max(height, 0);
+  if (!memory || memory->capacity() < count()) {
+    useOwnMemory();
+    return;
+  }
+  external_ = std::move(memory);
+  pixels_ = external_->pixels();
+  // The memory holds the pixels now; the image's own would only take up room.
+  own_ = {};
+}
+
+void Image::fill(uint32_t argb) { std::fill_n(pixels_, count(), argb); }
 
 void Image::copyFrom(const Image& src, int sx, int sy, int w, int h, int dx, int dy) {
   // Clip against the source, then against the destination, moving both origins together.
@@ -53,7 +108,8 @@ void Image::assignHalfSizeOf(const Image& src) {
 }
 
 bool operator==(const Image& a, const Image& b) {
-  return a.width_ == b.width_ && a.height_ == b.height_ && a.pixels_ == b.pixels_;
+  return a.width_ == b.width_ && a.height_ == b.height_ &&
+         std::equal(a.pixels_, a.pixels_ + a.count(), b.pixels_);
 }
 
 }  // namespace yorvane

@@ -19,24 +19,29 @@ struct FreeDeleter {
 template <typename T>
 using Reply = std::unique_ptr<T, FreeDeleter>;
 
-// One pass from the server's 32-bit little-endian pixels into the image, alpha
-// forced to opaque (the server leaves the padding byte undefined).
-void convertPixels(const uint8_t* src, Image& dest, Size size) {
-  dest.resize(size.width, size.height);
-  uint32_t* out = dest.data();
-  const size_t count = static_cast<size_t>(size.width) * static_cast<size_t>(size.height);
-  for (size_t i = 0; i < count; ++i) {
-    uint32_t v;
-    std::memcpy(&v, src + i * 4, sizeof v);
-    out[i] = v | 0xFF000000u;
-  }
-}
-
 size_t byteCount(Size size) {
   return static_cast<size_t>(size.width) * static_cast<size_t>(size.height) * 4;
 }
 
 }  // namespace
+
+// A System V shared-memory segment mapped into this process, page-aligned.
+// Marked for removal as soon as the server has attached it, so it goes away
+// with the last detach, even on a crash.
+class XcbScreenGrabber::Segment : public PixelMemory {
+ public:
+  Segment(void* address, size_t bytes) : address_(address), bytes_(bytes) {}
+  ~Segment() override { shmdt(address_); }
+  Segment(const Segment&) = delete;
+  Segment& operator=(const Segment&) = delete;
+
+  uint32_t* pixels() override { return static_cast<uint32_t*>(address_); }
+  size_t capacity() const override { return bytes_ / 4; }
+
+ private:
+  void* address_;
+  size_t bytes_;
+};
 
 XcbScreenGrabber::XcbScreenGrabber(Method method)
     : sharedMemoryWanted_(method == Method::Auto) {
@@ -101,7 +106,7 @@ bool XcbScreenGrabber::grab(Image& dest) {
 }
 
 bool XcbScreenGrabber::ensureSegment(Size size) {
-  if (shmSegment_ != 0 && shmSize_ == size) return true;
+  if (shmSegment_ != 0 && segment_->capacity() * 4 >= byteCount(size)) return true;
   releaseSegment();
   const size_t bytes = byteCount(size);
   const int id = shmget(IPC_PRIVATE, bytes, IPC_CREAT | 0600);
@@ -125,9 +130,7 @@ bool XcbScreenGrabber::ensureSegment(Size size) {
     return false;
   }
   shmSegment_ = segment;
-  shmAddress_ = address;
-  shmBytes_ = bytes;
-  shmSize_ = size;
+  segment_ = std::make_shared<Segment>(address, bytes);
   return true;
 }
 
@@ -135,11 +138,8 @@ void XcbScreenGrabber::releaseSegment() {
   if (shmSegment_ == 0) return;
   xcb_shm_detach(connection_, shmSegment_);
   xcb_flush(connection_);
-  shmdt(shmAddress_);
   shmSegment_ = 0;
-  shmAddress_ = nullptr;
-  shmBytes_ = 0;
-  shmSize_ = {};
+  segment_.reset();  // an image still living in it keeps it mapped
 }
 
 bool XcbScreenGrabber::grabShared(Image& dest, Size size) {
@@ -149,8 +149,8 @@ bool XcbScreenGrabber::grabShared(Image& dest, Size size) {
   xcb_generic_error_t* error = nullptr;
   Reply<xcb_shm_get_image_reply_t> reply(xcb_shm_get_image_reply(connection_, cookie, &error));
   std::free(error);
-  if (!reply || reply->size < shmBytes_) return false;
-  convertPixels(static_cast<const uint8_t*>(shmAddress_), dest, size);
+  if (!reply || reply->size < byteCount(size)) return false;
+  dest.useMemory(segment_, size.width, size.height);
   return true;
 }
 
@@ -164,7 +164,8 @@ bool XcbScreenGrabber::grabPlain(Image& dest, Size size) {
   if (!reply) return false;
   const int length = xcb_get_image_data_length(reply.get());
   if (length < 0 || static_cast<size_t>(length) < byteCount(size)) return false;
-  convertPixels(xcb_get_image_data(reply.get()), dest, size);
+  dest.resize(size.width, size.height);
+  std::memcpy(dest.data(), xcb_get_image_data(reply.get()), byteCount(size));
   return true;
 }
 

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <optional>
 
 #include "platform/geometry.h"
@@ -13,8 +14,10 @@ namespace yorvane {
 
 // Reads the root window of the default X screen over a connection of its own,
 // so it never interleaves requests with the toolkit's connection.
-// The copy goes through one MIT-SHM segment kept across calls and re-made when
-// the screen size changes; without the extension it falls back to GetImage.
+// The server copies the screen (MIT-SHM) into one segment kept across calls and
+// re-made when the screen outgrows it; the image given to grab() lives in that
+// segment, so no byte is copied on this side. Without the extension it falls
+// back to GetImage.
 class XcbScreenGrabber {
  public:
   enum class Method { Auto, GetImage };
@@ -29,12 +32,16 @@ class XcbScreenGrabber {
 
   // The root window's current size in pixels; {0, 0} without a display.
   Size screenSize();
-  // The whole screen into dest, alpha forced opaque. False leaves dest untouched.
+  // The whole screen into dest, its top bytes undefined. False leaves dest
+  // untouched. dest then lives in the grabber's segment: the next grab into any
+  // image overwrites it (copies of dest are unaffected).
   bool grab(Image& dest);
   // Pointer on the root window, in the same pixels as grab().
   std::optional<Point> pointerPosition();
 
  private:
+  class Segment;
+
   bool ensureSegment(Size size);
   void releaseSegment();
   bool grabShared(Image& dest, Size size);
@@ -47,9 +54,7 @@ class XcbScreenGrabber {
   uint8_t bitsPerPixel_ = 0;
   bool sharedMemoryWanted_ = true;
   uint32_t shmSegment_ = 0;  // server-side id; 0 when none
-  void* shmAddress_ = nullptr;
-  size_t shmBytes_ = 0;
-  Size shmSize_;
+  std::shared_ptr<Segment> segment_;
 };
 
 }  // namespace yorvane
