@@ -10,7 +10,7 @@ asan_dir=$YORVANE_ROOT/build/test-asan
 release_dir=$YORVANE_ROOT/build/test-release
 
 echo "== unit tests and the settings fuzzer, sanitized clang build"
-CC=clang CXX=clang++ configure "$asan_dir" -DCMAKE_BUILD_TYPE=Debug -DYORVANE_SANITIZE=ON \
+CC=clang CXX=clang++ configure "$asan_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DYORVANE_SANITIZE=ON \
   -DYORVANE_WERROR=ON -DYORVANE_BUILD_APP=OFF -DYORVANE_BUILD_TESTS=ON -DYORVANE_BUILD_FUZZER=ON
 build "$asan_dir"
 (cd "$asan_dir" && ctest --no-tests=error --output-on-failure -j "$YORVANE_JOBS")
