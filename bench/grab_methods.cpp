@@ -1,7 +1,7 @@
 // Compares the ways of copying the X screen into an Image: wall time, this
 // process's CPU time and, given the X server's pid, the server's CPU time.
 //
-//   yorvane_grab_bench [iterations] [x-server-pid]
+//   yorvane_grab_methods [iterations] [x-server-pid]
 
 #include <sys/resource.h>
 #include <unistd.h>
