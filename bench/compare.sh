@@ -154,8 +154,11 @@ rss_idle=$(rss_mb)
 
 # One-shot: Command1 at (240, 360) twips, 1095 x 375; the copy is due 200 ms after the press.
 for n in 1 2 3; do
+  # The pointer goes there first, so the press time is the click's own.
+  move_pointer_in "$E2E_WINDOW" "$(twips_to_pixels $((240 + 1095 / 2)))" \
+    "$(twips_to_pixels $((360 + 375 / 2)))"
   pressed=$(now_us)
-  click_twips "$E2E_WINDOW" $((240 + 1095 / 2)) $((360 + 375 / 2))
+  xdotool click 1
   wait_for_file "$(picture "$n")" 10
   echo "$((($(born_us "$(picture "$n")") - pressed) / 1000 - 200))"
   wait_for_window Yorvane 5 >/dev/null
@@ -164,8 +167,10 @@ done >"$E2E_TMP/oneshot"
 # Series: Command3 at (1920, 360) twips, 855 x 375; picture k is due lead-in + k intervals
 # after the press. The resident size is sampled throughout.
 first=4
+move_pointer_in "$E2E_WINDOW" "$(twips_to_pixels $((1800 + 120 + 855 / 2)))" \
+  "$(twips_to_pixels $((360 + 375 / 2)))"
 pressed=$(now_us)
-click_twips "$E2E_WINDOW" $((1800 + 120 + 855 / 2)) $((360 + 375 / 2))
+xdotool click 1
 rss_max=0
 rss_early=
 deadline=$((pressed + (lead_in_ms + series * interval_ms + 10000) * 1000))

@@ -8,7 +8,7 @@ namespace yorvane {
 
 // The platform of the real program: Qt widgets for windows, timers and boxes,
 // X11 directly for the screen copy and the pointer, POSIX for files.
-class QtPlatform final : public Platform {
+class QtPlatform : public Platform {
  public:
   QtPlatform();
 

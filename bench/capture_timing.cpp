@@ -1,0 +1,100 @@
+// When the real program copies the screen, against the nominal tick: one-shot
+// captures at the 0.2 s delay and a series of 60 at 0.5 s, on the current X
+// display, with the program's own timers, event pump and windows.
+//
+//   yorvane_capture_timing
+//
+// Pictures go to a temporary application folder that is removed at the end.
+#include <QApplication>
+#include <QTimer>
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "app/program.h"
+#include "platform/qt/qt_platform.h"
+#include "platform/qt/window_view.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// The program's platform, noting when each screen copy starts.
+class TimedPlatform : public yorvane::QtPlatform {
+ public:
+  explicit TimedPlatform(std::string folder) : folder_(std::move(folder)) {}
+  bool copyScreen(yorvane::Image& dest) override {
+    copies.push_back(Clock::now());
+    return QtPlatform::copyScreen(dest);
+  }
+  std::string applicationFolder() override { return folder_; }
+  void openWithAssociatedProgram(const std::string&) override {}
+
+  std::vector<Clock::time_point> copies;
+
+ private:
+  std::string folder_;
+};
+
+double ms(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
+
+void report(const char* what, std::vector<double> offsets) {
+  std::sort(offsets.begin(), offsets.end());
+  std::printf("%s: %zu copies, offset from the nominal tick median %+.2f ms, worst %+.2f ms\n",
+              what, offsets.size(), offsets[offsets.size() / 2], offsets.back());
+}
+
+// Runs the event loop until done() holds.
+template <typename Done>
+void runUntil(Done done) {
+  while (!done()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  const std::filesystem::path folder =
+      std::filesystem::temp_directory_path() / ("yorvane-timing-" + std::to_string(::getpid()));
+  std::filesystem::create_directories(folder / "BMP");
+
+  TimedPlatform platform(folder.string());
+  yorvane::Program program(platform);
+  const yorvane::Dispatcher dispatch = [&](const std::function<void()>& h) { program.dispatch(h); };
+  yorvane::WindowView mainWindow(program.form1.window, dispatch);
+  yorvane::WindowView toolbar(program.form2.window, dispatch);
+  program.start();
+  yorvane::Form1& f1 = program.form1;
+  f1.Option1(1).userClick();  // 0.2 s: the copy on the 2nd tick of 100 ms
+  f1.Option2(0).userClick();  // 0.5 s between series pictures
+  f1.Check4.setValue(0);      // no beep
+
+  std::vector<double> oneShot;
+  for (int i = 0; i < 20; ++i) {
+    const size_t before = platform.copies.size();
+    const auto pressed = Clock::now();
+    program.dispatch([&] { f1.Command1_Click(); });
+    runUntil([&] { return f1.FullShotTicks == 0 && platform.copies.size() > before; });
+    oneShot.push_back(ms(platform.copies.back() - pressed) - 200);
+  }
+  report("one-shot at 0.2 s", oneShot);
+
+  f1.List1.setListIndex(12);  // 60 pictures
+  const size_t before = platform.copies.size();
+  const auto pressed = Clock::now();
+  program.dispatch([&] { f1.Command3_Click(); });
+  runUntil([&] { return platform.copies.size() == before + 60 && f1.FramesTaken == 0; });
+  std::vector<double> series;
+  for (size_t k = 0; k < 60; ++k) {
+    const double nominal = 2700 + 500.0 * static_cast<double>(k + 1);
+    series.push_back(ms(platform.copies[before + k] - pressed) - nominal);
+  }
+  std::printf("series drift (last minus first offset): %+.2f ms\n", series.back() - series.front());
+  report("series of 60 at 0.5 s", series);
+
+  std::filesystem::remove_all(folder);
+  return 0;
+}
