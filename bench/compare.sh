@@ -4,8 +4,9 @@
 # each writing BMP files of a virtual display full of noise at 1920x1080 and at
 # 3840x2160. CPU time counts the capturing processes and the X server (utime +
 # stime from /proc). Then, with the real program on the 4K display: start time,
-# one-shot and series timing, idle cost with the pointer-edge trigger on, and
-# resident size.
+# one-shot and series timing (from the files' birth times, and precisely from
+# inside the program with yorvane_capture_timing), idle cost with the
+# pointer-edge trigger on, and resident size.
 #
 # Usage: bench/compare.sh [BUILD_DIR]
 #   BUILD_DIR: a build configured with -DYORVANE_BUILD_BENCH=ON (default build/bench;
@@ -30,7 +31,7 @@ if [[ ! -d $build_dir ]]; then
   cmake -S "$root" -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DYORVANE_BUILD_TESTS=OFF -DYORVANE_BUILD_BENCH=ON >/dev/null
 fi
-cmake --build "$build_dir" -j2 --target yorvane_bench yorvane >/dev/null
+cmake --build "$build_dir" -j2 --target yorvane_bench yorvane_capture_timing yorvane >/dev/null
 bench=$build_dir/bench/yorvane_bench
 export YORVANE_BIN=$build_dir/yorvane
 source "$root/tests/e2e/lib.sh"
@@ -210,4 +211,6 @@ echo "- series of $series at $interval_ms ms against the nominal times: $(stats 
 awk -v t="$total" -v o="$own" -v ms="$tick_ms" -v s="$idle_s" 'BEGIN {
   printf "- idle, pointer-edge trigger on (%d s): %.2f %% of a core (program %.2f %%, Xvfb %.2f %%)\n",
     s, t * ms / s / 10, o * ms / s / 10, (t - o) * ms / s / 10 }'
+echo "- copy times inside the program (yorvane_capture_timing, the program's own timers and pump):"
+"$build_dir/bench/yorvane_capture_timing" 2>/dev/null | sed 's/^/  /'
 echo "- resident size: idle ${rss_idle} MB; series: after picture 2 ${rss_early:-?} MB, largest ${rss_max} MB, after picture $series ${rss_end} MB"
