@@ -146,10 +146,10 @@ Form1::Form1(Program& program)
 
 void Form1::addOptions(Control& frame, const char* name, ControlArray& array,
                        std::initializer_list<OptionSpec> options) {
-  for (const OptionSpec& spec : options) {
-    Control& o = add(&frame, name, ControlKind::OptionButton, spec.twips, spec.index);
-    o.setCaption(spec.caption);
-    o.setTip(spec.tip);
+  for (const OptionSpec& entry : options) {
+    Control& o = add(&frame, name, ControlKind::OptionButton, entry.twips, entry.index);
+    o.setCaption(entry.caption);
+    o.setTip(entry.tip);
     array.add(o);
   }
 }
