@@ -154,6 +154,9 @@ class Form1 {
 
   // Capture steps.
   void fullScreenCopy();
+  // One picture of a series: counters, the full-screen copy, then inside the
+  // failure trap the sound and the save of the image picture() gives.
+  void seriesStep(const std::function<const Image&()>& picture);
   void regionCopy();
   void saveSound();
   void savePicture(const Image& image);

@@ -10,17 +10,21 @@ void Form1::fullScreenCopy() {
   platform_.copyScreen(window.image());
 }
 
-void Form1::Rokuga() {
+void Form1::seriesStep(const std::function<const Image&()>& picture) {
   FramesTaken = checkedAdd(FramesTaken, 1);
   FileNumber = checkedAdd(FileNumber, 1);
   platform_.doEvents();
   fullScreenCopy();
-  withFailureTrap([this] {
+  withFailureTrap([this, &picture] {
     platform_.doEvents();
     saveSound();
-    savePicture(window.image());
+    savePicture(picture());
     platform_.doEvents();
   });
+}
+
+void Form1::Rokuga() {
+  seriesStep([this]() -> const Image& { return window.image(); });
 }
 
 void Form1::Timer1_Timer() {

@@ -32,16 +32,10 @@ void Form1::regionCopy() {
 }
 
 void Form1::Roku2() {
-  FramesTaken = checkedAdd(FramesTaken, 1);
-  FileNumber = checkedAdd(FileNumber, 1);
-  platform_.doEvents();
-  fullScreenCopy();
-  withFailureTrap([this] {
-    platform_.doEvents();
-    saveSound();
+  // The region is cut after the save sound, right before the save.
+  seriesStep([this]() -> const Image& {
     regionCopy();
-    savePicture(Pic3.picture());
-    platform_.doEvents();
+    return Pic3.picture();
   });
 }
 
