@@ -1,3 +1,5 @@
+#include "platform/qt/window_view.h"
+
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
@@ -8,7 +10,6 @@
 #include <vector>
 
 #include "app/window.h"
-#include "platform/qt/window_view.h"
 
 namespace yorvane {
 namespace {
@@ -18,9 +19,12 @@ namespace {
 struct MainWindow {
   Window window{"Form1", "Yorvane", Unit::Pixels};
   Control& frame = window.add(nullptr, "Frame3", ControlKind::Frame, {8, 4, 113, 177});
-  Control& command = window.add(&frame, "Command1", ControlKind::CommandButton, {240, 360, 1095, 375});
-  Control& option1 = window.add(&frame, "Option1", 1, ControlKind::OptionButton, {240, 900, 735, 375});
-  Control& option2 = window.add(&frame, "Option1", 2, ControlKind::OptionButton, {240, 1260, 735, 375});
+  Control& command =
+      window.add(&frame, "Command1", ControlKind::CommandButton, {240, 360, 1095, 375});
+  Control& option1 =
+      window.add(&frame, "Option1", 1, ControlKind::OptionButton, {240, 900, 735, 375});
+  Control& option2 =
+      window.add(&frame, "Option1", 2, ControlKind::OptionButton, {240, 1260, 735, 375});
   Control& check = window.add(nullptr, "Check1", ControlKind::CheckBox, {130, 10, 100, 14});
   Control& list = window.add(nullptr, "List1", ControlKind::ListBox, {130, 40, 50, 80});
   Control& picture = window.add(nullptr, "Pic2", ControlKind::PictureBox, {0, 0, 200, 150});
@@ -40,6 +44,12 @@ struct MainWindow {
     list.addItem("5");
   }
 };
+
+// The view maps a shown window once the running handler is done with it.
+void show(Window& window) {
+  window.show();
+  QCoreApplication::processEvents();
+}
 
 template <typename T>
 T* widget(const WindowView& view, const char* name) {
@@ -74,7 +84,8 @@ TEST(WindowView, FollowsModelChangesLive) {
   m.list.setListIndex(1);
   m.picture.setVisible(true);
 
-  EXPECT_EQ(widget<QPushButton>(view, "Command1")->toolTip(), QStringLiteral("ワンポイント録画します"));
+  EXPECT_EQ(widget<QPushButton>(view, "Command1")->toolTip(),
+            QStringLiteral("ワンポイント録画します"));
   EXPECT_FALSE(widget<QPushButton>(view, "Command1")->isEnabled());
   EXPECT_EQ(widget<QCheckBox>(view, "Check1")->text(), QStringLiteral("保存音を有効にする"));
   EXPECT_TRUE(widget<QCheckBox>(view, "Check1")->isChecked());
@@ -90,7 +101,7 @@ TEST(WindowView, FollowsModelChangesLive) {
 TEST(WindowView, ClicksReachTheModelAndOnlyTheLeftButtonClicks) {
   MainWindow m;
   WindowView view(m.window, m.dispatch);
-  m.window.show();
+  show(m.window);
   int clicks = 0;
   m.command.onClick = [&] { ++clicks; };
   auto* command = widget<QPushButton>(view, "Command1");
@@ -104,7 +115,7 @@ TEST(WindowView, ClicksReachTheModelAndOnlyTheLeftButtonClicks) {
 TEST(WindowView, OptionGroupStaysExclusiveThroughTheModel) {
   MainWindow m;
   WindowView view(m.window, m.dispatch);
-  m.window.show();
+  show(m.window);
   auto* first = widget<QRadioButton>(view, "Option1(1)");
   auto* second = widget<QRadioButton>(view, "Option1(2)");
 
@@ -124,7 +135,7 @@ TEST(WindowView, OptionGroupStaysExclusiveThroughTheModel) {
 TEST(WindowView, UserListChoiceAndCheckBoxGoToTheModel) {
   MainWindow m;
   WindowView view(m.window, m.dispatch);
-  m.window.show();
+  show(m.window);
   int listClicks = 0;
   m.list.onClick = [&] { ++listClicks; };
   widget<QListWidget>(view, "List1")->setCurrentRow(1);
@@ -141,7 +152,7 @@ TEST(WindowView, UserListChoiceAndCheckBoxGoToTheModel) {
 TEST(WindowView, PictureBoxMouseInItsOwnPixels) {
   MainWindow m;
   WindowView view(m.window, m.dispatch);
-  m.window.show();
+  show(m.window);
   m.picture.setVisible(true);
   std::vector<MouseEvent> downs, moves, ups;
   m.picture.onMouseDown = [&](const MouseEvent& e) { downs.push_back(e); };
@@ -194,7 +205,7 @@ TEST(WindowView, ModelResizeDoesNotComeBackAsAUserResize) {
   int resizes = 0;
   m.window.onResize = [&] { ++resizes; };
   WindowView view(m.window, m.dispatch);
-  m.window.show();
+  show(m.window);
   m.window.resize(8500, 3315);  // not a whole number of pixels
   EXPECT_EQ(resizes, 1);
   EXPECT_EQ(m.window.geometry().width, 8500);
@@ -205,12 +216,35 @@ TEST(WindowView, ModelResizeDoesNotComeBackAsAUserResize) {
   EXPECT_EQ(resizes, 2);
 }
 
+// A watcher of the first time a widget is shown.
+struct FirstShow : QObject {
+  QSize size;
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Show && size.isEmpty())
+      size = static_cast<QWidget*>(watched)->size();
+    return false;
+  }
+};
+
+TEST(WindowView, ShowsAWindowAtTheSizeTheHandlerLeftItWith) {
+  MainWindow m;
+  WindowView view(m.window, m.dispatch);
+  FirstShow first;
+  view.installEventFilter(&first);
+  m.window.show();
+  m.window.resize(5565, 3315);
+  EXPECT_FALSE(view.isVisible());
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(view.isVisible());
+  EXPECT_EQ(first.size, QSize(371, 221));
+}
+
 TEST(WindowView, ClosingRunsTheUnloadHandlerThroughTheDispatcher) {
   MainWindow m;
   int unloads = 0;
   m.window.onUnload = [&] { ++unloads; };
   WindowView view(m.window, m.dispatch);
-  m.window.show();
+  show(m.window);
   const int before = m.dispatched;
   view.close();
   EXPECT_EQ(unloads, 1);

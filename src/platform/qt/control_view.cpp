@@ -13,23 +13,28 @@
 #include "platform/qt/artwork.h"
 #include "platform/qt/mouse_events.h"
 #include "platform/qt/painted_controls.h"
+#include "platform/qt/screen_units.h"
 
 namespace yorvane {
 
 namespace {
 
-int px(float v, Unit unit) {
-  return static_cast<int>(std::lround(unit == Unit::Twips ? v / kTwipsPerPixel : v));
-}
-
-// The control's rectangle inside its parent widget, in pixels.
-QRect rectInParent(const Control& c) {
-  const Unit unit = c.container() ? c.container()->innerUnit() : c.window().innerUnit();
+// The control's rectangle inside its parent widget, in logical pixels.
+QRect rectInParent(const Control& c, const QWidget& parent) {
+  const Control* container = c.container();
+  const Unit unit = container ? container->innerUnit() : c.window().innerUnit();
+  const qreal scale =
+      unitsPerLogicalPixel(unit, container && container->kind() == ControlKind::PictureBox, parent);
+  const auto px = [scale](float v) {
+    return static_cast<int>(std::lround(static_cast<qreal>(v) / scale));
+  };
   const Rect& g = c.geometry();
-  return {px(g.left, unit), px(g.top, unit), px(g.width, unit), px(g.height, unit)};
+  return {px(g.left), px(g.top), px(g.width), px(g.height)};
 }
 
-QColor opaque(uint32_t rgb) { return QColor::fromRgb(0xFF000000u | rgb); }
+QColor opaque(uint32_t rgb) {
+  return QColor::fromRgb(0xFF000000u | rgb);
+}
 
 Qt::CheckState checkState(int16_t value) {
   switch (value) {
@@ -48,8 +53,9 @@ int captionWidth(const QAbstractButton& button) {
   const bool radio = qobject_cast<const QRadioButton*>(&button) != nullptr;
   return style->pixelMetric(radio ? QStyle::PM_ExclusiveIndicatorWidth : QStyle::PM_IndicatorWidth,
                             nullptr, &button) +
-         style->pixelMetric(radio ? QStyle::PM_RadioButtonLabelSpacing : QStyle::PM_CheckBoxLabelSpacing,
-                            nullptr, &button) +
+         style->pixelMetric(
+             radio ? QStyle::PM_RadioButtonLabelSpacing : QStyle::PM_CheckBoxLabelSpacing, nullptr,
+             &button) +
          button.fontMetrics().horizontalAdvance(button.text());
 }
 
@@ -98,9 +104,8 @@ QWidget* ControlView::createWidget(QWidget* parent) {
       return list_;
     case ControlKind::Image:
       picture_ = new PictureLabel(parent);
-      connect(picture_, &PictureLabel::clicked, this, [this] {
-        userAction([this] { control_.userClick(); });
-      });
+      connect(picture_, &PictureLabel::clicked, this,
+              [this] { userAction([this] { control_.userClick(); }); });
       return picture_;
     case ControlKind::PictureBox:
       return new PictureBoxWidget(control_, parent);
@@ -132,9 +137,8 @@ QAbstractButton* ControlView::createButton(QWidget* parent) {
       button_ = new QPushButton(parent);
   }
   // Qt buttons click on the left button only, so a right drag never clicks.
-  connect(button_, &QAbstractButton::clicked, this, [this] {
-    userAction([this] { control_.userClick(); });
-  });
+  connect(button_, &QAbstractButton::clicked, this,
+          [this] { userAction([this] { control_.userClick(); }); });
   return button_;
 }
 
@@ -146,7 +150,7 @@ void ControlView::userAction(const std::function<void()>& action) {
 
 void ControlView::sync() {
   syncing_ = true;
-  widget_->setGeometry(rectInParent(control_));
+  widget_->setGeometry(rectInParent(control_, *widget_->parentWidget()));
   widget_->setToolTip(QString::fromStdString(control_.tip()));
   widget_->setEnabled(control_.enabled());
   if (const auto back = control_.backColor()) {
@@ -186,7 +190,8 @@ void ControlView::syncButton() {
       button_->setIconSize(fit);
     }
     button_->setText(art.isNull() ? QString::fromStdString(control_.caption()) : QString());
-    if (art.isNull() && !qobject_cast<QPushButton*>(button_)) fitCaption(*button_, widget_->width());
+    if (art.isNull() && !qobject_cast<QPushButton*>(button_))
+      fitCaption(*button_, widget_->width());
   }
   switch (control_.kind()) {
     case ControlKind::OptionButton:
@@ -237,7 +242,9 @@ bool ControlView::eventFilter(QObject* watched, QEvent* event) {
       return false;
   }
   if (*hook) {
-    const MouseEvent me = toMouseEvent(*static_cast<QMouseEvent*>(event), control_.innerUnit());
+    const qreal scale = unitsPerLogicalPixel(control_.innerUnit(),
+                                             control_.kind() == ControlKind::PictureBox, *widget_);
+    const MouseEvent me = toMouseEvent(*static_cast<QMouseEvent*>(event), scale);
     dispatch_([hook, me] { (*hook)(me); });
   }
   return false;

@@ -15,6 +15,7 @@
 #include "platform/posix_files.h"
 #include "platform/qt/qt_message_box.h"
 #include "platform/qt/qt_timer.h"
+#include "platform/qt/screen_units.h"
 
 namespace yorvane {
 
@@ -29,9 +30,13 @@ QtPlatform::QtPlatform()
     : folders_(findAppFolders(posix::folderOfExecutable(), environment("XDG_DATA_HOME"),
                               environment("HOME"))) {}
 
-Size QtPlatform::screenSize() { return grabber_.screenSize(); }
+Size QtPlatform::screenSize() {
+  return primaryScreenSize();
+}
 
-bool QtPlatform::copyScreen(Image& dest) { return grabber_.grab(dest); }
+bool QtPlatform::copyScreen(Image& dest) {
+  return grabber_.grab(dest);
+}
 
 bool QtPlatform::saveBmp(const Image& image, const std::string& path, std::string* reason) {
   if (writeBmpFile(image, path)) return true;
@@ -59,7 +64,9 @@ int QtPlatform::messageBox(const std::string& text, const std::string& title, in
   return showMessageBox(text, title, style);
 }
 
-void QtPlatform::beep() { QApplication::beep(); }
+void QtPlatform::beep() {
+  QApplication::beep();
+}
 
 void QtPlatform::openWithAssociatedProgram(const std::string& path) {
   QProcess::startDetached(QStringLiteral("xdg-open"), {QString::fromStdString(path)});
@@ -71,9 +78,13 @@ void QtPlatform::setTopmost(Window& window, bool topmost) {
   if (window.topmost() != topmost) window.setTopmostFlag(topmost);
 }
 
-std::optional<Point> QtPlatform::pointerPosition() { return grabber_.pointerPosition(); }
+std::optional<Point> QtPlatform::pointerPosition() {
+  return grabber_.pointerPosition();
+}
 
-std::string QtPlatform::applicationFolder() { return folders_.application; }
+std::string QtPlatform::applicationFolder() {
+  return folders_.application;
+}
 
 std::string QtPlatform::findResource(const std::string& name) {
   return findResourceIn(folders_, name);

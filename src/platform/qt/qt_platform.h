@@ -35,7 +35,6 @@ class QtPlatform : public Platform {
   bool replaceFile(const std::string& path, const std::string& content,
                    std::string* reason) override;
 
-
  protected:
   void end(int exitCode) override;
 
