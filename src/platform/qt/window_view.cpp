@@ -1,7 +1,9 @@
 #include "platform/qt/window_view.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QMouseEvent>
+#include <QScreen>
 #include <cmath>
 
 #include "platform/qt/mouse_events.h"
@@ -24,6 +26,8 @@ WindowView::WindowView(Window& window, Dispatcher dispatch)
     controls_.emplace(c.get(), std::move(view));
   }
   window_.setObserver(this);
+  connect(qApp, &QGuiApplication::primaryScreenChanged, this, &WindowView::followPrimaryScreen);
+  followPrimaryScreen(QGuiApplication::primaryScreen());
   sync();
 }
 
@@ -33,6 +37,25 @@ WindowView::~WindowView() {
 
 void WindowView::windowChanged(Window&) {
   sync();
+}
+
+void WindowView::followPrimaryScreen(QScreen* screen) {
+  disconnect(primaryGeometry_);
+  if (screen) {
+    primaryGeometry_ =
+        connect(screen, &QScreen::geometryChanged, this, &WindowView::keepPlaceOnDesktop);
+  }
+  keepPlaceOnDesktop();
+}
+
+void WindowView::keepPlaceOnDesktop() {
+  // The model counts from the primary screen's corner; when that corner moves,
+  // the window stays where it is on the desktop.
+  if (appliedSize_.isEmpty()) return;  // not placed yet
+  const Point twips = windowPositionInTwips(appliedPos_);
+  dispatch_([this, twips] {
+    window_.userMoved(static_cast<float>(twips.x), static_cast<float>(twips.y));
+  });
 }
 
 void WindowView::controlChanged(Control& control) {

@@ -30,6 +30,8 @@ class WindowView : public QWidget, public WindowObserver {
  private:
   void sync();
   void showIfWanted();
+  void followPrimaryScreen(QScreen* screen);
+  void keepPlaceOnDesktop();
   Qt::WindowFlags wantedFlags() const;
 
   Window& window_;
@@ -42,6 +44,7 @@ class WindowView : public QWidget, public WindowObserver {
   Qt::WindowFlags appliedFlags_;
   bool applying_ = false;
   bool showPending_ = false;
+  QMetaObject::Connection primaryGeometry_;
 };
 
 }  // namespace yorvane
