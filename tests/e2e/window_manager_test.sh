@@ -47,7 +47,14 @@ read -r x y <<<"$origin"
 grab_x=$((x + 150)) grab_y=$((y - $(frame_top "$window") / 2))
 move_pointer "$grab_x" "$grab_y"
 xdotool mousedown 1
-for step in 1 2 3 4 5; do move_pointer $((grab_x + 20 * step)) $((grab_y + 16 * step)); done
+# Some managers begin a move on the first motion and follow from the next:
+# wait for the window to follow before the rest, so that the release cannot
+# overtake the move's start.
+move_pointer $((grab_x + 10)) $((grab_y + 8))
+move_pointer $((grab_x + 20)) $((grab_y + 16))
+window_left() { ! window_at "$window" "$origin"; }
+wait_until 10 "$manager to start moving the window" window_left
+for step in 2 3 4 5; do move_pointer $((grab_x + 20 * step)) $((grab_y + 16 * step)); done
 xdotool mouseup 1
 wait_for_window_at "$window" "$((x + 100)) $((y + 80))" "a drag by (100, 80)"
 
