@@ -12,6 +12,8 @@
 #include <iterator>
 #include <vector>
 
+#include "platform/posix_files.h"
+
 namespace yorvane {
 namespace {
 
@@ -36,7 +38,9 @@ void put32(uint8_t* p, uint32_t v) {
 uint32_t get32(const uint8_t* p) {
   return p[0] | (p[1] << 8) | (p[2] << 16) | (static_cast<uint32_t>(p[3]) << 24);
 }
-uint16_t get16(const uint8_t* p) { return static_cast<uint16_t>(p[0] | (p[1] << 8)); }
+uint16_t get16(const uint8_t* p) {
+  return static_cast<uint16_t>(p[0] | (p[1] << 8));
+}
 
 // The headers, padded with zeros to a whole block so the pixels start aligned.
 struct alignas(kBlock) HeaderBlock {
@@ -54,8 +58,8 @@ void fillHeader(HeaderBlock& block, int width, int height) {
   put32(info, kInfoHeaderSize);
   put32(info + 4, static_cast<uint32_t>(width));
   put32(info + 8, static_cast<uint32_t>(-height));  // negative height: rows top to bottom
-  put16(info + 12, 1);                               // planes
-  put16(info + 14, 32);                              // bits per pixel
+  put16(info + 12, 1);                              // planes
+  put16(info + 14, 32);                             // bits per pixel
   put32(info + 16, kCompressionRgb);
   put32(info + 20, pixelBytes);
   put32(info + 24, 3780);  // 96 dpi in pixels per metre
@@ -111,14 +115,15 @@ bool writeBmpFile(const Image& img, const std::string& path) {
   const bool aligned = reinterpret_cast<uintptr_t>(pixels) % kBlock == 0;
   const size_t bulk = aligned ? pixelBytes - pixelBytes % kBlock : 0;
 
-  constexpr int kFlags = O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC;
-  int fd = bulk > 0 ? ::open(path.c_str(), kFlags | O_DIRECT, 0644) : -1;
-  const bool direct = fd >= 0;
-  if (!direct) fd = ::open(path.c_str(), kFlags, 0644);
+  // Written under a name of its own and renamed into place when complete, so
+  // that however the program ends, the picture's name never shows a part of it.
+  std::string temp;
+  const int fd = posix::createTemporaryBeside(path, temp);
   if (fd < 0) return false;
+  const int flags = ::fcntl(fd, F_GETFL);
+  const bool direct = bulk > 0 && flags >= 0 && ::fcntl(fd, F_SETFL, flags | O_DIRECT) == 0;
 
-  std::array<iovec, 3> parts{iovec{header.bytes.data(), header.bytes.size()},
-                             iovec{pixels, bulk},
+  std::array<iovec, 3> parts{iovec{header.bytes.data(), header.bytes.size()}, iovec{pixels, bulk},
                              iovec{pixels + bulk, pixelBytes - bulk}};
   bool ok = true;
   if (direct) {
@@ -128,10 +133,17 @@ bool writeBmpFile(const Image& img, const std::string& path) {
     ok = ok && stopDirectWrites(fd);
   }
   ok = ok && writeParts(fd, parts.data(), parts.size());
-  const int savedErrno = errno;
-  if (::close(fd) != 0 && ok) ok = false;
+  int savedErrno = errno;
+  if (::close(fd) != 0 && ok) {
+    ok = false;
+    savedErrno = errno;
+  }
+  if (ok && ::rename(temp.c_str(), path.c_str()) != 0) {
+    ok = false;
+    savedErrno = errno;
+  }
   if (!ok) {
-    ::unlink(path.c_str());
+    ::unlink(temp.c_str());
     errno = savedErrno;
   }
   return ok;
@@ -140,7 +152,8 @@ bool writeBmpFile(const Image& img, const std::string& path) {
 Image readBmpFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   if (!in) return {};
-  std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)),
+                             std::istreambuf_iterator<char>());
   if (bytes.size() < kFileHeaderSize + 40 || bytes[0] != 'B' || bytes[1] != 'M') return {};
   const uint32_t offset = get32(&bytes[10]);
   const uint8_t* info = &bytes[kFileHeaderSize];
@@ -153,7 +166,8 @@ Image readBmpFile(const std::string& path) {
   }
   const int height = rawHeight < 0 ? -rawHeight : rawHeight;
   const size_t stride = ((static_cast<size_t>(width) * bpp / 8) + 3) & ~size_t{3};
-  if (offset > bytes.size() || bytes.size() - offset < stride * static_cast<size_t>(height)) return {};
+  if (offset > bytes.size() || bytes.size() - offset < stride * static_cast<size_t>(height))
+    return {};
   Image img(width, height);
   for (int y = 0; y < height; ++y) {
     const int fileRow = rawHeight < 0 ? y : height - 1 - y;

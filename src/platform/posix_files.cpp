@@ -8,12 +8,15 @@
 #include <algorithm>
 #include <cerrno>
 #include <climits>
+#include <cstdlib>
 #include <cstring>
 #include <string_view>
 
 namespace yorvane::posix {
 
-std::string errnoText(int err) { return std::strerror(err); }
+std::string errnoText(int err) {
+  return std::strerror(err);
+}
 
 namespace {
 void setReason(std::string* reason, int err) {
@@ -84,10 +87,31 @@ std::optional<std::string> readFile(const std::string& path, size_t maxBytes) {
   return content;
 }
 
+int createTemporaryBeside(const std::string& path, std::string& tempPath) {
+  const auto slash = path.rfind('/');
+  const std::string folder = slash == std::string::npos ? "" : path.substr(0, slash + 1);
+  const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+  std::string pattern = folder + "." + name + ".part-XXXXXX";
+  const int fd = ::mkostemp(pattern.data(), O_CLOEXEC);
+  if (fd < 0) return -1;
+  // mkostemp makes the file private; give it what a new file gets.
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  if (::fchmod(fd, 0644 & ~mask) != 0) {
+    const int err = errno;
+    ::close(fd);
+    ::unlink(pattern.c_str());
+    errno = err;
+    return -1;
+  }
+  tempPath = std::move(pattern);
+  return fd;
+}
+
 bool replaceFile(const std::string& path, const std::string& content, std::string* reason) {
   // The old file stays untouched until the new content is complete on disk.
-  const std::string temp = path + ".tmp";
-  const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0644);
+  std::string temp;
+  const int fd = createTemporaryBeside(path, temp);
   if (fd < 0) {
     setReason(reason, errno);
     return false;

@@ -16,6 +16,11 @@ bool createFolder(const std::string& path, std::string* reason);
 std::optional<std::string> readFile(const std::string& path, size_t maxBytes);
 // Writes a temporary file beside path, flushes it to disk and renames it over path.
 bool replaceFile(const std::string& path, const std::string& content, std::string* reason);
+// Creates a file beside path under a name no other file has, ".NAME.part-"
+// and six more characters: exclusively, so never through a symbolic link or
+// over what another writer left, with the permissions of a new file. Returns
+// its descriptor and sets tempPath, or returns -1 with errno set.
+int createTemporaryBeside(const std::string& path, std::string& tempPath);
 std::string folderOfExecutable();
 std::string errnoText(int err);
 
