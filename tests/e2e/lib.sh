@@ -52,12 +52,13 @@ wait_until() {
   done
 }
 
-# start_xvfb [WIDTHxHEIGHT]: starts Xvfb on a display nobody uses and exports
-# DISPLAY. -noreset keeps the root window's picture when the last client leaves.
+# start_xvfb [WIDTHxHEIGHT [DEPTH]]: starts Xvfb on a display nobody uses and
+# exports DISPLAY. -noreset keeps the root window's picture when the last client
+# leaves.
 start_xvfb() {
-  local size=${1:-1024x768} number
+  local size=${1:-1024x768} depth=${2:-24} number
   number=$(mktemp "$E2E_TMP/display.XXXXXX")
-  Xvfb -displayfd 3 -screen 0 "${size}x24" -noreset -nolisten tcp \
+  Xvfb -displayfd 3 -screen 0 "${size}x$depth" -noreset -nolisten tcp \
     3>"$number" 2>>"$E2E_TMP/xvfb.log" &
   E2E_XVFB_PID=$!
   E2E_PIDS+=("$E2E_XVFB_PID")

@@ -10,6 +10,8 @@
 #include <cstring>
 #include <memory>
 
+#include "platform/pixel_format.h"
+
 namespace yorvane {
 
 namespace {
@@ -60,10 +62,7 @@ XcbScreenGrabber::XcbScreenGrabber(Method method) : sharedMemoryWanted_(method =
   }
   connection_ = c;
   root_ = it.data->root;
-  rootDepth_ = it.data->root_depth;
-  for (auto f = xcb_setup_pixmap_formats_iterator(setup); f.rem > 0; xcb_format_next(&f)) {
-    if (f.data->depth == rootDepth_) bitsPerPixel_ = f.data->bits_per_pixel;
-  }
+  readPixelFormat(*it.data);
   if (sharedMemoryWanted_) {
     const xcb_query_extension_reply_t* ext = xcb_get_extension_data(c, &xcb_shm_id);
     sharedMemoryWanted_ = ext != nullptr && ext->present;
@@ -83,10 +82,45 @@ XcbScreenGrabber::~XcbScreenGrabber() {
   if (connection_) xcb_disconnect(connection_);
 }
 
-bool XcbScreenGrabber::pixelFormatSupported() const {
+void XcbScreenGrabber::readPixelFormat(const xcb_screen_t& screen) {
   const xcb_setup_t* setup = xcb_get_setup(connection_);
-  return bitsPerPixel_ == 32 && (rootDepth_ == 24 || rootDepth_ == 32) &&
-         setup->image_byte_order == XCB_IMAGE_ORDER_LSB_FIRST;
+  for (auto f = xcb_setup_pixmap_formats_iterator(setup); f.rem > 0; xcb_format_next(&f)) {
+    if (f.data->depth == screen.root_depth) {
+      format_.bitsPerPixel = f.data->bits_per_pixel;
+      scanlinePad_ = f.data->scanline_pad;
+    }
+  }
+  // A palette visual (8 bits and less) has no colour masks and stays refused.
+  format_.redMask = format_.greenMask = format_.blueMask = 0;
+  for (auto d = xcb_screen_allowed_depths_iterator(&screen); d.rem > 0; xcb_depth_next(&d)) {
+    for (auto v = xcb_depth_visuals_iterator(d.data); v.rem > 0; xcb_visualtype_next(&v)) {
+      const bool masked = v.data->_class == XCB_VISUAL_CLASS_TRUE_COLOR ||
+                          v.data->_class == XCB_VISUAL_CLASS_DIRECT_COLOR;
+      if (v.data->visual_id == screen.root_visual && masked) {
+        format_.redMask = v.data->red_mask;
+        format_.greenMask = v.data->green_mask;
+        format_.blueMask = v.data->blue_mask;
+      }
+    }
+  }
+  if (setup->image_byte_order != XCB_IMAGE_ORDER_LSB_FIRST) format_.bitsPerPixel = 0;
+}
+
+bool XcbScreenGrabber::pixelFormatSupported() const {
+  return format_.matchesImage() || format_.convertible();
+}
+
+size_t XcbScreenGrabber::rawBytes(Size size) const {
+  const size_t pad = scanlinePad_ > 0 ? scanlinePad_ : 32;
+  const size_t rowBits = static_cast<size_t>(size.width) * format_.bitsPerPixel;
+  return (rowBits + pad - 1) / pad * pad / 8 * static_cast<size_t>(size.height);
+}
+
+void XcbScreenGrabber::takeConverted(Image& dest, const uint8_t* raw, Size size) {
+  // The raw pixels may lie in the memory dest uses: give dest memory of its own.
+  if (segment_ && dest.usesMemory(*segment_)) dest = Image();
+  dest.resize(size.width, size.height);
+  convertPixels(raw, rawBytes({size.width, 1}), format_, dest);
 }
 
 XcbScreenGrabber::Area XcbScreenGrabber::primaryArea() {
@@ -184,8 +218,12 @@ bool XcbScreenGrabber::grabShared(Image& dest, const Area& area) {
   xcb_generic_error_t* error = nullptr;
   Reply<xcb_shm_get_image_reply_t> reply(xcb_shm_get_image_reply(connection_, cookie, &error));
   std::free(error);
-  if (!reply || reply->size < byteCount(size)) return false;
-  dest.useMemory(segment_, size.width, size.height);
+  if (!reply || reply->size < rawBytes(size)) return false;
+  if (format_.matchesImage()) {
+    dest.useMemory(segment_, size.width, size.height);
+  } else {
+    takeConverted(dest, reinterpret_cast<const uint8_t*>(segment_->pixels()), size);
+  }
   return true;
 }
 
@@ -200,9 +238,13 @@ bool XcbScreenGrabber::grabPlain(Image& dest, const Area& area) {
   std::free(error);
   if (!reply) return false;
   const int length = xcb_get_image_data_length(reply.get());
-  if (length < 0 || static_cast<size_t>(length) < byteCount(size)) return false;
-  dest.resize(size.width, size.height);
-  std::memcpy(dest.data(), xcb_get_image_data(reply.get()), byteCount(size));
+  if (length < 0 || static_cast<size_t>(length) < rawBytes(size)) return false;
+  if (format_.matchesImage()) {
+    dest.resize(size.width, size.height);
+    std::memcpy(dest.data(), xcb_get_image_data(reply.get()), byteCount(size));
+  } else {
+    takeConverted(dest, xcb_get_image_data(reply.get()), size);
+  }
   return true;
 }
 

@@ -7,8 +7,10 @@
 
 #include "platform/geometry.h"
 #include "platform/image.h"
+#include "platform/pixel_format.h"
 
 struct xcb_connection_t;
+struct xcb_screen_t;
 
 namespace yorvane {
 
@@ -18,7 +20,8 @@ namespace yorvane {
 // The server copies the screen (MIT-SHM) into one segment kept across calls and
 // re-made when the screen outgrows it; the image given to grab() lives in that
 // segment, so no byte is copied on this side. Without the extension it falls
-// back to GetImage.
+// back to GetImage. Screens of other depths (16 bits, 30 bits) are converted to
+// 8 bits a channel; palette screens are refused.
 class XcbScreenGrabber {
  public:
   enum class Method { Auto, GetImage };
@@ -54,12 +57,16 @@ class XcbScreenGrabber {
   void releaseSegment();
   bool grabShared(Image& dest, const Area& area);
   bool grabPlain(Image& dest, const Area& area);
+  void readPixelFormat(const xcb_screen_t& screen);
   bool pixelFormatSupported() const;
+  // Bytes of a screen copy of that size in the server's format, rows padded.
+  size_t rawBytes(Size size) const;
+  void takeConverted(Image& dest, const uint8_t* raw, Size size);
 
   xcb_connection_t* connection_ = nullptr;
   uint32_t root_ = 0;
-  uint8_t rootDepth_ = 0;
-  uint8_t bitsPerPixel_ = 0;
+  PixelFormat format_;
+  uint8_t scanlinePad_ = 0;
   bool sharedMemoryWanted_ = true;
   bool monitorsKnown_ = false;
   uint32_t shmSegment_ = 0;  // server-side id; 0 when none

@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Screens of other depths than 24 bits, named by the first argument: a 16-bit
+# screen (5-6-5, common on remote desktops) and a 30-bit one (10-10-10). The
+# picture is what picture tools read from the screen, 8 bits a channel.
+# e2e-variants: 16 30
+set -euo pipefail
+source "$(dirname "$0")/lib.sh"
+
+start_xvfb 640x480 "${1:?which depth}"
+show_on_root "$(paint_noise 640x480 19)"
+import -window root -depth 8 "$E2E_TMP/screen.png"
+
+app=$(make_app_folder "$E2E_TMP/app")
+mkdir "$app/BMP"
+start_program "$app"
+click_twips "$E2E_WINDOW" "${E2E_COMMAND1[@]}"
+wait_for_file "$app/BMP/壁紙- 1.bmp" 15
+expect_same_picture "$E2E_TMP/screen.png" "$app/BMP/壁紙- 1.bmp"
+echo "$1-bit screen: ok"
