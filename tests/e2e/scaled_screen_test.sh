@@ -11,6 +11,7 @@ set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 
 start_xvfb 1280x720
+# shellcheck disable=SC2034 # E2E_SCALE is read by lib.sh
 case ${1:?which scaling} in
   dpi192)
     E2E_SCALE=2/1
