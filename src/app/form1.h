@@ -6,9 +6,9 @@
 #include <memory>
 #include <string>
 
-#include "app/controls.h"
+#include "ui_model/control.h"
 #include "app/globals.h"
-#include "app/window.h"
+#include "ui_model/window.h"
 #include "platform/platform.h"
 #include "platform/timer.h"
 

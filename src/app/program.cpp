@@ -2,7 +2,7 @@
 
 #include <new>
 
-#include "app/runtime.h"
+#include "ui_model/runtime_error.h"
 #include "platform/message_box.h"
 
 namespace yorvane {

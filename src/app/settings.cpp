@@ -3,8 +3,8 @@
 
 #include "app/form1.h"
 #include "app/program.h"
-#include "app/runtime.h"
-#include "app/settings_record.h"
+#include "ui_model/runtime_error.h"
+#include "settings/settings_record.h"
 
 namespace yorvane {
 

@@ -1,8 +1,7 @@
 // Start-up, the panel following the window's size, and shutdown.
 #include "app/form1.h"
-#include "app/module3.h"
 #include "app/program.h"
-#include "app/runtime.h"
+#include "ui_model/runtime_error.h"
 
 namespace yorvane {
 
@@ -23,7 +22,8 @@ void Form1::Form_Load() {
     platform_.openWithAssociatedProgram(platform_.findResource("Yorvane.txt"));
   }
 
-  SetTopmost(platform_, window, 1);
+  window.setTopmost(true);
+  window.show();
   Yomikomi();
   Frame1.setBorderStyle(0);
   Check2_Click();

@@ -4,7 +4,7 @@
 
 #include "app/form1.h"
 #include "app/program.h"
-#include "app/runtime.h"
+#include "ui_model/runtime_error.h"
 #include "platform/message_box.h"
 
 namespace yorvane {

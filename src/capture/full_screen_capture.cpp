@@ -1,7 +1,7 @@
 // The full-screen copy, the series step Rokuga and the one-shot cycle of Timer1.
 #include "app/form1.h"
 #include "app/program.h"
-#include "app/runtime.h"
+#include "ui_model/runtime_error.h"
 
 namespace yorvane {
 

@@ -1,5 +1,5 @@
 #include "app/form1.h"
-#include "app/runtime.h"
+#include "ui_model/runtime_error.h"
 #include "platform/message_box.h"
 
 namespace yorvane {

@@ -1,7 +1,7 @@
 // Starting a one-shot capture, its delay, and the timing frame its ticks share.
 #include "app/form1.h"
 #include "app/program.h"
-#include "app/runtime.h"
+#include "ui_model/runtime_error.h"
 
 namespace yorvane {
 

@@ -1,7 +1,7 @@
 // A series of pictures: its start, lead-in, ticks, end, count and interval.
 #include "app/form1.h"
 #include "app/program.h"
-#include "app/runtime.h"
+#include "ui_model/runtime_error.h"
 
 namespace yorvane {
 

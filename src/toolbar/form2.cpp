@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "app/program.h"
-#include "app/runtime.h"
+#include "ui_model/runtime_error.h"
 
 namespace yorvane {
 
@@ -25,7 +25,7 @@ Form2::Form2(Program& program)
       g_(program.globals) {
   window.setBordered(false);
   // Above the playing video, or the strip is of no use.
-  window.setTopmostFlag(true);
+  window.setTopmost(true);
   window.move(4380, 1905);
   window.resize(1770, 375);
   Picture1.setTip("右ボタンで移動");

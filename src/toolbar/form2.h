@@ -2,9 +2,9 @@
 
 #include <cstdint>
 
-#include "app/controls.h"
+#include "ui_model/control.h"
 #include "app/globals.h"
-#include "app/window.h"
+#include "ui_model/window.h"
 
 namespace yorvane {
 

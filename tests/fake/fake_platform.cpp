@@ -6,7 +6,6 @@
 #include <fstream>
 #include <sstream>
 
-#include "app/window.h"
 #include "platform/bmp_file.h"
 #include "platform/message_box.h"
 #include "platform/posix_files.h"
@@ -203,10 +202,6 @@ void FakePlatform::beep() {
 void FakePlatform::openWithAssociatedProgram(const std::string& path) {
   opened.push_back(path);
   events.push_back("open " + path);
-}
-
-void FakePlatform::setTopmost(Window& window, bool topmost) {
-  topmostCalls.emplace_back(window.name(), topmost);
 }
 
 std::vector<FolderEntry> FakePlatform::listFolder(const std::string& path) {

@@ -7,7 +7,7 @@
 #include <fstream>
 #include <string>
 
-#include "app/runtime.h"
+#include "ui_model/runtime_error.h"
 #include "test_app.h"
 
 namespace {

@@ -3,7 +3,7 @@
 
 #include <filesystem>
 
-#include "app/runtime.h"
+#include "ui_model/runtime_error.h"
 #include "platform/bmp_file.h"
 #include "platform/message_box.h"
 #include "test_app.h"

@@ -7,7 +7,7 @@
 #include <cmath>
 #include <filesystem>
 
-#include "app/settings_record.h"
+#include "settings/settings_record.h"
 #include "platform/bmp_file.h"
 #include "platform/message_box.h"
 #include "platform/posix_files.h"

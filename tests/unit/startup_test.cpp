@@ -5,7 +5,6 @@
 #include <filesystem>
 #include <fstream>
 
-#include "app/module3.h"
 #include "platform/app_folder.h"
 #include "test_app.h"
 
@@ -80,8 +79,6 @@ TEST_F(StartUp, FirstStartMakesTheFolderOpensTheReadmeAndShowsTheWindowOnTop) {
   EXPECT_EQ(app.fake.opened.size(), 1u);
   EXPECT_TRUE(app.f1.window.visible());
   EXPECT_TRUE(app.f1.window.topmost());
-  ASSERT_EQ(app.fake.topmostCalls.size(), 1u);
-  EXPECT_EQ(app.fake.topmostCalls[0], (std::pair<std::string, bool>{"Form1", true}));
   EXPECT_FALSE(app.f2.window.visible());
   EXPECT_EQ(app.f1.window.geometry().width, 5565);
   EXPECT_EQ(app.f1.window.geometry().height, 3315);
@@ -118,24 +115,6 @@ TEST_F(StartUp, APlainFileInTheWayIsReportedAndNothingElseIsTouched) {
   EXPECT_FALSE(app.f1.window.visible());
   EXPECT_TRUE(app.fake.opened.empty());
   EXPECT_EQ(app.fake.readText("setutei"), "4,\"0\",5,0,77,0.75\r\n");
-}
-
-TEST(SetTopmost, OnlyFlagsZeroAndOneDoAnything) {
-  TestApp app;
-  Window& w = app.f1.window;
-  EXPECT_EQ(SetTopmost(app.fake, w, 2), 0);
-  EXPECT_EQ(SetTopmost(app.fake, w, -1), 0);
-  EXPECT_FALSE(w.visible());
-  EXPECT_TRUE(app.fake.topmostCalls.empty());
-
-  EXPECT_NE(SetTopmost(app.fake, w, 1), 0);
-  EXPECT_TRUE(w.visible());
-  EXPECT_TRUE(w.topmost());
-  w.hide();
-  EXPECT_NE(SetTopmost(app.fake, w, 0), 0);
-  EXPECT_TRUE(w.visible()) << "it also shows the window";
-  EXPECT_FALSE(w.topmost());
-  EXPECT_EQ(app.fake.topmostCalls.size(), 2u);
 }
 
 TEST(FormResize, KeepsThePanelOverTheWholeClientArea) {

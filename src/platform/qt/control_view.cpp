@@ -9,7 +9,7 @@
 #include <QStyle>
 #include <cmath>
 
-#include "app/window.h"
+#include "ui_model/window.h"
 #include "platform/qt/artwork.h"
 #include "platform/qt/mouse_events.h"
 #include "platform/qt/painted_controls.h"

@@ -3,7 +3,7 @@
 #include <QObject>
 #include <functional>
 
-#include "app/controls.h"
+#include "ui_model/control.h"
 
 class QAbstractButton;
 class QListWidget;

@@ -24,7 +24,6 @@ class QtPlatform : public Platform {
   void beep() override;
   void openWithAssociatedProgram(const std::string& path) override;
 
-  void setTopmost(Window& window, bool topmost) override;
   std::optional<Point> pointerPosition() override;
 
   std::string applicationFolder() override;
@@ -34,7 +33,6 @@ class QtPlatform : public Platform {
   std::optional<std::string> readFile(const std::string& path, size_t maxBytes) override;
   bool replaceFile(const std::string& path, const std::string& content,
                    std::string* reason) override;
-
 
  protected:
   void end(int exitCode) override;

@@ -4,7 +4,7 @@
 #include <map>
 #include <memory>
 
-#include "app/window.h"
+#include "ui_model/window.h"
 #include "platform/qt/control_view.h"
 
 namespace yorvane {

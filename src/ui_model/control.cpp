@@ -1,7 +1,7 @@
-#include "app/controls.h"
+#include "ui_model/control.h"
 
-#include "app/runtime.h"
-#include "app/window.h"
+#include "ui_model/runtime_error.h"
+#include "ui_model/window.h"
 
 namespace yorvane {
 

@@ -1,4 +1,4 @@
-#include "app/runtime.h"
+#include "ui_model/runtime_error.h"
 
 #include <limits>
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/controls.h"
+#include "ui_model/control.h"
 #include "platform/geometry.h"
 #include "platform/image.h"
 
@@ -46,7 +46,7 @@ class Window {
   void show();
   void hide();
   bool topmost() const { return topmost_; }
-  void setTopmostFlag(bool topmost);
+  void setTopmost(bool topmost);
   bool bordered() const { return bordered_; }
   void setBordered(bool bordered);
 
