@@ -7,7 +7,6 @@
 
 #include "ui_model/control.h"
 #include "platform/geometry.h"
-#include "platform/image.h"
 
 namespace yorvane {
 
@@ -19,8 +18,8 @@ class WindowObserver {
   virtual void controlChanged(Control& control) = 0;
 };
 
-// A top-level window: outer geometry in screen twips, its controls and a
-// persistent image. The client area is taken to be the outer size.
+// A top-level window: outer geometry in screen twips and its controls. The
+// client area is taken to be the outer size.
 class Window {
  public:
   Window(std::string name, std::string caption, Unit innerUnit);
@@ -58,8 +57,6 @@ class Window {
   Control* find(const std::string& qualifiedName) const;
   const std::vector<std::unique_ptr<Control>>& controls() const { return controls_; }
 
-  Image& image() { return image_; }
-
   void setObserver(WindowObserver* observer) { observer_ = observer; }
   WindowObserver* observer() const { return observer_; }
 
@@ -83,7 +80,6 @@ class Window {
   bool topmost_ = false;
   bool bordered_ = true;
   std::vector<std::unique_ptr<Control>> controls_;
-  Image image_;
   WindowObserver* observer_ = nullptr;
 };
 

@@ -14,8 +14,8 @@ class Toolbar : public ::testing::Test {
  protected:
   void SetUp() override { app.start(); }
   void toStrip() {
-    app.click(f1.Image2);
-    ASSERT_EQ(app.program.globals.CompactView, kTrue);
+    app.click(f1.compactViewButton);
+    ASSERT_TRUE(f2.window.visible());
   }
   Rect strip() const { return f2.window.geometry(); }
   // A press and one move with the same buttons, at positions inside the control.
@@ -25,8 +25,8 @@ class Toolbar : public ::testing::Test {
   }
 
   TestApp app{Size{640, 480}};
-  Form1& f1 = app.f1;
-  Form2& f2 = app.f2;
+  MainWindow& f1 = app.main;
+  ToolbarWindow& f2 = app.strip;
 };
 
 TEST_F(Toolbar, TheSwapPutsTheStripOnScreenAtTheMainWindowsTop) {
@@ -38,7 +38,7 @@ TEST_F(Toolbar, TheSwapPutsTheStripOnScreenAtTheMainWindowsTop) {
   EXPECT_FALSE(f1.window.visible());
   EXPECT_EQ(strip(), (Rect{0, 700, 1770, 375}));
 
-  app.click(f2.Image2);
+  app.click(f2.standardViewButton);
   f1.window.move(200, -450);
   toStrip();
   EXPECT_EQ(strip(), (Rect{200, -450, 1770, 375})) << "the top is not corrected";
@@ -53,8 +53,7 @@ TEST_F(Toolbar, TheSwapBackKeepsTheMainWindowOffTheRightEdge) {
                         Case{kRightmostMainLeft, 30, kRightmostMainLeft}, Case{-800, 40, -800}}) {
     toStrip();
     f2.window.move(c.stripLeft, c.stripTop);
-    app.click(f2.Image2);
-    EXPECT_EQ(app.program.globals.CompactView, kFalse);
+    app.click(f2.standardViewButton);
     EXPECT_TRUE(f1.window.visible());
     EXPECT_FALSE(f2.window.visible());
     EXPECT_EQ(f1.window.geometry().left, c.mainLeft) << c.stripLeft;
@@ -65,14 +64,14 @@ TEST_F(Toolbar, TheSwapBackKeepsTheMainWindowOffTheRightEdge) {
 TEST_F(Toolbar, ThereAndBackWithoutDraggingRestoresThePosition) {
   f1.window.move(1234, 567);
   toStrip();
-  app.click(f2.Image2);
+  app.click(f2.standardViewButton);
   EXPECT_EQ(f1.window.geometry().left, 1234);
   EXPECT_EQ(f1.window.geometry().top, 567);
 }
 
 TEST_F(Toolbar, TheRightButtonDragsFromEveryControlWithoutClickingIt) {
   toStrip();
-  for (Control* c : {&f2.Command1, &f2.Command3, &f2.Check2, &f2.Command5, &f2.Picture1}) {
+  for (Control* c : {&f2.oneShotButton, &f2.seriesButton, &f2.modeBox, &f2.pickerButton, &f2.dragArea}) {
     const Rect before = strip();
     // The press position is kept in whole twips: 100.6 counts as 101.
     dragOn(*c, kRightButton, 100.6f, 200, 160, 150);
@@ -83,9 +82,9 @@ TEST_F(Toolbar, TheRightButtonDragsFromEveryControlWithoutClickingIt) {
   app.mouse(f2.window.onMouseMove, kRightButton, 30, 5);
   EXPECT_EQ(strip(), (Rect{before.left + 20, before.top - 5, 1770, 375}));
 
-  EXPECT_EQ(f2.Check2.value(), 0);
-  EXPECT_FALSE(app.fake.timerEnabled("Timer1"));
-  EXPECT_FALSE(app.fake.timerEnabled("Timer3"));
+  EXPECT_EQ(f2.modeBox.value(), 0);
+  EXPECT_FALSE(app.fake.timerEnabled("screenShotTimer"));
+  EXPECT_FALSE(app.fake.timerEnabled("leadInTimer"));
   app.fake.advanceBy(3000);
   EXPECT_TRUE(app.fake.bmpFiles().empty());
   EXPECT_TRUE(f2.window.visible());
@@ -94,7 +93,7 @@ TEST_F(Toolbar, TheRightButtonDragsFromEveryControlWithoutClickingIt) {
 TEST_F(Toolbar, TheLeftButtonDragsOnlyTheFreeStrip) {
   toStrip();
   Rect before = strip();
-  for (Control* c : {&f2.Command1, &f2.Command3, &f2.Check2, &f2.Command5}) {
+  for (Control* c : {&f2.oneShotButton, &f2.seriesButton, &f2.modeBox, &f2.pickerButton}) {
     dragOn(*c, kLeftButton, 100, 200, 160, 150);
     EXPECT_EQ(strip(), before) << c->name();
   }
@@ -102,12 +101,12 @@ TEST_F(Toolbar, TheLeftButtonDragsOnlyTheFreeStrip) {
   app.mouse(f2.window.onMouseMove, kLeftButton, 30, 5);
   EXPECT_EQ(strip(), before) << "the window itself follows the right button only";
 
-  dragOn(f2.Picture1, kLeftButton, 100, 200, 160, 150);
+  dragOn(f2.dragArea, kLeftButton, 100, 200, 160, 150);
   before = {before.left + 60, before.top - 50, 1770, 375};
   EXPECT_EQ(strip(), before);
 
   for (int16_t buttons : {3, 4, 0}) {  // left and right together, middle, none
-    for (Control* c : {&f2.Picture1, &f2.Command1}) {
+    for (Control* c : {&f2.dragArea, &f2.oneShotButton}) {
       dragOn(*c, buttons, 100, 200, 160, 150);
       EXPECT_EQ(strip(), before) << c->name() << " " << buttons;
     }
@@ -119,32 +118,32 @@ TEST_F(Toolbar, TheLeftButtonDragsOnlyTheFreeStrip) {
 
 TEST_F(Toolbar, ItsButtonsRunTheMainWindowsCode) {
   toStrip();
-  app.click(f2.Command1);
-  EXPECT_TRUE(app.fake.timerEnabled("Timer1"));
+  app.click(f2.oneShotButton);
+  EXPECT_TRUE(app.fake.timerEnabled("screenShotTimer"));
   app.fake.advanceBy(1200);
   EXPECT_EQ(app.fake.bmpFiles().size(), 1u);
-  EXPECT_EQ(f1.Command7.caption(), " 1");
+  EXPECT_EQ(f1.numberButton.caption(), " 1");
   EXPECT_TRUE(f2.window.visible()) << "the strip comes back";
   EXPECT_FALSE(f1.window.visible());
 
-  app.click(f2.Check2);
-  EXPECT_EQ(f1.Check2.value(), 1);
-  EXPECT_EQ(app.program.globals.PartialMode, kTrue);
-  app.click(f2.Command1);
-  EXPECT_TRUE(app.fake.timerEnabled("Timer1a"));
+  app.click(f2.modeBox);
+  EXPECT_EQ(f1.modeBox.value(), 1);
+  EXPECT_TRUE(f1.pickerButton.enabled());
+  app.click(f2.oneShotButton);
+  EXPECT_TRUE(app.fake.timerEnabled("regionShotTimer"));
   app.fake.advanceBy(1200);
 
-  app.click(f2.Command5);
+  app.click(f2.pickerButton);
   EXPECT_TRUE(f1.window.visible());
-  EXPECT_TRUE(f1.Pic2.visible());
-  EXPECT_TRUE(app.fake.timerEnabled("Timer4"));
+  EXPECT_TRUE(f1.snapshot.visible());
+  EXPECT_TRUE(app.fake.timerEnabled("snapshotTimer"));
   app.fake.advanceBy(1200);
-  app.mouse(f1.Pic2.onMouseUp, kLeftButton, 0, 0);  // the default answer, Cancel
+  app.mouse(f1.snapshot.onMouseUp, kLeftButton, 0, 0);  // the default answer, Cancel
   EXPECT_FALSE(f1.window.visible());
 
-  app.click(f2.Check2);
-  app.click(f2.Command3);
-  EXPECT_TRUE(app.fake.timerEnabled("Timer3"));
+  app.click(f2.modeBox);
+  app.click(f2.seriesButton);
+  EXPECT_TRUE(app.fake.timerEnabled("leadInTimer"));
   EXPECT_FALSE(f2.window.visible());
 }
 
@@ -152,21 +151,21 @@ class PointerTrigger : public ::testing::Test {
  protected:
   void SetUp() override {
     app.start();
-    app.click(f1.Option1(1));
+    app.click(f1.delayOptions(1));
   }
   TestApp app;
-  Form1& f1 = app.f1;
+  MainWindow& f1 = app.main;
 };
 
 TEST_F(PointerTrigger, TheBoxTicksThePoll) {
-  EXPECT_FALSE(app.fake.timerEnabled("Timer5"));
-  app.click(f1.Check3);
-  EXPECT_TRUE(app.fake.timerEnabled("Timer5"));
-  EXPECT_EQ(app.fake.timerInterval("Timer5"), 100);
-  app.click(f1.Check3);
-  EXPECT_FALSE(app.fake.timerEnabled("Timer5"));
-  app.fake.run([&] { app.program.dispatch([&] { f1.Check3.setValue(2); }); });
-  EXPECT_FALSE(app.fake.timerEnabled("Timer5")) << "greyed";
+  EXPECT_FALSE(app.fake.timerEnabled("pointerPollTimer"));
+  app.click(f1.edgeTriggerBox);
+  EXPECT_TRUE(app.fake.timerEnabled("pointerPollTimer"));
+  EXPECT_EQ(app.fake.timerInterval("pointerPollTimer"), 100);
+  app.click(f1.edgeTriggerBox);
+  EXPECT_FALSE(app.fake.timerEnabled("pointerPollTimer"));
+  app.run([&] { f1.edgeTriggerBox.setValue(2); });
+  EXPECT_FALSE(app.fake.timerEnabled("pointerPollTimer")) << "greyed";
 }
 
 TEST(PointerEdge, OnlyColumnsLeftOfFiveTrigger) {
@@ -181,12 +180,12 @@ TEST(PointerEdge, OnlyColumnsLeftOfFiveTrigger) {
     TestApp app;
     app.start();
     app.fake.pointer = c.pointer;
-    app.click(app.f1.Check3);
+    app.click(app.main.edgeTriggerBox);
     app.fake.advanceBy(99);
-    EXPECT_FALSE(app.fake.timerEnabled("Timer1"));
+    EXPECT_FALSE(app.fake.timerEnabled("screenShotTimer"));
     app.fake.advanceBy(1);
     const std::string where = c.pointer ? std::to_string(c.pointer->x) : "unreadable";
-    EXPECT_EQ(app.fake.timerEnabled("Timer1"), c.triggers) << where;
+    EXPECT_EQ(app.fake.timerEnabled("screenShotTimer"), c.triggers) << where;
     app.fake.advanceBy(5000);
     EXPECT_EQ(app.fake.bmpFiles().empty(), !c.triggers) << where;
   }
@@ -194,7 +193,7 @@ TEST(PointerEdge, OnlyColumnsLeftOfFiveTrigger) {
 
 TEST_F(PointerTrigger, ARestingPointerGivesOnePicturePerCycle) {
   app.fake.pointer = Point{0, 200};
-  app.click(f1.Check3);
+  app.click(f1.edgeTriggerBox);
   std::vector<int64_t> savedAt;
   while (app.fake.now() < 4000) {
     app.fake.advanceBy(100);
@@ -206,15 +205,15 @@ TEST_F(PointerTrigger, ARestingPointerGivesOnePicturePerCycle) {
     EXPECT_GE(savedAt[k] - savedAt[k - 1], 300) << k;
     EXPECT_LE(savedAt[k] - savedAt[k - 1], 400) << k;
   }
-  EXPECT_EQ(f1.FileNumber, static_cast<int16_t>(savedAt.size()));
+  EXPECT_EQ(f1.numberButton.caption(), numberText(static_cast<int16_t>(savedAt.size())));
 }
 
 TEST_F(PointerTrigger, UntickingLetsThePendingCycleFinish) {
   app.fake.pointer = Point{0, 200};
-  app.click(f1.Check3);
+  app.click(f1.edgeTriggerBox);
   app.fake.advanceBy(150);
-  ASSERT_TRUE(app.fake.timerEnabled("Timer1"));
-  app.click(f1.Check3);
+  ASSERT_TRUE(app.fake.timerEnabled("screenShotTimer"));
+  app.click(f1.edgeTriggerBox);
   app.fake.advanceBy(5000);
   EXPECT_EQ(app.fake.bmpFiles(), std::vector<std::string>{"壁紙- 1.bmp"});
   EXPECT_TRUE(f1.window.visible());
@@ -222,19 +221,19 @@ TEST_F(PointerTrigger, UntickingLetsThePendingCycleFinish) {
 
 TEST_F(PointerTrigger, InCompactViewTheStripComesBack) {
   app.fake.pointer = Point{300, 20};
-  app.click(f1.Check3);
-  app.click(f1.Image2);
+  app.click(f1.edgeTriggerBox);
+  app.click(f1.compactViewButton);
   app.fake.advanceBy(1000);
   EXPECT_TRUE(app.fake.bmpFiles().empty());
 
   app.fake.pointer = Point{0, 20};
   app.fake.advanceBy(100);
-  ASSERT_TRUE(app.fake.timerEnabled("Timer1"));
+  ASSERT_TRUE(app.fake.timerEnabled("screenShotTimer"));
   app.fake.advanceBy(100);
-  EXPECT_FALSE(app.f2.window.visible());
+  EXPECT_FALSE(app.strip.window.visible());
   app.fake.advanceBy(200);
   EXPECT_EQ(app.fake.bmpFiles().size(), 1u);
-  EXPECT_TRUE(app.f2.window.visible());
+  EXPECT_TRUE(app.strip.window.visible());
   EXPECT_FALSE(f1.window.visible());
 }
 
