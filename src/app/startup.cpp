@@ -65,9 +65,8 @@ void Application::loadSettings() {
     main_.countList.setListIndex(stored.countIndex);
     main_.endSoundBox.setValue(stored.endSound);
     pictures_.showNumber();
-    const float factors[] = {0.75f, 0.5625f, 1.0f, 0.0f};
     for (int element = 0; element < 4; ++element) {
-      if (stored.aspect == factors[element]) {
+      if (stored.aspect == AspectRatio::kFactors[element]) {
         main_.aspectOptions(element).setValue(-1);
         break;
       }

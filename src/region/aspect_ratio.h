@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 
 namespace yorvane {
@@ -8,7 +9,10 @@ namespace yorvane {
 // the height free.
 class AspectRatio {
  public:
-  // The option elements 0 to 3: 4:3, 16:9, 1:1 and free; others change nothing.
+  // The factors of the option elements 0 to 3: 4:3, 16:9, 1:1 and free.
+  static constexpr std::array<float, 4> kFactors = {0.75f, 0.5625f, 1.0f, 0.0f};
+
+  // Another element changes nothing.
   void choose(int16_t element);
   float factor() const { return factor_; }
   void setFactor(float factor) { factor_ = factor; }
