@@ -39,7 +39,9 @@ class TimedPlatform : public yorvane::QtPlatform {
   std::string folder_;
 };
 
-double ms(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
+double ms(Clock::duration d) {
+  return std::chrono::duration<double, std::milli>(d).count();
+}
 
 void report(const char* what, std::vector<double> offsets) {
   std::sort(offsets.begin(), offsets.end());

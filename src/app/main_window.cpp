@@ -11,8 +11,8 @@ Control& MainWindow::add(Control* container, const char* name, ControlKind kind,
   // The window and the picture boxes measure their contents in pixels, frames in twips.
   const Unit unit = container ? container->innerUnit() : window.innerUnit();
   if (unit == Unit::Pixels) {
-    twips = {twips.left / kTwipsPerPixel, twips.top / kTwipsPerPixel,
-             twips.width / kTwipsPerPixel, twips.height / kTwipsPerPixel};
+    twips = {twips.left / kTwipsPerPixel, twips.top / kTwipsPerPixel, twips.width / kTwipsPerPixel,
+             twips.height / kTwipsPerPixel};
   }
   Control& c = window.add(container, name, index, kind, twips);
   if (kind == ControlKind::PictureBox) c.setInnerUnit(Unit::Pixels);
@@ -27,19 +27,16 @@ MainWindow::MainWindow(Size screen)
           add(&oneShotFrame, "Command1", ControlKind::CommandButton, {240, 360, 1095, 375})),
       delayFrame(add(&oneShotFrame, "Frame2", ControlKind::Frame, {240, 840, 1335, 1575})),
       seriesFrame(add(&panel, "Frame4", ControlKind::Frame, {1800, 0, 2655, 2655})),
-      seriesButton(
-          add(&seriesFrame, "Command3", ControlKind::CommandButton, {120, 360, 855, 375})),
+      seriesButton(add(&seriesFrame, "Command3", ControlKind::CommandButton, {120, 360, 855, 375})),
       countList(add(&seriesFrame, "List1", ControlKind::ListBox, {240, 1200, 735, 1290})),
       countImage(add(&seriesFrame, "Image3", ControlKind::Image, {240, 960, 660, 240})),
       intervalFrame(add(&seriesFrame, "Frame5", ControlKind::Frame, {1320, 360, 1215, 2055})),
       aspectFrame(add(&panel, "Frame11", ControlKind::Frame, {4560, 0, 975, 2055})),
       toolsFrame(add(&panel, "Frame6", ControlKind::Frame, {5640, 0, 855, 2055})),
       edgeTriggerBox(add(&toolsFrame, "Check3", ControlKind::CheckBox, {480, 240, 255, 375})),
-      numberButton(
-          add(&toolsFrame, "Command7", ControlKind::CommandButton, {120, 720, 615, 375})),
+      numberButton(add(&toolsFrame, "Command7", ControlKind::CommandButton, {120, 720, 615, 375})),
       modeBox(add(&toolsFrame, "Check2", ControlKind::CheckBox, {120, 1200, 615, 375})),
-      pickerButton(
-          add(&toolsFrame, "Command5", ControlKind::CommandButton, {120, 1560, 615, 375})),
+      pickerButton(add(&toolsFrame, "Command5", ControlKind::CommandButton, {120, 1560, 615, 375})),
       compactViewButton(add(&toolsFrame, "Image2", ControlKind::Image, {120, 240, 195, 345})),
       endSoundBox(add(&panel, "Check1", ControlKind::CheckBox, {3360, 2280, 1635, 200})),
       saveSoundBox(add(&panel, "Check4", ControlKind::CheckBox, {3360, 2520, 2235, 200})),

@@ -55,8 +55,7 @@ class MainWindow {
     const char* caption;
     const char* tip;
   };
-  Control& add(Control* container, const char* name, ControlKind kind, Rect twips,
-               int index = -1);
+  Control& add(Control* container, const char* name, ControlKind kind, Rect twips, int index = -1);
   void addOptions(Control& frame, const char* name, ControlArray& array,
                   std::initializer_list<OptionSpec> options);
 };

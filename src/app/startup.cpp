@@ -80,8 +80,12 @@ void Application::loadSettings() {
 }
 
 StoredSettings Application::currentSettings() const {
-  return {delay_.steps(),           series_.intervalChoice(),    main_.countList.listIndex(),
-          main_.endSoundBox.value(), pictures_.fileNumber(),      aspect_.factor()};
+  return {delay_.steps(),
+          series_.intervalChoice(),
+          main_.countList.listIndex(),
+          main_.endSoundBox.value(),
+          pictures_.fileNumber(),
+          aspect_.factor()};
 }
 
 }  // namespace yorvane

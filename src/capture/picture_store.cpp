@@ -18,9 +18,13 @@ PictureStore::PictureStore(Platform& platform, const Control& saveSoundBox, Cont
                            FailureExit& exit)
     : platform_(platform), saveSoundBox_(saveSoundBox), numberButton_(numberButton), exit_(exit) {}
 
-void PictureStore::takeNextNumber() { fileNumber_ = checkedAdd(fileNumber_, 1); }
+void PictureStore::takeNextNumber() {
+  fileNumber_ = checkedAdd(fileNumber_, 1);
+}
 
-void PictureStore::showNumber() { numberButton_.setCaption(numberText(fileNumber_)); }
+void PictureStore::showNumber() {
+  numberButton_.setCaption(numberText(fileNumber_));
+}
 
 std::string PictureStore::pathOf(int16_t number) const {
   return platform_.applicationFolder() + "/BMP/壁紙-" + numberText(number) + ".bmp";

@@ -32,7 +32,9 @@ void RegionCapture::confirm(const Rect& selection) {
   regionPicture_.clearPicture();
 }
 
-bool RegionCapture::usable() const { return confirmed_ && !regionPicture_.picture().empty(); }
+bool RegionCapture::usable() const {
+  return confirmed_ && !regionPicture_.picture().empty();
+}
 
 void RegionCapture::clearUnlessWaiting() {
   if (!cutWaiting_) regionPicture_.clearPicture();

@@ -36,7 +36,9 @@ void put32(uint8_t* p, uint32_t v) {
 uint32_t get32(const uint8_t* p) {
   return p[0] | (p[1] << 8) | (p[2] << 16) | (static_cast<uint32_t>(p[3]) << 24);
 }
-uint16_t get16(const uint8_t* p) { return static_cast<uint16_t>(p[0] | (p[1] << 8)); }
+uint16_t get16(const uint8_t* p) {
+  return static_cast<uint16_t>(p[0] | (p[1] << 8));
+}
 
 // The headers, padded with zeros to a whole block so the pixels start aligned.
 struct alignas(kBlock) HeaderBlock {
@@ -54,8 +56,8 @@ void fillHeader(HeaderBlock& block, int width, int height) {
   put32(info, kInfoHeaderSize);
   put32(info + 4, static_cast<uint32_t>(width));
   put32(info + 8, static_cast<uint32_t>(-height));  // negative height: rows top to bottom
-  put16(info + 12, 1);                               // planes
-  put16(info + 14, 32);                              // bits per pixel
+  put16(info + 12, 1);                              // planes
+  put16(info + 14, 32);                             // bits per pixel
   put32(info + 16, kCompressionRgb);
   put32(info + 20, pixelBytes);
   put32(info + 24, 3780);  // 96 dpi in pixels per metre
@@ -117,8 +119,7 @@ bool writeBmpFile(const Image& img, const std::string& path) {
   if (!direct) fd = ::open(path.c_str(), kFlags, 0644);
   if (fd < 0) return false;
 
-  std::array<iovec, 3> parts{iovec{header.bytes.data(), header.bytes.size()},
-                             iovec{pixels, bulk},
+  std::array<iovec, 3> parts{iovec{header.bytes.data(), header.bytes.size()}, iovec{pixels, bulk},
                              iovec{pixels + bulk, pixelBytes - bulk}};
   bool ok = true;
   if (direct) {
@@ -140,7 +141,8 @@ bool writeBmpFile(const Image& img, const std::string& path) {
 Image readBmpFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   if (!in) return {};
-  std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)),
+                             std::istreambuf_iterator<char>());
   if (bytes.size() < kFileHeaderSize + 40 || bytes[0] != 'B' || bytes[1] != 'M') return {};
   const uint32_t offset = get32(&bytes[10]);
   const uint8_t* info = &bytes[kFileHeaderSize];
@@ -153,7 +155,8 @@ Image readBmpFile(const std::string& path) {
   }
   const int height = rawHeight < 0 ? -rawHeight : rawHeight;
   const size_t stride = ((static_cast<size_t>(width) * bpp / 8) + 3) & ~size_t{3};
-  if (offset > bytes.size() || bytes.size() - offset < stride * static_cast<size_t>(height)) return {};
+  if (offset > bytes.size() || bytes.size() - offset < stride * static_cast<size_t>(height))
+    return {};
   Image img(width, height);
   for (int y = 0; y < height; ++y) {
     const int fileRow = rawHeight < 0 ? y : height - 1 - y;

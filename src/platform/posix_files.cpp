@@ -13,7 +13,9 @@
 
 namespace yorvane::posix {
 
-std::string errnoText(int err) { return std::strerror(err); }
+std::string errnoText(int err) {
+  return std::strerror(err);
+}
 
 namespace {
 void setReason(std::string* reason, int err) {

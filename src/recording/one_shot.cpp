@@ -20,10 +20,12 @@ OneShot::OneShot(Platform& platform, const Dispatcher& dispatch, WindowPair& win
       pictures_(pictures),
       screenCycle_(platform, windows, delay),
       regionCycle_(platform, windows, delay),
-      screenShotTimer_(makeHandlerTimer(platform, dispatch, "screenShotTimer", kTickMs, [this] {
-        screenCycle_.tick(*screenShotTimer_, [this] { takeScreenPicture(); },
-                          [this] { windows_.showOneInUse(); });
-      })),
+      screenShotTimer_(makeHandlerTimer(platform, dispatch, "screenShotTimer", kTickMs,
+                                        [this] {
+                                          screenCycle_.tick(
+                                              *screenShotTimer_, [this] { takeScreenPicture(); },
+                                              [this] { windows_.showOneInUse(); });
+                                        })),
       regionShotTimer_(makeHandlerTimer(platform, dispatch, "regionShotTimer", kTickMs,
                                         [this] { regionTick(); })) {}
 
@@ -59,8 +61,8 @@ void OneShot::regionTick() {
     refuseMissingRegion();
     return;
   }
-  regionCycle_.tick(*regionShotTimer_, [this] { takeRegionPicture(); },
-                    [this] { windows_.showOneInUse(); });
+  regionCycle_.tick(
+      *regionShotTimer_, [this] { takeRegionPicture(); }, [this] { windows_.showOneInUse(); });
 }
 
 void OneShot::takeRegionPicture() {

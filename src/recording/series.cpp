@@ -26,11 +26,13 @@ Series::Series(Platform& platform, const Dispatcher& dispatch, WindowPair& windo
       endSoundBox_(endSoundBox),
       leadInTimer_(makeHandlerTimer(platform, dispatch, "leadInTimer", kLeadInTickMs,
                                     [this] { leadInTick(); })),
-      screenSeriesTimer_(
-          makeHandlerTimer(platform, dispatch, "screenSeriesTimer", kRegionPaceMs, [this] {
-            takeSeriesPicture([this]() -> const Image& { return screen_.screen(); });
-            endWhenComplete(*screenSeriesTimer_);
-          })),
+      screenSeriesTimer_(makeHandlerTimer(platform, dispatch, "screenSeriesTimer", kRegionPaceMs,
+                                          [this] {
+                                            takeSeriesPicture([this]() -> const Image& {
+                                              return screen_.screen();
+                                            });
+                                            endWhenComplete(*screenSeriesTimer_);
+                                          })),
       regionSeriesTimer_(
           makeHandlerTimer(platform, dispatch, "regionSeriesTimer", kRegionPaceMs, [this] {
             // The region is cut after the save sound, right before the save.
@@ -92,6 +94,8 @@ void Series::chooseInterval(int16_t element) {
   intervalChoice_ = std::to_string(element);
 }
 
-void Series::chooseCount() { picturesWanted_ = to16(countList_.listIndex() * 5LL); }
+void Series::chooseCount() {
+  picturesWanted_ = to16(countList_.listIndex() * 5LL);
+}
 
 }  // namespace yorvane

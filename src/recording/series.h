@@ -24,9 +24,9 @@ class Series {
  public:
   // countList holds the counts in steps of five; endSoundBox asks for the
   // chime at the end.
-  Series(Platform& platform, const Dispatcher& dispatch, WindowPair& windows,
-         ScreenCapture& screen, RegionCapture& region, PictureStore& pictures, OneShot& oneShot,
-         const Control& countList, const Control& endSoundBox);
+  Series(Platform& platform, const Dispatcher& dispatch, WindowPair& windows, ScreenCapture& screen,
+         RegionCapture& region, PictureStore& pictures, OneShot& oneShot, const Control& countList,
+         const Control& endSoundBox);
 
   // Starts a series; only the window whose button was pressed hides.
   void start(Window& pressed);

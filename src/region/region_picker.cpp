@@ -24,7 +24,8 @@ RegionPicker::RegionPicker(Platform& platform, const Dispatcher& dispatch, Windo
       selection_(selection),
       cycle_(platform, windows, delay),
       snapshotTimer_(makeHandlerTimer(platform, dispatch, "snapshotTimer", kTickMs, [this] {
-        cycle_.tick(*snapshotTimer_, [this] { takeSnapshot(); }, [this] { showWindows(); });
+        cycle_.tick(
+            *snapshotTimer_, [this] { takeSnapshot(); }, [this] { showWindows(); });
       })) {}
 
 void RegionPicker::open(bool showMainWindow) {

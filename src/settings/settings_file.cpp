@@ -5,7 +5,9 @@
 
 namespace yorvane {
 
-std::string SettingsFile::path() const { return platform_.applicationFolder() + "/setutei"; }
+std::string SettingsFile::path() const {
+  return platform_.applicationFolder() + "/setutei";
+}
 
 bool SettingsFile::read(StoredSettings& values) const {
   const auto content = platform_.readFile(path(), settings::kMaxFileBytes + 1);
@@ -22,11 +24,21 @@ bool SettingsFile::read(StoredSettings& values) const {
   for (size_t k = 0; k < fields.size(); ++k) {
     const std::string& f = fields[k];
     switch (k % 6) {
-      case 0: readInteger(f, values.delaySteps); break;
-      case 1: values.intervalChoice = f; break;
-      case 2: readInteger(f, values.countIndex); break;
-      case 3: readInteger(f, values.endSound); break;
-      case 4: readInteger(f, values.fileNumber); break;
+      case 0:
+        readInteger(f, values.delaySteps);
+        break;
+      case 1:
+        values.intervalChoice = f;
+        break;
+      case 2:
+        readInteger(f, values.countIndex);
+        break;
+      case 3:
+        readInteger(f, values.endSound);
+        break;
+      case 4:
+        readInteger(f, values.fileNumber);
+        break;
       default:
         if (const auto v = settings::parseSingle(f)) {
           values.aspect = *v;

@@ -15,10 +15,12 @@ PointerEdgeTrigger::PointerEdgeTrigger(Platform& platform, const Dispatcher& dis
     : platform_(platform),
       box_(box),
       commands_(commands),
-      pollTimer_(makeHandlerTimer(platform, dispatch, "pointerPollTimer", kPollMs,
-                                  [this] { poll(); })) {}
+      pollTimer_(
+          makeHandlerTimer(platform, dispatch, "pointerPollTimer", kPollMs, [this] { poll(); })) {}
 
-void PointerEdgeTrigger::boxClicked() { pollTimer_->setEnabled(box_.value() == 1); }
+void PointerEdgeTrigger::boxClicked() {
+  pollTimer_->setEnabled(box_.value() == 1);
+}
 
 void PointerEdgeTrigger::poll() {
   // A poll whose read fails is skipped rather than taken for a pointer at the edge.

@@ -13,7 +13,8 @@ ToolbarWindow::ToolbarWindow()
       dragArea(window.add(nullptr, "Picture1", ControlKind::PictureBox, {0, 0, 1935, 375})),
       oneShotButton(
           window.add(&dragArea, "Command1", ControlKind::CommandButton, {120, 0, 375, 375})),
-      seriesButton(window.add(&dragArea, "Command3", ControlKind::CommandButton, {480, 0, 375, 375})),
+      seriesButton(
+          window.add(&dragArea, "Command3", ControlKind::CommandButton, {480, 0, 375, 375})),
       modeBox(window.add(&dragArea, "Check2", ControlKind::CheckBox, {840, 0, 375, 375})),
       pickerButton(
           window.add(&dragArea, "Command5", ControlKind::CommandButton, {1200, 0, 375, 375})),

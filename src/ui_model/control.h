@@ -14,7 +14,16 @@ namespace yorvane {
 
 class Window;
 
-enum class ControlKind { Frame, CommandButton, OptionButton, CheckBox, ListBox, Image, PictureBox, Shape };
+enum class ControlKind {
+  Frame,
+  CommandButton,
+  OptionButton,
+  CheckBox,
+  ListBox,
+  Image,
+  PictureBox,
+  Shape
+};
 enum class Unit { Twips, Pixels };
 
 // Buttons held during a mouse event: the sum of these.

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "ui_model/control.h"
 #include "platform/geometry.h"
+#include "ui_model/control.h"
 
 namespace yorvane {
 

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "settings/settings_record.h"
-#include "ui_model/runtime_error.h"
 #include "test_app.h"
+#include "ui_model/runtime_error.h"
 
 namespace {
 
@@ -79,9 +79,12 @@ State loadAndClose(TestApp& app) {
   app.start();
   require(!app.fake.ended() && app.fake.boxes.empty(), "the load stopped the program");
   const MainWindow& main = app.main;
-  State s{selectedIndex(main.delayOptions),  selectedIndex(main.intervalOptions),
-          main.countList.listIndex(),        main.endSoundBox.value(),
-          selectedIndex(main.aspectOptions), main.numberButton.caption(),
+  State s{selectedIndex(main.delayOptions),
+          selectedIndex(main.intervalOptions),
+          main.countList.listIndex(),
+          main.endSoundBox.value(),
+          selectedIndex(main.aspectOptions),
+          main.numberButton.caption(),
           {}};
   app.close();
   require(app.fake.exitCode() == 0, "the close failed");

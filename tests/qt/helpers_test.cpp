@@ -10,10 +10,11 @@ namespace {
 TEST(MessageBoxStyle, ButtonsAndTheAnswerWhenClosed) {
   EXPECT_EQ(messageBoxAnswers(mb::kOkOnly + mb::kCritical), (std::vector<int>{mb::kOk}));
   EXPECT_EQ(messageBoxAnswers(mb::kOkCancel), (std::vector<int>{mb::kOk, mb::kCancel}));
-  EXPECT_EQ(messageBoxAnswers(mb::kYesNoCancel + mb::kQuestion + mb::kDefaultButton3 +
-                              mb::kSystemModal),
-            (std::vector<int>{mb::kYes, mb::kNo, mb::kCancel}));
-  EXPECT_EQ(messageBoxAnswers(mb::kYesNo + mb::kExclamation), (std::vector<int>{mb::kYes, mb::kNo}));
+  EXPECT_EQ(
+      messageBoxAnswers(mb::kYesNoCancel + mb::kQuestion + mb::kDefaultButton3 + mb::kSystemModal),
+      (std::vector<int>{mb::kYes, mb::kNo, mb::kCancel}));
+  EXPECT_EQ(messageBoxAnswers(mb::kYesNo + mb::kExclamation),
+            (std::vector<int>{mb::kYes, mb::kNo}));
 
   EXPECT_EQ(messageBoxEscapeAnswer(mb::kOkOnly + mb::kInformation), mb::kOk);
   EXPECT_EQ(messageBoxEscapeAnswer(mb::kOkCancel), mb::kCancel);
@@ -27,8 +28,8 @@ TEST(MessageBoxText, CarriageReturnsBreakTheLine) {
   EXPECT_EQ(messageBoxText("a\r\nb\nc\r\rd"), QStringLiteral("a\nb\nc\n\nd"));
 }
 
-QMouseEvent mouse(QEvent::Type type, QPointF pos, Qt::MouseButton button,
-                  Qt::MouseButtons held, Qt::KeyboardModifiers keys = Qt::NoModifier) {
+QMouseEvent mouse(QEvent::Type type, QPointF pos, Qt::MouseButton button, Qt::MouseButtons held,
+                  Qt::KeyboardModifiers keys = Qt::NoModifier) {
   return QMouseEvent(type, pos, pos, button, held, keys);
 }
 
@@ -54,10 +55,9 @@ TEST(MouseEvents, PositionInTheControlsUnitAndShiftKeys) {
   EXPECT_FLOAT_EQ(inPixels.x, 10.5f);
   EXPECT_FLOAT_EQ(inPixels.y, 20.0f);
 
-  const auto inTwips =
-      toMouseEvent(mouse(QEvent::MouseMove, {10, 2}, Qt::NoButton, Qt::RightButton,
-                         Qt::ShiftModifier | Qt::AltModifier),
-                   Unit::Twips);
+  const auto inTwips = toMouseEvent(mouse(QEvent::MouseMove, {10, 2}, Qt::NoButton, Qt::RightButton,
+                                          Qt::ShiftModifier | Qt::AltModifier),
+                                    Unit::Twips);
   EXPECT_FLOAT_EQ(inTwips.x, 150.0f);
   EXPECT_FLOAT_EQ(inTwips.y, 30.0f);
   EXPECT_EQ(inTwips.shift, 1 + 4);

@@ -1,3 +1,5 @@
+#include "platform/qt/window_view.h"
+
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
@@ -8,7 +10,6 @@
 #include <vector>
 
 #include "ui_model/window.h"
-#include "platform/qt/window_view.h"
 
 namespace yorvane {
 namespace {
@@ -18,9 +19,12 @@ namespace {
 struct MainWindow {
   Window window{"Form1", "Yorvane", Unit::Pixels};
   Control& frame = window.add(nullptr, "Frame3", ControlKind::Frame, {8, 4, 113, 177});
-  Control& command = window.add(&frame, "Command1", ControlKind::CommandButton, {240, 360, 1095, 375});
-  Control& option1 = window.add(&frame, "Option1", 1, ControlKind::OptionButton, {240, 900, 735, 375});
-  Control& option2 = window.add(&frame, "Option1", 2, ControlKind::OptionButton, {240, 1260, 735, 375});
+  Control& command =
+      window.add(&frame, "Command1", ControlKind::CommandButton, {240, 360, 1095, 375});
+  Control& option1 =
+      window.add(&frame, "Option1", 1, ControlKind::OptionButton, {240, 900, 735, 375});
+  Control& option2 =
+      window.add(&frame, "Option1", 2, ControlKind::OptionButton, {240, 1260, 735, 375});
   Control& check = window.add(nullptr, "Check1", ControlKind::CheckBox, {130, 10, 100, 14});
   Control& list = window.add(nullptr, "List1", ControlKind::ListBox, {130, 40, 50, 80});
   Control& picture = window.add(nullptr, "Pic2", ControlKind::PictureBox, {0, 0, 200, 150});
@@ -74,7 +78,8 @@ TEST(WindowView, FollowsModelChangesLive) {
   m.list.setListIndex(1);
   m.picture.setVisible(true);
 
-  EXPECT_EQ(widget<QPushButton>(view, "Command1")->toolTip(), QStringLiteral("ワンポイント録画します"));
+  EXPECT_EQ(widget<QPushButton>(view, "Command1")->toolTip(),
+            QStringLiteral("ワンポイント録画します"));
   EXPECT_FALSE(widget<QPushButton>(view, "Command1")->isEnabled());
   EXPECT_EQ(widget<QCheckBox>(view, "Check1")->text(), QStringLiteral("保存音を有効にする"));
   EXPECT_TRUE(widget<QCheckBox>(view, "Check1")->isChecked());

@@ -1,7 +1,6 @@
 #include "platform/bmp_file.h"
 
 #include <gtest/gtest.h>
-
 #include <unistd.h>
 
 #include <cstdint>
@@ -68,17 +67,17 @@ TEST_F(BmpFile, HeaderDescribesATopDown32BitPicture) {
   in.read(reinterpret_cast<char*>(h), sizeof h);
   EXPECT_EQ(h[0], 'B');
   EXPECT_EQ(h[1], 'M');
-  EXPECT_EQ(u32(h + 2), 4096u + 48u);            // file size
-  EXPECT_EQ(u32(h + 10), 4096u);                 // pixels start one block in
-  EXPECT_EQ(u32(h + 14), 108u);                  // BITMAPV4HEADER
-  EXPECT_EQ(u32(h + 18), 4u);                    // width
-  EXPECT_EQ(u32(h + 22), 0xFFFFFFFDu);           // height -3: rows top to bottom
-  EXPECT_EQ(h[28], 32);                          // bits per pixel
-  EXPECT_EQ(u32(h + 30), 0u);                    // BI_RGB, uncompressed
-  EXPECT_EQ(u32(h + 54), 0x00FF0000u);           // red mask
-  EXPECT_EQ(u32(h + 58), 0x0000FF00u);           // green mask
-  EXPECT_EQ(u32(h + 62), 0x000000FFu);           // blue mask
-  EXPECT_EQ(u32(h + 66), 0u);                    // no alpha
+  EXPECT_EQ(u32(h + 2), 4096u + 48u);   // file size
+  EXPECT_EQ(u32(h + 10), 4096u);        // pixels start one block in
+  EXPECT_EQ(u32(h + 14), 108u);         // BITMAPV4HEADER
+  EXPECT_EQ(u32(h + 18), 4u);           // width
+  EXPECT_EQ(u32(h + 22), 0xFFFFFFFDu);  // height -3: rows top to bottom
+  EXPECT_EQ(h[28], 32);                 // bits per pixel
+  EXPECT_EQ(u32(h + 30), 0u);           // BI_RGB, uncompressed
+  EXPECT_EQ(u32(h + 54), 0x00FF0000u);  // red mask
+  EXPECT_EQ(u32(h + 58), 0x0000FF00u);  // green mask
+  EXPECT_EQ(u32(h + 62), 0x000000FFu);  // blue mask
+  EXPECT_EQ(u32(h + 66), 0u);           // no alpha
 }
 
 TEST_F(BmpFile, AMissingFolderFailsAndLeavesNothing) {

@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "ui_model/runtime_error.h"
 #include "platform/bmp_file.h"
 #include "platform/message_box.h"
 #include "test_app.h"
+#include "ui_model/runtime_error.h"
 
 namespace yorvane::testing {
 namespace {
@@ -189,7 +189,8 @@ TEST_F(Series, ASecondPressDuringASeriesStartsNoOther) {
   app.click(app.main.seriesButton);  // in the lead-in
   expectPictureAt(4200, 1);
   advanceTo(5000);
-  app.click(app.main.seriesButton);  // among the pictures: one more lead-in, into the running Timer2
+  app.click(
+      app.main.seriesButton);  // among the pictures: one more lead-in, into the running Timer2
   EXPECT_TRUE(app.fake.timerEnabled("leadInTimer"));
   for (size_t n = 2; n <= 15; ++n) expectPictureAt(4200 + 1500 * static_cast<int64_t>(n - 1), n);
   EXPECT_TRUE(app.main.window.visible());
@@ -231,7 +232,8 @@ TEST_F(Series, FromTheToolbarOnlyTheToolbarHides) {
   advanceTo(5200);
   EXPECT_EQ(pictures(), 5u);
   EXPECT_TRUE(app.main.window.visible());
-  EXPECT_FALSE(app.strip.window.visible()) << "not in compact view: the main window is the one in use";
+  EXPECT_FALSE(app.strip.window.visible())
+      << "not in compact view: the main window is the one in use";
 
   app.click(app.main.compactViewButton);
   press(app.strip.seriesButton);

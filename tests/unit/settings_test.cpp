@@ -6,10 +6,10 @@
 
 #include <filesystem>
 
-#include "settings/settings_record.h"
 #include "platform/bmp_file.h"
 #include "platform/message_box.h"
 #include "platform/posix_files.h"
+#include "settings/settings_record.h"
 #include "test_app.h"
 
 namespace yorvane::testing {
@@ -19,9 +19,13 @@ namespace fs = std::filesystem;
 
 const char* const kFirstStartRecord = "2,\"2\",3,1,0,0\r\n";
 
-void close(TestApp& app) { app.close(); }
+void close(TestApp& app) {
+  app.close();
+}
 
-bool selected(const Control& c) { return c.value() == -1; }
+bool selected(const Control& c) {
+  return c.value() == -1;
+}
 
 void expectFallback(const MainWindow& f1) {
   EXPECT_TRUE(selected(f1.delayOptions(2)));
@@ -50,7 +54,7 @@ class Settings : public ::testing::Test {
 
 TEST_F(Settings, NoFileTakesTheDefaultsAndTheFirstCloseWritesThem) {
   app.start();
-  const std::vector<std::string> items{"0", "5", "10", "15", "20", "25", "30",
+  const std::vector<std::string> items{"0",  "5",  "10", "15", "20", "25", "30",
                                        "35", "40", "45", "50", "55", "60"};
   EXPECT_EQ(app.main.countList.items(), items);
   expectFallback(app.main);
@@ -70,7 +74,9 @@ struct Unusable {
   int16_t fileNumber;
 };
 
-void PrintTo(const Unusable& u, std::ostream* os) { *os << u.name; }
+void PrintTo(const Unusable& u, std::ostream* os) {
+  *os << u.name;
+}
 
 class UnusableFile : public Settings, public ::testing::WithParamInterface<Unusable> {};
 
@@ -158,12 +164,12 @@ TEST_P(ReadableForm, ReadsAsTheCanonicalRecord) {
   EXPECT_EQ(stored(), "1,\"3\",7,2,31,1\r\n");
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Forms, ReadableForm,
-    ::testing::Values("1,\"3\",7,2,31,1", " 1 ,\t\"3\" , 7,2 ,31,  1 \r\n",
-                      "1,\"3\",7,2,31,1\n\n\r\n  \r\n", "1,\"3\"\r\n7,2\r\n31,1\r\n",
-                      "+1,\"03\",007,2,31,1.0", "1,3,7,2,31,1",
-                      "4,\"0\",12,0,27,0.5625\r\n1,\"3\",7,2,31,1\r\n"));
+INSTANTIATE_TEST_SUITE_P(Forms, ReadableForm,
+                         ::testing::Values("1,\"3\",7,2,31,1", " 1 ,\t\"3\" , 7,2 ,31,  1 \r\n",
+                                           "1,\"3\",7,2,31,1\n\n\r\n  \r\n",
+                                           "1,\"3\"\r\n7,2\r\n31,1\r\n", "+1,\"03\",007,2,31,1.0",
+                                           "1,3,7,2,31,1",
+                                           "4,\"0\",12,0,27,0.5625\r\n1,\"3\",7,2,31,1\r\n"));
 
 TEST_F(Settings, BothDecimalFormsOfThreeQuartersSelectFourToThree) {
   for (const char* aspect : {".75", "0.75"}) {
@@ -200,7 +206,8 @@ TEST_F(Settings, TheNumberIsShownWithItsSignPosition) {
 TEST_F(Settings, SelectingTheAlreadySelectedOptionsStillSetsTheirVariables) {
   ASSERT_EQ(app.fake.timerInterval("screenSeriesTimer"), 800);
   startWith(kFirstStartRecord);
-  EXPECT_EQ(app.fake.timerInterval("screenSeriesTimer"), 1500) << "Option2_Click ran for Option2(2)";
+  EXPECT_EQ(app.fake.timerInterval("screenSeriesTimer"), 1500)
+      << "Option2_Click ran for Option2(2)";
   close(app);
   EXPECT_EQ(stored(), kFirstStartRecord);
 }
@@ -357,8 +364,8 @@ TEST_F(Settings, AFailureBeforeTheLoadLeavesTheFileAlone) {
 }
 
 TEST(SettingsRecord, EveryFiniteAspectValueIsWrittenSoItReadsBack) {
-  for (const float v : {0.75f, 0.5625f, 1.0f, 0.0f, 0.5f, -2.5f, 1e-5f, 1.0e-45f, 3.0e38f,
-                        123456.789f, 0.1f}) {
+  for (const float v :
+       {0.75f, 0.5625f, 1.0f, 0.0f, 0.5f, -2.5f, 1e-5f, 1.0e-45f, 3.0e38f, 123456.789f, 0.1f}) {
     const std::string text = settings::formatSingle(v);
     const auto back = settings::parseSingle(text);
     ASSERT_TRUE(back) << text;

@@ -165,8 +165,8 @@ TEST_F(AppFolderLookup, AnUnwritableProgramFolderFallsBackToAPerUserFolder) {
 }
 
 TEST_F(AppFolderLookup, ARelativeDataHomeIsIgnored) {
-  const AppFolders f = findAppFolders((root / "opt/bin").string(), "relative/path",
-                                      (root / "home").string());
+  const AppFolders f =
+      findAppFolders((root / "opt/bin").string(), "relative/path", (root / "home").string());
   EXPECT_EQ(f.application, (root / "home/.local/share/Yorvane").string());
   EXPECT_TRUE(fs::is_directory(f.application));
 }

@@ -71,7 +71,8 @@ TEST_F(Toolbar, ThereAndBackWithoutDraggingRestoresThePosition) {
 
 TEST_F(Toolbar, TheRightButtonDragsFromEveryControlWithoutClickingIt) {
   toStrip();
-  for (Control* c : {&f2.oneShotButton, &f2.seriesButton, &f2.modeBox, &f2.pickerButton, &f2.dragArea}) {
+  for (Control* c :
+       {&f2.oneShotButton, &f2.seriesButton, &f2.modeBox, &f2.pickerButton, &f2.dragArea}) {
     const Rect before = strip();
     // The press position is kept in whole twips: 100.6 counts as 101.
     dragOn(*c, kRightButton, 100.6f, 200, 160, 150);

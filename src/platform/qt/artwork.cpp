@@ -68,7 +68,8 @@ void mode(QPainter& p, QSize s) {
   p.setPen(QPen(kInk, 1));
   p.setBrush(QColor(200, 225, 255));
   p.drawRect(QRectF(2.5, 3.5, s.width() - 5, s.height() - 10));
-  p.drawLine(QPointF(s.width() / 2.0, s.height() - 6.5), QPointF(s.width() / 2.0, s.height() - 3.5));
+  p.drawLine(QPointF(s.width() / 2.0, s.height() - 6.5),
+             QPointF(s.width() / 2.0, s.height() - 3.5));
   p.drawLine(QPointF(8, s.height() - 2.5), QPointF(s.width() - 8, s.height() - 2.5));
   p.setPen(QPen(kRecord, 1, Qt::DashLine));
   p.setBrush(Qt::NoBrush);

@@ -9,10 +9,10 @@
 #include <QStyle>
 #include <cmath>
 
-#include "ui_model/window.h"
 #include "platform/qt/artwork.h"
 #include "platform/qt/mouse_events.h"
 #include "platform/qt/painted_controls.h"
+#include "ui_model/window.h"
 
 namespace yorvane {
 
@@ -29,7 +29,9 @@ QRect rectInParent(const Control& c) {
   return {px(g.left, unit), px(g.top, unit), px(g.width, unit), px(g.height, unit)};
 }
 
-QColor opaque(uint32_t rgb) { return QColor::fromRgb(0xFF000000u | rgb); }
+QColor opaque(uint32_t rgb) {
+  return QColor::fromRgb(0xFF000000u | rgb);
+}
 
 Qt::CheckState checkState(int16_t value) {
   switch (value) {
@@ -48,8 +50,9 @@ int captionWidth(const QAbstractButton& button) {
   const bool radio = qobject_cast<const QRadioButton*>(&button) != nullptr;
   return style->pixelMetric(radio ? QStyle::PM_ExclusiveIndicatorWidth : QStyle::PM_IndicatorWidth,
                             nullptr, &button) +
-         style->pixelMetric(radio ? QStyle::PM_RadioButtonLabelSpacing : QStyle::PM_CheckBoxLabelSpacing,
-                            nullptr, &button) +
+         style->pixelMetric(
+             radio ? QStyle::PM_RadioButtonLabelSpacing : QStyle::PM_CheckBoxLabelSpacing, nullptr,
+             &button) +
          button.fontMetrics().horizontalAdvance(button.text());
 }
 
@@ -98,9 +101,8 @@ QWidget* ControlView::createWidget(QWidget* parent) {
       return list_;
     case ControlKind::Image:
       picture_ = new PictureLabel(parent);
-      connect(picture_, &PictureLabel::clicked, this, [this] {
-        userAction([this] { control_.userClick(); });
-      });
+      connect(picture_, &PictureLabel::clicked, this,
+              [this] { userAction([this] { control_.userClick(); }); });
       return picture_;
     case ControlKind::PictureBox:
       return new PictureBoxWidget(control_, parent);
@@ -132,9 +134,8 @@ QAbstractButton* ControlView::createButton(QWidget* parent) {
       button_ = new QPushButton(parent);
   }
   // Qt buttons click on the left button only, so a right drag never clicks.
-  connect(button_, &QAbstractButton::clicked, this, [this] {
-    userAction([this] { control_.userClick(); });
-  });
+  connect(button_, &QAbstractButton::clicked, this,
+          [this] { userAction([this] { control_.userClick(); }); });
   return button_;
 }
 
@@ -186,7 +187,8 @@ void ControlView::syncButton() {
       button_->setIconSize(fit);
     }
     button_->setText(art.isNull() ? QString::fromStdString(control_.caption()) : QString());
-    if (art.isNull() && !qobject_cast<QPushButton*>(button_)) fitCaption(*button_, widget_->width());
+    if (art.isNull() && !qobject_cast<QPushButton*>(button_))
+      fitCaption(*button_, widget_->width());
   }
   switch (control_.kind()) {
     case ControlKind::OptionButton:

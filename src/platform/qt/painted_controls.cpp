@@ -11,7 +11,9 @@
 
 namespace yorvane {
 
-FrameWidget::FrameWidget(QWidget* parent) : QWidget(parent) { setAutoFillBackground(true); }
+FrameWidget::FrameWidget(QWidget* parent) : QWidget(parent) {
+  setAutoFillBackground(true);
+}
 
 void FrameWidget::setCaption(const QString& caption) {
   if (caption == caption_) return;
@@ -38,7 +40,8 @@ void FrameWidget::paintEvent(QPaintEvent*) {
   if (caption_.isEmpty()) return;
   const QRect textRect(8, 0, fm.horizontalAdvance(caption_) + 4, fm.height());
   p.fillRect(textRect, palette().color(QPalette::Window));
-  p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
+  p.setPen(
+      palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
   p.drawText(textRect, Qt::AlignCenter, caption_);
 }
 
@@ -90,8 +93,8 @@ void PictureLabel::mousePressEvent(QMouseEvent* event) {
 }
 
 void PictureLabel::mouseReleaseEvent(QMouseEvent* event) {
-  const bool click = pressed_ && event->button() == Qt::LeftButton &&
-                     rect().contains(event->position().toPoint());
+  const bool click =
+      pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
   pressed_ = false;
   if (click) emit clicked();
 }

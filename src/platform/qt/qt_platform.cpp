@@ -28,9 +28,13 @@ QtPlatform::QtPlatform()
     : folders_(findAppFolders(posix::folderOfExecutable(), environment("XDG_DATA_HOME"),
                               environment("HOME"))) {}
 
-Size QtPlatform::screenSize() { return grabber_.screenSize(); }
+Size QtPlatform::screenSize() {
+  return grabber_.screenSize();
+}
 
-bool QtPlatform::copyScreen(Image& dest) { return grabber_.grab(dest); }
+bool QtPlatform::copyScreen(Image& dest) {
+  return grabber_.grab(dest);
+}
 
 bool QtPlatform::saveBmp(const Image& image, const std::string& path, std::string* reason) {
   if (writeBmpFile(image, path)) return true;
@@ -58,15 +62,21 @@ int QtPlatform::messageBox(const std::string& text, const std::string& title, in
   return showMessageBox(text, title, style);
 }
 
-void QtPlatform::beep() { QApplication::beep(); }
+void QtPlatform::beep() {
+  QApplication::beep();
+}
 
 void QtPlatform::openWithAssociatedProgram(const std::string& path) {
   QProcess::startDetached(QStringLiteral("xdg-open"), {QString::fromStdString(path)});
 }
 
-std::optional<Point> QtPlatform::pointerPosition() { return grabber_.pointerPosition(); }
+std::optional<Point> QtPlatform::pointerPosition() {
+  return grabber_.pointerPosition();
+}
 
-std::string QtPlatform::applicationFolder() { return folders_.application; }
+std::string QtPlatform::applicationFolder() {
+  return folders_.application;
+}
 
 std::string QtPlatform::findResource(const std::string& name) {
   return findResourceIn(folders_, name);

@@ -9,8 +9,12 @@
 namespace yorvane {
 
 namespace {
-int twipsToPixels(float twips) { return static_cast<int>(std::lround(twips / kTwipsPerPixel)); }
-float pixelsToTwips(int pixels) { return static_cast<float>(pixels * kTwipsPerPixel); }
+int twipsToPixels(float twips) {
+  return static_cast<int>(std::lround(twips / kTwipsPerPixel));
+}
+float pixelsToTwips(int pixels) {
+  return static_cast<float>(pixels * kTwipsPerPixel);
+}
 }  // namespace
 
 WindowView::WindowView(Window& window, Dispatcher dispatch)
@@ -35,7 +39,9 @@ WindowView::~WindowView() {
   if (window_.observer() == this) window_.setObserver(nullptr);
 }
 
-void WindowView::windowChanged(Window&) { sync(); }
+void WindowView::windowChanged(Window&) {
+  sync();
+}
 
 void WindowView::controlChanged(Control& control) {
   const auto it = controls_.find(&control);
@@ -82,7 +88,9 @@ void WindowView::moveEvent(QMoveEvent* event) {
   QWidget::moveEvent(event);
   if (applying_ || !isVisible() || pos() == appliedPos_) return;
   appliedPos_ = pos();
-  dispatch_([this] { window_.userMoved(pixelsToTwips(appliedPos_.x()), pixelsToTwips(appliedPos_.y())); });
+  dispatch_([this] {
+    window_.userMoved(pixelsToTwips(appliedPos_.x()), pixelsToTwips(appliedPos_.y()));
+  });
 }
 
 void WindowView::resizeEvent(QResizeEvent* event) {

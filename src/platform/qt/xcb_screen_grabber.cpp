@@ -43,8 +43,7 @@ class XcbScreenGrabber::Segment : public PixelMemory {
   size_t bytes_;
 };
 
-XcbScreenGrabber::XcbScreenGrabber(Method method)
-    : sharedMemoryWanted_(method == Method::Auto) {
+XcbScreenGrabber::XcbScreenGrabber(Method method) : sharedMemoryWanted_(method == Method::Auto) {
   int screenNumber = 0;
   xcb_connection_t* c = xcb_connect(nullptr, &screenNumber);
   if (xcb_connection_has_error(c)) {
@@ -143,9 +142,9 @@ void XcbScreenGrabber::releaseSegment() {
 }
 
 bool XcbScreenGrabber::grabShared(Image& dest, Size size) {
-  const auto cookie = xcb_shm_get_image(
-      connection_, root_, 0, 0, static_cast<uint16_t>(size.width),
-      static_cast<uint16_t>(size.height), ~0u, XCB_IMAGE_FORMAT_Z_PIXMAP, shmSegment_, 0);
+  const auto cookie = xcb_shm_get_image(connection_, root_, 0, 0, static_cast<uint16_t>(size.width),
+                                        static_cast<uint16_t>(size.height), ~0u,
+                                        XCB_IMAGE_FORMAT_Z_PIXMAP, shmSegment_, 0);
   xcb_generic_error_t* error = nullptr;
   Reply<xcb_shm_get_image_reply_t> reply(xcb_shm_get_image_reply(connection_, cookie, &error));
   std::free(error);
@@ -155,9 +154,9 @@ bool XcbScreenGrabber::grabShared(Image& dest, Size size) {
 }
 
 bool XcbScreenGrabber::grabPlain(Image& dest, Size size) {
-  const auto cookie = xcb_get_image(connection_, XCB_IMAGE_FORMAT_Z_PIXMAP, root_, 0, 0,
-                                    static_cast<uint16_t>(size.width),
-                                    static_cast<uint16_t>(size.height), ~0u);
+  const auto cookie =
+      xcb_get_image(connection_, XCB_IMAGE_FORMAT_Z_PIXMAP, root_, 0, 0,
+                    static_cast<uint16_t>(size.width), static_cast<uint16_t>(size.height), ~0u);
   xcb_generic_error_t* error = nullptr;
   Reply<xcb_get_image_reply_t> reply(xcb_get_image_reply(connection_, cookie, &error));
   std::free(error);
