@@ -12,7 +12,7 @@ YORVANE_RUN_PACKAGES=(cmake ninja-build g++ qt6-base-dev libxcb1-dev libxcb-shm0
 # shellcheck disable=SC2034 # used by test.sh
 # clang builds the sanitized unit tests together with the libFuzzer target.
 YORVANE_TEST_PACKAGES=("${YORVANE_RUN_PACKAGES[@]}" libgtest-dev libbenchmark-dev ffmpeg
-  libgdk-pixbuf2.0-bin clang libclang-rt-14-dev)
+  libgdk-pixbuf2.0-bin clang libclang-rt-14-dev clang-format)
 
 # ensure_packages PACKAGE...: apt-get installs the packages that are not installed yet.
 ensure_packages() {
