@@ -28,33 +28,33 @@ class OneShot : public ::testing::TestWithParam<int> {
 
 TEST_P(OneShot, FollowsTheTimingTableToTheMillisecond) {
   const int n = GetParam();
-  MainWindow& f1 = app.main;
+  MainWindow& mainWindow = app.main;
   app.strip.window.show();  // on screen before: hidden all the same, and not brought back
-  app.click(f1.oneShotButton);
-  EXPECT_TRUE(f1.window.visible()) << "nothing hides at the press";
+  app.click(mainWindow.oneShotButton);
+  EXPECT_TRUE(mainWindow.window.visible()) << "nothing hides at the press";
 
   app.fake.advanceBy(99);
-  EXPECT_TRUE(f1.window.visible());
+  EXPECT_TRUE(mainWindow.window.visible());
   app.fake.advanceBy(1);  // tick 1
-  EXPECT_FALSE(f1.window.visible());
+  EXPECT_FALSE(mainWindow.window.visible());
   EXPECT_FALSE(app.strip.window.visible());
 
   app.fake.advanceBy(2 * n * 100 - 100 - 1);  // just before the picture tick
   EXPECT_TRUE(app.fake.bmpFiles().empty());
   app.fake.advanceBy(1);
   EXPECT_EQ(app.fake.bmpFiles(), std::vector<std::string>{"壁紙- 1.bmp"});
-  EXPECT_FALSE(f1.window.visible());
+  EXPECT_FALSE(mainWindow.window.visible());
 
   app.fake.advanceBy(n * 100 - 1);  // just before the end tick
-  EXPECT_FALSE(f1.window.visible());
+  EXPECT_FALSE(mainWindow.window.visible());
   app.fake.advanceBy(1);
-  EXPECT_TRUE(f1.window.visible());
+  EXPECT_TRUE(mainWindow.window.visible());
   EXPECT_FALSE(app.strip.window.visible());
 
   app.fake.advanceBy(5000);
-  EXPECT_TRUE(f1.window.visible()) << "the cycle is over";
+  EXPECT_TRUE(mainWindow.window.visible()) << "the cycle is over";
   EXPECT_EQ(app.fake.bmpFiles().size(), 1u);
-  EXPECT_EQ(f1.numberButton.caption(), " 1");
+  EXPECT_EQ(mainWindow.numberButton.caption(), " 1");
 }
 
 TEST_P(OneShot, CompactViewBringsBackTheToolbarOnly) {

@@ -51,9 +51,9 @@ class Region : public ::testing::Test {
  protected:
   void SetUp() override {
     app.start();
-    app.click(f1.delayOptions(1));
-    app.click(f1.modeBox);
-    ASSERT_TRUE(f1.pickerButton.enabled());
+    app.click(mainWindow.delayOptions(1));
+    app.click(mainWindow.modeBox);
+    ASSERT_TRUE(mainWindow.pickerButton.enabled());
   }
   // Opens the picker and waits for its snapshot.
   void openPicker(Control& button) {
@@ -61,36 +61,38 @@ class Region : public ::testing::Test {
     app.fake.advanceBy(300);
   }
   void drag(float x0, float y0, float x1, float y1) {
-    app.mouse(f1.snapshot.onMouseDown, kLeftButton, x0, y0);
-    app.mouse(f1.snapshot.onMouseMove, kLeftButton, x1, y1);
+    app.mouse(mainWindow.snapshot.onMouseDown, kLeftButton, x0, y0);
+    app.mouse(mainWindow.snapshot.onMouseMove, kLeftButton, x1, y1);
   }
   void release(int answer, int16_t button = kLeftButton) {
     app.fake.answers.push_back(answer);
-    app.mouse(f1.snapshot.onMouseUp, button, 0, 0);
+    app.mouse(mainWindow.snapshot.onMouseUp, button, 0, 0);
   }
   void pick(float left, float top, float width, float height, int answer) {
-    openPicker(f1.pickerButton);
+    openPicker(mainWindow.pickerButton);
     drag(left, top, left + width, top + height);
     release(answer);
   }
   // Takes one region picture and reads it back.
   Image oneShot() {
-    app.click(f1.oneShotButton);
+    app.click(mainWindow.oneShotButton);
     app.fake.advanceBy(300);
     return readBmpFile(app.picturePath(static_cast<int>(app.fake.bmpFiles().size())));
   }
   // Whether a one-shot now takes a picture rather than being refused for want of a region.
   bool regionConfirmed() {
     const size_t boxes = app.fake.boxes.size();
-    app.click(f1.oneShotButton);
+    app.click(mainWindow.oneShotButton);
     app.fake.advanceBy(300);
     return app.fake.boxes.size() == boxes;
   }
-  void move(int16_t button, float x, float y) { app.mouse(f1.snapshot.onMouseMove, button, x, y); }
+  void move(int16_t button, float x, float y) {
+    app.mouse(mainWindow.snapshot.onMouseMove, button, x, y);
+  }
 
   TestApp app{Size{1000, 600}};
-  MainWindow& f1 = app.main;
-  ToolbarWindow& f2 = app.strip;
+  MainWindow& mainWindow = app.main;
+  ToolbarWindow& toolbar = app.strip;
 };
 
 class Snapshot : public ::testing::TestWithParam<int> {
@@ -105,29 +107,29 @@ class Snapshot : public ::testing::TestWithParam<int> {
 
 TEST_P(Snapshot, HidesCopiesAndReturnsOnTheTicksOfTheDelay) {
   const int n = GetParam();
-  MainWindow& f1 = app.main;
-  app.click(f1.pickerButton);
+  MainWindow& mainWindow = app.main;
+  app.click(mainWindow.pickerButton);
   app.fake.advanceBy(99);
-  EXPECT_TRUE(f1.window.visible()) << "the picker shows until the first tick";
+  EXPECT_TRUE(mainWindow.window.visible()) << "the picker shows until the first tick";
   app.fake.advanceBy(1);
-  EXPECT_FALSE(f1.window.visible());
+  EXPECT_FALSE(mainWindow.window.visible());
   EXPECT_FALSE(app.strip.window.visible());
 
   app.fake.advanceBy(200 * n - 101);
-  EXPECT_TRUE(f1.snapshot.picture().empty());
+  EXPECT_TRUE(mainWindow.snapshot.picture().empty());
   EXPECT_EQ(app.fake.copies, 0);
   app.fake.advanceBy(1);
-  EXPECT_TRUE(isSmoothHalfOf(f1.snapshot.picture(), app.fake.screen));
-  EXPECT_FALSE(f1.window.visible());
+  EXPECT_TRUE(isSmoothHalfOf(mainWindow.snapshot.picture(), app.fake.screen));
+  EXPECT_FALSE(mainWindow.window.visible());
 
   app.fake.advanceBy(100 * n - 1);
-  EXPECT_FALSE(f1.window.visible());
+  EXPECT_FALSE(mainWindow.window.visible());
   EXPECT_TRUE(app.fake.timerEnabled("snapshotTimer"));
   app.fake.advanceBy(1);
-  EXPECT_TRUE(f1.window.visible());
+  EXPECT_TRUE(mainWindow.window.visible());
   EXPECT_FALSE(app.strip.window.visible());
   EXPECT_FALSE(app.fake.timerEnabled("snapshotTimer"));
-  EXPECT_TRUE(f1.snapshot.visible());
+  EXPECT_TRUE(mainWindow.snapshot.visible());
 
   app.fake.advanceBy(3000);
   EXPECT_EQ(app.fake.copies, 1);
@@ -153,7 +155,7 @@ TEST_P(Snapshot, AFailedCopyKeepsTheSnapshotShown) {
 
 INSTANTIATE_TEST_SUITE_P(Delays, Snapshot, ::testing::Values(1, 2, 4));
 
-TEST(PickerGeometry, HalfTheScreenWideAndPic2SquareOnTheInnerWidth) {
+TEST(PickerGeometry, HalfTheScreenWideAndTheSnapshotSquareOnTheInnerWidth) {
   struct Case {
     Size screen;
     Rect window;  // twips
@@ -175,39 +177,39 @@ TEST(PickerGeometry, HalfTheScreenWideAndPic2SquareOnTheInnerWidth) {
 }
 
 TEST_F(Region, TheRectangleGrowsOnlyRightOfAndBelowThePressPoint) {
-  openPicker(f1.pickerButton);
-  app.mouse(f1.snapshot.onMouseDown, kLeftButton, 100, 50);
-  EXPECT_TRUE(f1.selection.visible());
+  openPicker(mainWindow.pickerButton);
+  app.mouse(mainWindow.snapshot.onMouseDown, kLeftButton, 100, 50);
+  EXPECT_TRUE(mainWindow.selection.visible());
   move(kLeftButton, 200, 120);
   const Rect grown{100, 50, 100, 70};
-  EXPECT_EQ(f1.selection.geometry(), grown);
+  EXPECT_EQ(mainWindow.selection.geometry(), grown);
   move(kLeftButton, 90, 130);
-  EXPECT_EQ(f1.selection.geometry(), grown) << "left of the press point";
+  EXPECT_EQ(mainWindow.selection.geometry(), grown) << "left of the press point";
   move(kLeftButton, 150, 40);
-  EXPECT_EQ(f1.selection.geometry(), grown) << "above the press point";
+  EXPECT_EQ(mainWindow.selection.geometry(), grown) << "above the press point";
   move(kLeftButton, 100, 50);
-  EXPECT_EQ(f1.selection.geometry(), (Rect{100, 50, 0, 0}));
+  EXPECT_EQ(mainWindow.selection.geometry(), (Rect{100, 50, 0, 0}));
 }
 
 TEST_F(Region, OnlyTheLeftButtonAloneMovesTheEndPoint) {
-  openPicker(f1.pickerButton);
+  openPicker(mainWindow.pickerButton);
   drag(100, 50, 200, 120);
   for (int16_t buttons : {0, 2, 3, 4, 5}) {
     move(buttons, 300, 300);
-    EXPECT_EQ(f1.selection.geometry(), (Rect{100, 50, 100, 70})) << buttons;
+    EXPECT_EQ(mainWindow.selection.geometry(), (Rect{100, 50, 100, 70})) << buttons;
   }
   move(kLeftButton, 300, 300);
-  EXPECT_EQ(f1.selection.geometry(), (Rect{100, 50, 200, 250}));
+  EXPECT_EQ(mainWindow.selection.geometry(), (Rect{100, 50, 200, 250}));
 }
 
 TEST_F(Region, OtherButtonsStartNoDrag) {
-  openPicker(f1.pickerButton);
+  openPicker(mainWindow.pickerButton);
   for (int16_t button : {kRightButton, kMiddleButton}) {
-    app.mouse(f1.snapshot.onMouseDown, button, 30, 40);
-    EXPECT_FALSE(f1.selection.visible());
+    app.mouse(mainWindow.snapshot.onMouseDown, button, 30, 40);
+    EXPECT_FALSE(mainWindow.selection.visible());
   }
   move(kLeftButton, 50, 60);
-  EXPECT_EQ(f1.selection.geometry(), (Rect{0, 0, 50, 60})) << "from no press point";
+  EXPECT_EQ(mainWindow.selection.geometry(), (Rect{0, 0, 50, 60})) << "from no press point";
 }
 
 TEST_F(Region, TheAspectFactorSetsTheHeightWithoutRounding) {
@@ -216,22 +218,23 @@ TEST_F(Region, TheAspectFactorSetsTheHeightWithoutRounding) {
     float width;
     float height;
   };
-  openPicker(f1.pickerButton);
+  openPicker(mainWindow.pickerButton);
   for (const Case& c : {Case{1, 400, 225}, Case{0, 400, 300}, Case{2, 400, 400},
                         Case{1, 401, 225.5625f}, Case{0, 3, 2.25f}}) {
-    app.click(f1.aspectOptions(c.option));
+    app.click(mainWindow.aspectOptions(c.option));
     drag(10, 20, 10 + c.width, 25);
-    EXPECT_EQ(f1.selection.geometry(), (Rect{10, 20, c.width, c.height})) << c.option;
+    EXPECT_EQ(mainWindow.selection.geometry(), (Rect{10, 20, c.width, c.height})) << c.option;
   }
   move(kLeftButton, 500, 19);
-  EXPECT_EQ(f1.selection.geometry(), (Rect{10, 20, 3, 2.25f})) << "pointer above the press point";
-  app.click(f1.aspectOptions(3));
+  EXPECT_EQ(mainWindow.selection.geometry(), (Rect{10, 20, 3, 2.25f}))
+      << "pointer above the press point";
+  app.click(mainWindow.aspectOptions(3));
   drag(10, 20, 50, 90);
-  EXPECT_EQ(f1.selection.geometry(), (Rect{10, 20, 40, 70})) << "free";
+  EXPECT_EQ(mainWindow.selection.geometry(), (Rect{10, 20, 40, 70})) << "free";
 }
 
 TEST_F(Region, AReleaseAsksWithASystemModalBox) {
-  openPicker(f1.pickerButton);
+  openPicker(mainWindow.pickerButton);
   drag(100, 50, 260, 140);
   release(mb::kCancel, kRightButton);
   ASSERT_EQ(app.fake.boxes.size(), 1u);
@@ -241,75 +244,75 @@ TEST_F(Region, AReleaseAsksWithASystemModalBox) {
   EXPECT_EQ(mb::defaultAnswer(app.fake.boxes[0].style), mb::kCancel);
 }
 
-TEST_F(Region, YesConfirmsAndSizesPic3) {
-  openPicker(f1.pickerButton);
+TEST_F(Region, YesConfirmsAndSizesTheRegionPicture) {
+  openPicker(mainWindow.pickerButton);
   drag(100, 50, 260, 140);
   release(mb::kYes);
-  EXPECT_EQ(f1.regionPicture.geometry(), (Rect{0, 0, 320, 180}));
-  EXPECT_EQ(f1.regionPicture.picture().size(), (Size{320, 180}));
-  EXPECT_EQ(f1.window.geometry(), (Rect{3750, 1500, 6630, 3315}));
-  EXPECT_FALSE(f1.snapshot.visible());
-  EXPECT_TRUE(f1.window.visible());
-  EXPECT_FALSE(f2.window.visible());
+  EXPECT_EQ(mainWindow.regionPicture.geometry(), (Rect{0, 0, 320, 180}));
+  EXPECT_EQ(mainWindow.regionPicture.picture().size(), (Size{320, 180}));
+  EXPECT_EQ(mainWindow.window.geometry(), (Rect{3750, 1500, 6630, 3315}));
+  EXPECT_FALSE(mainWindow.snapshot.visible());
+  EXPECT_TRUE(mainWindow.window.visible());
+  EXPECT_FALSE(toolbar.window.visible());
   EXPECT_TRUE(regionConfirmed());
 }
 
 TEST_F(Region, NoTakesAFreshSnapshot) {
-  openPicker(f1.pickerButton);
+  openPicker(mainWindow.pickerButton);
   drag(100, 50, 260, 140);
   release(mb::kNo);
   EXPECT_TRUE(app.fake.timerEnabled("snapshotTimer"));
-  EXPECT_TRUE(f1.snapshot.visible());
-  EXPECT_FALSE(f1.selection.visible());
+  EXPECT_TRUE(mainWindow.snapshot.visible());
+  EXPECT_FALSE(mainWindow.selection.visible());
   app.fake.advanceBy(100);
-  EXPECT_FALSE(f1.window.visible());
+  EXPECT_FALSE(mainWindow.window.visible());
   app.fake.advanceBy(200);
-  EXPECT_TRUE(f1.window.visible());
+  EXPECT_TRUE(mainWindow.window.visible());
   EXPECT_EQ(app.fake.copies, 2);
   EXPECT_FALSE(regionConfirmed());
 }
 
 TEST_F(Region, CancelKeepsWhatAnEarlierYesConfirmed) {
-  openPicker(f1.pickerButton);
+  openPicker(mainWindow.pickerButton);
   release(mb::kCancel);
-  EXPECT_FALSE(f1.snapshot.visible());
-  EXPECT_EQ(f1.window.geometry(), (Rect{3750, 1500, 6630, 3315}));
+  EXPECT_FALSE(mainWindow.snapshot.visible());
+  EXPECT_EQ(mainWindow.window.geometry(), (Rect{3750, 1500, 6630, 3315}));
   EXPECT_FALSE(regionConfirmed());
 
   pick(100, 50, 160, 90, mb::kYes);
   pick(10, 10, 20, 20, mb::kCancel);
   EXPECT_TRUE(regionConfirmed());
-  EXPECT_EQ(f1.regionPicture.picture().size(), (Size{320, 180}));
+  EXPECT_EQ(mainWindow.regionPicture.picture().size(), (Size{320, 180}));
 }
 
 TEST_F(Region, InCompactViewOnlyTheStripRemainsAfterTheAnswer) {
-  app.click(f1.compactViewButton);
-  ASSERT_TRUE(f2.window.visible());
+  app.click(mainWindow.compactViewButton);
+  ASSERT_TRUE(toolbar.window.visible());
   for (int answer : {mb::kYes, mb::kCancel, mb::kNo}) {
-    app.click(f2.pickerButton);
-    EXPECT_TRUE(f1.window.visible()) << "shown for picking";
+    app.click(toolbar.pickerButton);
+    EXPECT_TRUE(mainWindow.window.visible()) << "shown for picking";
     app.fake.advanceBy(100);
-    EXPECT_FALSE(f1.window.visible());
-    EXPECT_FALSE(f2.window.visible());
+    EXPECT_FALSE(mainWindow.window.visible());
+    EXPECT_FALSE(toolbar.window.visible());
     app.fake.advanceBy(200);
-    EXPECT_TRUE(f1.window.visible());
-    EXPECT_TRUE(f2.window.visible());
+    EXPECT_TRUE(mainWindow.window.visible());
+    EXPECT_TRUE(toolbar.window.visible());
     drag(100, 50, 260, 140);
     release(answer);
-    EXPECT_TRUE(f2.window.visible()) << answer;
-    EXPECT_EQ(f1.window.visible(), answer == mb::kNo) << answer;
+    EXPECT_TRUE(toolbar.window.visible()) << answer;
+    EXPECT_EQ(mainWindow.window.visible(), answer == mb::kNo) << answer;
   }
   app.fake.advanceBy(300);
-  EXPECT_TRUE(f1.window.visible()) << "a No picks again with both windows";
-  EXPECT_TRUE(f2.window.visible());
+  EXPECT_TRUE(mainWindow.window.visible()) << "a No picks again with both windows";
+  EXPECT_TRUE(toolbar.window.visible());
   EXPECT_TRUE(regionConfirmed());
 }
 
 TEST_F(Region, TheConfirmedRectangleDoubledIsCutFromTheScreen) {
   pick(100, 50, 320, 180, mb::kYes);
-  ASSERT_EQ(f1.selection.geometry(), (Rect{100, 50, 320, 180}));
+  ASSERT_EQ(mainWindow.selection.geometry(), (Rect{100, 50, 320, 180}));
   EXPECT_EQ(oneShot(), cut(app.fake.screen, 200, 100, 640, 360));
-  EXPECT_EQ(f1.numberButton.caption(), " 1");
+  EXPECT_EQ(mainWindow.numberButton.caption(), " 1");
   EXPECT_EQ(app.fake.bmpFiles(), std::vector<std::string>{"壁紙- 1.bmp"});
 }
 
@@ -379,16 +382,16 @@ TEST_F(Region, AnEmptyOrMissingRegionIsRefusedBeforeAnythingHides) {
 
 TEST_F(Region, APressInsideThePumpBeforeTheSaveKeepsThePicture) {
   pick(100, 50, 320, 180, mb::kYes);
-  app.click(f1.oneShotButton);
+  app.click(mainWindow.oneShotButton);
   app.fake.advanceBy(100);
   bool pressedBetween = false;
   const uint32_t regionCorner = app.fake.screen.pixel(200, 100);
   auto press = [&] {
     const auto& e = app.fake.events;
-    if (f1.regionPicture.picture().pixel(0, 0) == regionCorner &&
+    if (mainWindow.regionPicture.picture().pixel(0, 0) == regionCorner &&
         std::find(e.begin(), e.end(), "save 壁紙- 1.bmp") == e.end()) {
       pressedBetween = true;
-      app.click(f1.oneShotButton);
+      app.click(mainWindow.oneShotButton);
     }
   };
   for (int i = 0; i < 3; ++i) app.fake.insidePumps.push_back(press);
@@ -402,7 +405,7 @@ TEST_F(Region, APressInsideThePumpBeforeTheSaveKeepsThePicture) {
 TEST_F(Region, ARegionSeriesSavesTheRegionEachTime) {
   pick(100, 50, 320, 180, mb::kYes);
   app.chooseCount(1);
-  app.click(f1.seriesButton);
+  app.click(mainWindow.seriesButton);
   app.fake.advanceBy(5000);
   ASSERT_EQ(app.fake.bmpFiles().size(), 5u);
   for (int16_t k = 1; k <= 5; ++k) {

@@ -27,18 +27,18 @@ bool selected(const Control& c) {
   return c.value() == -1;
 }
 
-void expectFallback(const MainWindow& f1) {
-  EXPECT_TRUE(selected(f1.delayOptions(2)));
-  EXPECT_TRUE(selected(f1.intervalOptions(2)));
-  EXPECT_EQ(f1.countList.listIndex(), 3);
-  EXPECT_EQ(f1.countList.items()[3], "15");
+void expectFallback(const MainWindow& mainWindow) {
+  EXPECT_TRUE(selected(mainWindow.delayOptions(2)));
+  EXPECT_TRUE(selected(mainWindow.intervalOptions(2)));
+  EXPECT_EQ(mainWindow.countList.listIndex(), 3);
+  EXPECT_EQ(mainWindow.countList.items()[3], "15");
 }
 
 // The state the window was created with, which the fallback does not touch.
-void expectCreatedState(const MainWindow& f1) {
-  EXPECT_EQ(f1.endSoundBox.value(), 1);
-  EXPECT_EQ(f1.numberButton.caption(), "O");
-  EXPECT_TRUE(selected(f1.aspectOptions(3)));
+void expectCreatedState(const MainWindow& mainWindow) {
+  EXPECT_EQ(mainWindow.endSoundBox.value(), 1);
+  EXPECT_EQ(mainWindow.numberButton.caption(), "O");
+  EXPECT_TRUE(selected(mainWindow.aspectOptions(3)));
 }
 
 class Settings : public ::testing::Test {
@@ -136,16 +136,16 @@ TEST_F(Settings, AValueThatCannotBeAppliedKeepsWhatWasAppliedBeforeIt) {
 
 TEST_F(Settings, ACompleteRecordSetsEveryControlAndVariable) {
   startWith("4,\"0\",12,0,27,0.5625\r\n");
-  MainWindow& f1 = app.main;
-  EXPECT_TRUE(selected(f1.delayOptions(4)));
-  EXPECT_FALSE(selected(f1.delayOptions(2)));
-  EXPECT_TRUE(selected(f1.intervalOptions(0)));
+  MainWindow& mainWindow = app.main;
+  EXPECT_TRUE(selected(mainWindow.delayOptions(4)));
+  EXPECT_FALSE(selected(mainWindow.delayOptions(2)));
+  EXPECT_TRUE(selected(mainWindow.intervalOptions(0)));
   EXPECT_EQ(app.fake.timerInterval("screenSeriesTimer"), 500);
-  EXPECT_EQ(f1.countList.listIndex(), 12);
-  EXPECT_EQ(f1.endSoundBox.value(), 0);
-  EXPECT_EQ(f1.numberButton.caption(), " 27");
-  EXPECT_TRUE(selected(f1.aspectOptions(1)));
-  EXPECT_FALSE(selected(f1.aspectOptions(3)));
+  EXPECT_EQ(mainWindow.countList.listIndex(), 12);
+  EXPECT_EQ(mainWindow.endSoundBox.value(), 0);
+  EXPECT_EQ(mainWindow.numberButton.caption(), " 27");
+  EXPECT_TRUE(selected(mainWindow.aspectOptions(1)));
+  EXPECT_FALSE(selected(mainWindow.aspectOptions(3)));
   close(app);
   EXPECT_EQ(stored(), "4,\"0\",12,0,27,0.5625\r\n");
 }
@@ -221,18 +221,18 @@ TEST_F(Settings, AFileAtTheReadBoundIsStillRead) {
 
 TEST_F(Settings, ARoundTripRestoresControlsAndVariables) {
   app.start();
-  MainWindow& f1 = app.main;
-  app.click(f1.oneShotButton);
+  MainWindow& mainWindow = app.main;
+  app.click(mainWindow.oneShotButton);
   app.fake.advanceBy(1200);
-  app.click(f1.oneShotButton);
+  app.click(mainWindow.oneShotButton);
   app.fake.advanceBy(1200);
-  ASSERT_EQ(f1.numberButton.caption(), " 2");
-  app.click(f1.delayOptions(4));
-  app.click(f1.intervalOptions(3));
+  ASSERT_EQ(mainWindow.numberButton.caption(), " 2");
+  app.click(mainWindow.delayOptions(4));
+  app.click(mainWindow.intervalOptions(3));
   app.chooseCount(9);
-  app.click(f1.endSoundBox);
-  app.click(f1.modeBox);
-  app.click(f1.aspectOptions(2));
+  app.click(mainWindow.endSoundBox);
+  app.click(mainWindow.modeBox);
+  app.click(mainWindow.aspectOptions(2));
   close(app);
   const std::string record = stored();
   EXPECT_EQ(record, "4,\"3\",9,0,2,1\r\n");

@@ -24,13 +24,13 @@ TEST(MainWindowAtCreation, NothingShowsOrTicksBeforeTheStartUp) {
 
 TEST(MainWindowAtCreation, PlacesControlsInsideTheirFramesInPixels) {
   TestApp app;
-  // Frame3 at 0,0 of Frame1 at 0,0; Command1 at 240,360 twips in Frame3.
+  // The one-shot frame at 0,0 of the panel at 0,0; its button at 240,360 twips in the frame.
   const Rect r = app.main.oneShotButton.geometryInWindowPixels();
   EXPECT_EQ(r.left, 16);
   EXPECT_EQ(r.top, 24);
   EXPECT_EQ(r.width, 73);
   EXPECT_EQ(r.height, 25);
-  // Sha1 lies in Pic2, which measures in pixels.
+  // The selection lies in the snapshot, which measures in pixels.
   EXPECT_EQ(app.main.selection.geometry().left, 56);
 }
 
@@ -101,7 +101,7 @@ TEST_F(StartUp, APlainFileInTheWayIsReportedAndNothingElseIsTouched) {
   EXPECT_EQ(app.fake.readText("setutei"), "4,\"0\",5,0,77,0.75\r\n");
 }
 
-TEST(FormResize, KeepsThePanelOverTheWholeClientArea) {
+TEST(MainWindowResize, KeepsThePanelOverTheWholeClientArea) {
   TestApp app;
   app.start();
   for (const Rect size : {Rect{0, 0, 9000, 4500}, Rect{0, 0, 1500, 600}, Rect{0, 0, 6630, 3315}}) {

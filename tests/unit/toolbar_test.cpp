@@ -14,10 +14,10 @@ class Toolbar : public ::testing::Test {
  protected:
   void SetUp() override { app.start(); }
   void toStrip() {
-    app.click(f1.compactViewButton);
-    ASSERT_TRUE(f2.window.visible());
+    app.click(mainWindow.compactViewButton);
+    ASSERT_TRUE(toolbar.window.visible());
   }
-  Rect strip() const { return f2.window.geometry(); }
+  Rect strip() const { return toolbar.window.geometry(); }
   // A press and one move with the same buttons, at positions inside the control.
   void dragOn(Control& c, int16_t buttons, float x0, float y0, float x1, float y1) {
     app.mouse(c.onMouseDown, buttons, x0, y0);
@@ -25,21 +25,21 @@ class Toolbar : public ::testing::Test {
   }
 
   TestApp app{Size{640, 480}};
-  MainWindow& f1 = app.main;
-  ToolbarWindow& f2 = app.strip;
+  MainWindow& mainWindow = app.main;
+  ToolbarWindow& toolbar = app.strip;
 };
 
 TEST_F(Toolbar, TheSwapPutsTheStripOnScreenAtTheMainWindowsTop) {
-  EXPECT_TRUE(f2.window.topmost()) << "the strip must stay above the video";
-  EXPECT_FALSE(f2.window.bordered());
-  f1.window.move(-300, 700);
+  EXPECT_TRUE(toolbar.window.topmost()) << "the strip must stay above the video";
+  EXPECT_FALSE(toolbar.window.bordered());
+  mainWindow.window.move(-300, 700);
   toStrip();
-  EXPECT_TRUE(f2.window.visible());
-  EXPECT_FALSE(f1.window.visible());
+  EXPECT_TRUE(toolbar.window.visible());
+  EXPECT_FALSE(mainWindow.window.visible());
   EXPECT_EQ(strip(), (Rect{0, 700, 1770, 375}));
 
-  app.click(f2.standardViewButton);
-  f1.window.move(200, -450);
+  app.click(toolbar.standardViewButton);
+  mainWindow.window.move(200, -450);
   toStrip();
   EXPECT_EQ(strip(), (Rect{200, -450, 1770, 375})) << "the top is not corrected";
 }
@@ -52,120 +52,121 @@ TEST_F(Toolbar, TheSwapBackKeepsTheMainWindowOffTheRightEdge) {
   for (const Case& c : {Case{5000, -200, kRightmostMainLeft},
                         Case{kRightmostMainLeft, 30, kRightmostMainLeft}, Case{-800, 40, -800}}) {
     toStrip();
-    f2.window.move(c.stripLeft, c.stripTop);
-    app.click(f2.standardViewButton);
-    EXPECT_TRUE(f1.window.visible());
-    EXPECT_FALSE(f2.window.visible());
-    EXPECT_EQ(f1.window.geometry().left, c.mainLeft) << c.stripLeft;
-    EXPECT_EQ(f1.window.geometry().top, c.stripTop) << c.stripLeft;
+    toolbar.window.move(c.stripLeft, c.stripTop);
+    app.click(toolbar.standardViewButton);
+    EXPECT_TRUE(mainWindow.window.visible());
+    EXPECT_FALSE(toolbar.window.visible());
+    EXPECT_EQ(mainWindow.window.geometry().left, c.mainLeft) << c.stripLeft;
+    EXPECT_EQ(mainWindow.window.geometry().top, c.stripTop) << c.stripLeft;
   }
 }
 
 TEST_F(Toolbar, ThereAndBackWithoutDraggingRestoresThePosition) {
-  f1.window.move(1234, 567);
+  mainWindow.window.move(1234, 567);
   toStrip();
-  app.click(f2.standardViewButton);
-  EXPECT_EQ(f1.window.geometry().left, 1234);
-  EXPECT_EQ(f1.window.geometry().top, 567);
+  app.click(toolbar.standardViewButton);
+  EXPECT_EQ(mainWindow.window.geometry().left, 1234);
+  EXPECT_EQ(mainWindow.window.geometry().top, 567);
 }
 
 TEST_F(Toolbar, TheRightButtonDragsFromEveryControlWithoutClickingIt) {
   toStrip();
-  for (Control* c :
-       {&f2.oneShotButton, &f2.seriesButton, &f2.modeBox, &f2.pickerButton, &f2.dragArea}) {
+  for (Control* c : {&toolbar.oneShotButton, &toolbar.seriesButton, &toolbar.modeBox,
+                     &toolbar.pickerButton, &toolbar.dragArea}) {
     const Rect before = strip();
     // The press position is kept in whole twips: 100.6 counts as 101.
     dragOn(*c, kRightButton, 100.6f, 200, 160, 150);
     EXPECT_EQ(strip(), (Rect{before.left + 59, before.top - 50, 1770, 375})) << c->name();
   }
   const Rect before = strip();
-  app.mouse(f2.window.onMouseDown, kRightButton, 10, 10);
-  app.mouse(f2.window.onMouseMove, kRightButton, 30, 5);
+  app.mouse(toolbar.window.onMouseDown, kRightButton, 10, 10);
+  app.mouse(toolbar.window.onMouseMove, kRightButton, 30, 5);
   EXPECT_EQ(strip(), (Rect{before.left + 20, before.top - 5, 1770, 375}));
 
-  EXPECT_EQ(f2.modeBox.value(), 0);
+  EXPECT_EQ(toolbar.modeBox.value(), 0);
   EXPECT_FALSE(app.fake.timerEnabled("screenShotTimer"));
   EXPECT_FALSE(app.fake.timerEnabled("leadInTimer"));
   app.fake.advanceBy(3000);
   EXPECT_TRUE(app.fake.bmpFiles().empty());
-  EXPECT_TRUE(f2.window.visible());
+  EXPECT_TRUE(toolbar.window.visible());
 }
 
 TEST_F(Toolbar, TheLeftButtonDragsOnlyTheFreeStrip) {
   toStrip();
   Rect before = strip();
-  for (Control* c : {&f2.oneShotButton, &f2.seriesButton, &f2.modeBox, &f2.pickerButton}) {
+  for (Control* c :
+       {&toolbar.oneShotButton, &toolbar.seriesButton, &toolbar.modeBox, &toolbar.pickerButton}) {
     dragOn(*c, kLeftButton, 100, 200, 160, 150);
     EXPECT_EQ(strip(), before) << c->name();
   }
-  app.mouse(f2.window.onMouseDown, kLeftButton, 10, 10);
-  app.mouse(f2.window.onMouseMove, kLeftButton, 30, 5);
+  app.mouse(toolbar.window.onMouseDown, kLeftButton, 10, 10);
+  app.mouse(toolbar.window.onMouseMove, kLeftButton, 30, 5);
   EXPECT_EQ(strip(), before) << "the window itself follows the right button only";
 
-  dragOn(f2.dragArea, kLeftButton, 100, 200, 160, 150);
+  dragOn(toolbar.dragArea, kLeftButton, 100, 200, 160, 150);
   before = {before.left + 60, before.top - 50, 1770, 375};
   EXPECT_EQ(strip(), before);
 
   for (int16_t buttons : {3, 4, 0}) {  // left and right together, middle, none
-    for (Control* c : {&f2.dragArea, &f2.oneShotButton}) {
+    for (Control* c : {&toolbar.dragArea, &toolbar.oneShotButton}) {
       dragOn(*c, buttons, 100, 200, 160, 150);
       EXPECT_EQ(strip(), before) << c->name() << " " << buttons;
     }
-    app.mouse(f2.window.onMouseDown, buttons, 100, 200);
-    app.mouse(f2.window.onMouseMove, buttons, 160, 150);
+    app.mouse(toolbar.window.onMouseDown, buttons, 100, 200);
+    app.mouse(toolbar.window.onMouseMove, buttons, 160, 150);
     EXPECT_EQ(strip(), before) << "window " << buttons;
   }
 }
 
 TEST_F(Toolbar, ItsButtonsRunTheMainWindowsCode) {
   toStrip();
-  app.click(f2.oneShotButton);
+  app.click(toolbar.oneShotButton);
   EXPECT_TRUE(app.fake.timerEnabled("screenShotTimer"));
   app.fake.advanceBy(1200);
   EXPECT_EQ(app.fake.bmpFiles().size(), 1u);
-  EXPECT_EQ(f1.numberButton.caption(), " 1");
-  EXPECT_TRUE(f2.window.visible()) << "the strip comes back";
-  EXPECT_FALSE(f1.window.visible());
+  EXPECT_EQ(mainWindow.numberButton.caption(), " 1");
+  EXPECT_TRUE(toolbar.window.visible()) << "the strip comes back";
+  EXPECT_FALSE(mainWindow.window.visible());
 
-  app.click(f2.modeBox);
-  EXPECT_EQ(f1.modeBox.value(), 1);
-  EXPECT_TRUE(f1.pickerButton.enabled());
-  app.click(f2.oneShotButton);
+  app.click(toolbar.modeBox);
+  EXPECT_EQ(mainWindow.modeBox.value(), 1);
+  EXPECT_TRUE(mainWindow.pickerButton.enabled());
+  app.click(toolbar.oneShotButton);
   EXPECT_TRUE(app.fake.timerEnabled("regionShotTimer"));
   app.fake.advanceBy(1200);
 
-  app.click(f2.pickerButton);
-  EXPECT_TRUE(f1.window.visible());
-  EXPECT_TRUE(f1.snapshot.visible());
+  app.click(toolbar.pickerButton);
+  EXPECT_TRUE(mainWindow.window.visible());
+  EXPECT_TRUE(mainWindow.snapshot.visible());
   EXPECT_TRUE(app.fake.timerEnabled("snapshotTimer"));
   app.fake.advanceBy(1200);
-  app.mouse(f1.snapshot.onMouseUp, kLeftButton, 0, 0);  // the default answer, Cancel
-  EXPECT_FALSE(f1.window.visible());
+  app.mouse(mainWindow.snapshot.onMouseUp, kLeftButton, 0, 0);  // the default answer, Cancel
+  EXPECT_FALSE(mainWindow.window.visible());
 
-  app.click(f2.modeBox);
-  app.click(f2.seriesButton);
+  app.click(toolbar.modeBox);
+  app.click(toolbar.seriesButton);
   EXPECT_TRUE(app.fake.timerEnabled("leadInTimer"));
-  EXPECT_FALSE(f2.window.visible());
+  EXPECT_FALSE(toolbar.window.visible());
 }
 
 class PointerTrigger : public ::testing::Test {
  protected:
   void SetUp() override {
     app.start();
-    app.click(f1.delayOptions(1));
+    app.click(mainWindow.delayOptions(1));
   }
   TestApp app;
-  MainWindow& f1 = app.main;
+  MainWindow& mainWindow = app.main;
 };
 
 TEST_F(PointerTrigger, TheBoxTicksThePoll) {
   EXPECT_FALSE(app.fake.timerEnabled("pointerPollTimer"));
-  app.click(f1.edgeTriggerBox);
+  app.click(mainWindow.edgeTriggerBox);
   EXPECT_TRUE(app.fake.timerEnabled("pointerPollTimer"));
   EXPECT_EQ(app.fake.timerInterval("pointerPollTimer"), 100);
-  app.click(f1.edgeTriggerBox);
+  app.click(mainWindow.edgeTriggerBox);
   EXPECT_FALSE(app.fake.timerEnabled("pointerPollTimer"));
-  app.run([&] { f1.edgeTriggerBox.setValue(2); });
+  app.run([&] { mainWindow.edgeTriggerBox.setValue(2); });
   EXPECT_FALSE(app.fake.timerEnabled("pointerPollTimer")) << "greyed";
 }
 
@@ -194,7 +195,7 @@ TEST(PointerEdge, OnlyColumnsLeftOfFiveTrigger) {
 
 TEST_F(PointerTrigger, ARestingPointerGivesOnePicturePerCycle) {
   app.fake.pointer = Point{0, 200};
-  app.click(f1.edgeTriggerBox);
+  app.click(mainWindow.edgeTriggerBox);
   std::vector<int64_t> savedAt;
   while (app.fake.now() < 4000) {
     app.fake.advanceBy(100);
@@ -206,24 +207,24 @@ TEST_F(PointerTrigger, ARestingPointerGivesOnePicturePerCycle) {
     EXPECT_GE(savedAt[k] - savedAt[k - 1], 300) << k;
     EXPECT_LE(savedAt[k] - savedAt[k - 1], 400) << k;
   }
-  EXPECT_EQ(f1.numberButton.caption(), numberText(static_cast<int16_t>(savedAt.size())));
+  EXPECT_EQ(mainWindow.numberButton.caption(), numberText(static_cast<int16_t>(savedAt.size())));
 }
 
 TEST_F(PointerTrigger, UntickingLetsThePendingCycleFinish) {
   app.fake.pointer = Point{0, 200};
-  app.click(f1.edgeTriggerBox);
+  app.click(mainWindow.edgeTriggerBox);
   app.fake.advanceBy(150);
   ASSERT_TRUE(app.fake.timerEnabled("screenShotTimer"));
-  app.click(f1.edgeTriggerBox);
+  app.click(mainWindow.edgeTriggerBox);
   app.fake.advanceBy(5000);
   EXPECT_EQ(app.fake.bmpFiles(), std::vector<std::string>{"壁紙- 1.bmp"});
-  EXPECT_TRUE(f1.window.visible());
+  EXPECT_TRUE(mainWindow.window.visible());
 }
 
 TEST_F(PointerTrigger, InCompactViewTheStripComesBack) {
   app.fake.pointer = Point{300, 20};
-  app.click(f1.edgeTriggerBox);
-  app.click(f1.compactViewButton);
+  app.click(mainWindow.edgeTriggerBox);
+  app.click(mainWindow.compactViewButton);
   app.fake.advanceBy(1000);
   EXPECT_TRUE(app.fake.bmpFiles().empty());
 
@@ -235,7 +236,7 @@ TEST_F(PointerTrigger, InCompactViewTheStripComesBack) {
   app.fake.advanceBy(200);
   EXPECT_EQ(app.fake.bmpFiles().size(), 1u);
   EXPECT_TRUE(app.strip.window.visible());
-  EXPECT_FALSE(f1.window.visible());
+  EXPECT_FALSE(mainWindow.window.visible());
 }
 
 }  // namespace
