@@ -26,10 +26,13 @@ class Platform {
  public:
   virtual ~Platform() = default;
 
-  // Screen: the primary screen in physical pixels, and a copy of it.
+  // Screen: the primary screen, and a copy of it. Windows are laid out in
+  // pixels of 15 twips, which a scaled screen makes larger than its device
+  // pixels; screenSize() is in those, as windows are placed.
   virtual Size screenSize() = 0;
-  // Copies the whole screen into dest from its top-left corner; dest becomes
-  // the screen's size. A failed copy leaves dest as it was and returns false.
+  // Copies the whole primary screen into dest from its top-left corner, in
+  // device pixels; dest becomes the screen's size. A failed copy leaves dest as
+  // it was and returns false.
   virtual bool copyScreen(Image& dest) = 0;
   // Saves the whole image as a BMP file. False (with a reason) when it fails.
   virtual bool saveBmp(const Image& image, const std::string& path, std::string* reason) = 0;
@@ -46,7 +49,8 @@ class Platform {
   // Opens a file with the program the desktop associates with it; the result is ignored.
   virtual void openWithAssociatedProgram(const std::string& path) = 0;
 
-  // Pointer in the screen copy's pixels; nullopt when it cannot be read.
+  // Pointer in the screen copy's pixels, from the primary screen's top-left
+  // corner (negative to its left or above it); nullopt when it cannot be read.
   virtual std::optional<Point> pointerPosition() = 0;
 
   // Files and folders. Paths are full paths with '/' separators.

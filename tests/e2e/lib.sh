@@ -15,6 +15,8 @@ E2E_PIDS=()
 E2E_PROGRAM_PID=
 # Control positions are given in twips; the program lays out 15 twips a pixel (96 dpi).
 E2E_TWIPS_PER_PIXEL=${E2E_TWIPS_PER_PIXEL:-15}
+# Device pixels per logical pixel on a scaled screen, as NUMERATOR/DENOMINATOR.
+E2E_SCALE=${E2E_SCALE:-1/1}
 readonly E2E_CHIME_NAME="録画が、終りました.wav"
 
 e2e_log() { echo "-- $*" >&2; }
@@ -113,6 +115,23 @@ paint_noise() {
   echo "$picture"
 }
 
+# set_root_picture PICTURE: tiles the root window with PICTURE the way desktops
+# set their background, which compositing window managers repaint from.
+set_root_picture() {
+  feh --no-fehbg --bg-tile "$1"
+}
+
+# block_noise WIDTHxHEIGHT [SEED]: random pixels in blocks of 2 x 2, so that a
+# half-size copy of it is exact; prints the path of the full-size picture and
+# leaves the half-size one beside it as ...-half.png.
+block_noise() {
+  local width=${1%x*} height=${1#*x}
+  local half="$E2E_TMP/blocks-$1-half.png" picture="$E2E_TMP/blocks-$1.png"
+  convert -size "$((width / 2))x$((height / 2))" xc: -seed "${2:-1}" +noise Random -depth 8 "$half"
+  convert "$half" -sample 200% "$picture"
+  echo "$picture"
+}
+
 # grab_screen OUTPUT: saves what the root window shows now.
 grab_screen() {
   import -window root "$1"
@@ -128,6 +147,35 @@ make_app_folder() {
   cp "$YORVANE_BIN" "$dir/yorvane"
   cp "$built/Yorvane.txt" "$built/$E2E_CHIME_NAME" "$dir/"
   echo "$dir"
+}
+
+# The picture folder of the application folder that make_app_folder makes by default.
+E2E_PICTURES=$E2E_TMP/app/BMP
+picture_count() { find "$E2E_PICTURES" -name '*.bmp' | wc -l; }
+at_least_pictures() { (($(picture_count) >= $1)); }
+expect_pictures() {
+  [[ $(picture_count) == "$1" ]] || e2e_fail "$(picture_count) pictures, expected $1"
+}
+# newest_picture: the path of the picture with the highest number.
+newest_picture() {
+  find "$E2E_PICTURES" -name '*.bmp' | sort -t ' ' -k 2 -n | tail -n 1
+}
+
+# wait_for_steady_count SECONDS: waits until the number of pictures has not
+# changed for SECONDS, several one-shot cycles.
+E2E_STEADY_SINCE=0 E2E_STEADY_COUNT=-1
+count_steady() {
+  local count now=${EPOCHREALTIME/./}
+  count=$(picture_count)
+  if [[ $count != "$E2E_STEADY_COUNT" ]]; then
+    E2E_STEADY_COUNT=$count E2E_STEADY_SINCE=$now
+    return 1
+  fi
+  ((now - E2E_STEADY_SINCE >= $1 * 1000000))
+}
+wait_for_steady_count() {
+  E2E_STEADY_COUNT=-1
+  wait_until 20 "the number of pictures to hold still for $1 s" count_steady "$1"
 }
 
 # start_program DIR: starts DIR/yorvane, waits for its main window and sets
@@ -224,8 +272,22 @@ wait_for_window_size() {
   done
 }
 
-# twips_to_pixels TWIPS: the pixel a layout position in twips falls on.
-twips_to_pixels() { echo $(($1 / E2E_TWIPS_PER_PIXEL)); }
+# twips_to_pixels TWIPS: the device pixel a layout position in twips falls on.
+# Unscaled, a position rounds down to its pixel; scaled, the program rounds
+# twips to logical pixels and Qt rounds those to device pixels.
+twips_to_pixels() {
+  if [[ $E2E_SCALE == 1/1 ]]; then
+    echo $(($1 / E2E_TWIPS_PER_PIXEL))
+  else
+    logical_to_device $((($1 * 2 + E2E_TWIPS_PER_PIXEL) / (2 * E2E_TWIPS_PER_PIXEL)))
+  fi
+}
+
+# logical_to_device PIXELS: logical pixels in device pixels, rounded as Qt does.
+logical_to_device() {
+  local numerator=${E2E_SCALE%/*} denominator=${E2E_SCALE#*/}
+  echo $(((2 * $1 * numerator + denominator) / (2 * denominator)))
+}
 
 # crop_window SCREENSHOT WINDOW OUTPUT: cuts the window's client area out of a
 # picture of the root window.
@@ -250,4 +312,130 @@ expect_same_picture() {
   local differing
   differing=$(pixels_differing "$1" "$2")
   [[ $differing == 0 ]] || e2e_fail "$differing pixels differ between $1 and $2"
+}
+
+# window_has_state WINDOW ATOM: true when the window's _NET_WM_STATE holds ATOM.
+window_has_state() {
+  xprop -id "$1" _NET_WM_STATE | grep -qw "$2"
+}
+
+# window_at WINDOW "X Y": true when the window's client origin is at X, Y.
+window_at() {
+  [[ $(window_origin "$1") == "$2" ]]
+}
+
+# wait_for_window_at WINDOW "X Y" WHY: waits until the window's client origin is
+# at X, Y; on timeout the message names where it is.
+wait_for_window_at() {
+  if ! (wait_until 10 "$3" window_at "$1" "$2") 2>/dev/null; then
+    e2e_fail "the window is at $(window_origin "$1"), not at $2, after $3"
+  fi
+}
+
+# frame_top WINDOW: the height of the frame the window manager puts above the
+# client area (its title bar), from _NET_FRAME_EXTENTS.
+frame_top() {
+  xprop -id "$1" _NET_FRAME_EXTENTS | awk -F '[=,]' '/=/ { print $4 + 0 }'
+}
+
+# screen_settled: true once the screen shows the same picture as at the
+# previous call, for a window manager that draws its desktop a while.
+E2E_LAST_SCREEN=
+screen_settled() {
+  local now="$E2E_TMP/settle-$RANDOM.png" previous=$E2E_LAST_SCREEN
+  grab_screen "$now"
+  E2E_LAST_SCREEN=$now
+  [[ -n $previous ]] && (($(pixels_differing "$previous" "$now") == 0))
+}
+
+# start_window_manager NAME: starts mutter, kwin, xfwm4 (compositing) or
+# openbox on the display, each on a session bus of its own where it wants one,
+# and waits until it manages the screen and has drawn its desktop.
+E2E_WM_PID=
+start_window_manager() {
+  local command
+  case $1 in
+    mutter) command=(dbus-run-session -- mutter --x11 --replace) ;;
+    kwin) command=(dbus-run-session -- kwin_x11 --replace) ;;
+    xfwm4) command=(dbus-run-session -- xfwm4 --compositor=on --sm-client-disable) ;;
+    openbox) command=(openbox --sm-disable) ;;
+    *) e2e_fail "no window manager called $1" ;;
+  esac
+  export XDG_RUNTIME_DIR=$E2E_TMP/runtime
+  mkdir -m 700 "$XDG_RUNTIME_DIR"
+  "${command[@]}" >"$E2E_TMP/$1.log" 2>&1 &
+  E2E_WM_PID=$!
+  E2E_PIDS+=("$E2E_WM_PID")
+  wait_until 60 "$1 to manage the screen" bash -c "xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'"
+  E2E_LAST_SCREEN=
+  wait_until 30 "$1 to draw its desktop" screen_settled
+  e2e_log "$1 manages $DISPLAY (pid $E2E_WM_PID)"
+}
+
+# cpu_ticks PID...: clock ticks of user and system time the processes and all
+# their descendants have used so far.
+cpu_ticks() {
+  local pids=("$@") i=0 child
+  while ((i < ${#pids[@]})); do
+    for child in $(pgrep -P "${pids[i]}" || true); do pids+=("$child"); done
+    i=$((i + 1))
+  done
+  local total=0 pid stat
+  for pid in "${pids[@]}"; do
+    stat=$(cat "/proc/$pid/stat" 2>/dev/null) || continue
+    # Fields after the command name, which may hold blanks: utime is the 12th.
+    read -r -a fields <<<"${stat##*) }"
+    total=$((total + fields[11] + fields[12]))
+  done
+  echo "$total"
+}
+
+# Middles of the main window's controls, in twips from its client origin, in
+# full-screen mode (Frame6 at 4560) and in partial mode (Frame6 at 5640).
+# shellcheck disable=SC2034 # read by the tests
+E2E_COMMAND1=($((240 + 1095 / 2)) $((360 + 375 / 2)))
+# shellcheck disable=SC2034
+E2E_CHECK2_FULL=($((4560 + 120 + 615 / 2)) $((1200 + 375 / 2)))
+# shellcheck disable=SC2034
+E2E_CHECK3_FULL=($((4560 + 480 + 255 / 2)) $((240 + 375 / 2)))
+# shellcheck disable=SC2034
+E2E_COMMAND5_PARTIAL=($((5640 + 120 + 615 / 2)) $((1560 + 375 / 2)))
+# shellcheck disable=SC2034
+E2E_CHECK2_PARTIAL=($((5640 + 120 + 615 / 2)) $((1200 + 375 / 2)))
+
+# snapshot_is WINDOW HALF: true when the picker at the window's client origin
+# shows the picture HALF pixel for pixel.
+snapshot_is() {
+  xdotool search --onlyvisible --name '^Yorvane$' >/dev/null || return 1
+  grab_screen "$E2E_TMP/picker.png"
+  local origin size
+  origin=$(window_origin "$1")
+  size=$(convert "$2" -format %wx%h info:)
+  convert "$E2E_TMP/picker.png" -crop "${size}+${origin% *}+${origin#* }" +repage "$E2E_TMP/shown.png"
+  (($(pixels_differing "$2" "$E2E_TMP/shown.png") == 0))
+}
+
+# pick_region WINDOW A B C D: drags from pixel (A, B) to (C, D) of the picker's
+# snapshot with the left button and answers Yes in the confirmation box.
+pick_region() {
+  local window=$1 a=$2 b=$3 c=$4 d=$5 step
+  move_pointer_in "$window" "$a" "$b"
+  xdotool mousedown 1
+  for step in 1 2 3 4 5; do
+    move_pointer_in "$window" $((a + (c - a) * step / 5)) $((b + (d - b) * step / 5))
+  done
+  xdotool mouseup 1
+  wait_for_window "選択範囲確認" 10 >/dev/null
+  # The box's default is Cancel; its Yes button answers to the key Y.
+  xdotool key y
+  wait_until 10 "the confirmation box to close" \
+    bash -c "! xdotool search --onlyvisible --name '^選択範囲確認\$'"
+}
+
+# expect_region PICTURE SCREEN A B C D: PICTURE must be the rectangle of SCREEN
+# that a drag from (A, B) to (C, D) on the half-size snapshot picked.
+expect_region() {
+  convert "$2" -crop "$((2 * ($5 - $3)))x$((2 * ($6 - $4)))+$((2 * $3))+$((2 * $4))" +repage \
+    "$E2E_TMP/expected-region.png"
+  expect_same_picture "$E2E_TMP/expected-region.png" "$1"
 }

@@ -15,10 +15,6 @@ start_program "$app"
 main=$E2E_WINDOW
 main_origin=$(window_origin "$main")
 
-picture_count() { find "$app/BMP" -name '*.bmp' | wc -l; }
-expect_pictures() {
-  [[ $(picture_count) == "$1" ]] || e2e_fail "$(picture_count) pictures, expected $1"
-}
 main_hidden() { ! xdotool search --onlyvisible --name '^Yorvane$'; }
 
 # Image2 in Frame6 (left 4560 in full-screen mode) swaps to the strip.
@@ -58,24 +54,6 @@ main=$(wait_for_window Yorvane 10)
 wait_until 10 "the strip to hide" bash -c "! xdotool search --onlyvisible --name '^Form2\$'"
 [[ $(window_origin "$main") == "$moved" ]] ||
   e2e_fail "the main window is at $(window_origin "$main"), the strip was at $moved"
-
-# wait_for_steady_count SECONDS: waits until the number of pictures has not
-# changed for SECONDS, several one-shot cycles.
-steady_since=0 steady_count=-1
-count_steady() {
-  local count now=${EPOCHREALTIME/./}
-  count=$(picture_count)
-  if [[ $count != "$steady_count" ]]; then
-    steady_count=$count steady_since=$now
-    return 1
-  fi
-  ((now - steady_since >= $1 * 1000000))
-}
-wait_for_steady_count() {
-  steady_count=-1
-  wait_until 20 "the number of pictures to hold still for $1 s" count_steady "$1"
-}
-at_least_pictures() { (($(picture_count) >= $1)); }
 
 # Check3 (480, 240, 255 x 375 twips in Frame6) starts the edge watch.
 check3=($((4560 + 480 + 255 / 2)) $((240 + 375 / 2)))

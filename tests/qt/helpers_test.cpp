@@ -36,28 +36,28 @@ QMouseEvent mouse(QEvent::Type type, QPointF pos, Qt::MouseButton button, Qt::Mo
 TEST(MouseEvents, PressNamesOneButtonMoveSumsThemAll) {
   const auto press = toMouseEvent(
       mouse(QEvent::MouseButtonPress, {3, 4}, Qt::RightButton, Qt::LeftButton | Qt::RightButton),
-      Unit::Pixels);
+      1.0);
   EXPECT_EQ(press.button, kRightButton);
 
   const auto move = toMouseEvent(mouse(QEvent::MouseMove, {3, 4}, Qt::NoButton,
                                        Qt::LeftButton | Qt::RightButton | Qt::MiddleButton),
-                                 Unit::Pixels);
+                                 1.0);
   EXPECT_EQ(move.button, kLeftButton + kRightButton + kMiddleButton);
 
-  const auto release = toMouseEvent(
-      mouse(QEvent::MouseButtonRelease, {3, 4}, Qt::LeftButton, Qt::NoButton), Unit::Pixels);
+  const auto release =
+      toMouseEvent(mouse(QEvent::MouseButtonRelease, {3, 4}, Qt::LeftButton, Qt::NoButton), 1.0);
   EXPECT_EQ(release.button, kLeftButton);
 }
 
 TEST(MouseEvents, PositionInTheControlsUnitAndShiftKeys) {
   const auto inPixels = toMouseEvent(
-      mouse(QEvent::MouseButtonPress, {10.5, 20}, Qt::LeftButton, Qt::LeftButton), Unit::Pixels);
+      mouse(QEvent::MouseButtonPress, {10.5, 20}, Qt::LeftButton, Qt::LeftButton), 1.0);
   EXPECT_FLOAT_EQ(inPixels.x, 10.5f);
   EXPECT_FLOAT_EQ(inPixels.y, 20.0f);
 
   const auto inTwips = toMouseEvent(mouse(QEvent::MouseMove, {10, 2}, Qt::NoButton, Qt::RightButton,
                                           Qt::ShiftModifier | Qt::AltModifier),
-                                    Unit::Twips);
+                                    15.0);
   EXPECT_FLOAT_EQ(inTwips.x, 150.0f);
   EXPECT_FLOAT_EQ(inTwips.y, 30.0f);
   EXPECT_EQ(inTwips.shift, 1 + 4);

@@ -45,6 +45,12 @@ struct MainWindow {
   }
 };
 
+// The view maps a shown window once the running handler is done with it.
+void show(Window& window) {
+  window.show();
+  QCoreApplication::processEvents();
+}
+
 template <typename T>
 T* widget(const WindowView& view, const char* name) {
   T* w = view.findChild<T*>(QString::fromLatin1(name));
@@ -95,7 +101,7 @@ TEST(WindowView, FollowsModelChangesLive) {
 TEST(WindowView, ClicksReachTheModelAndOnlyTheLeftButtonClicks) {
   MainWindow m;
   WindowView view(m.window, m.dispatch);
-  m.window.show();
+  show(m.window);
   int clicks = 0;
   m.command.onClick = [&] { ++clicks; };
   auto* command = widget<QPushButton>(view, "Command1");
@@ -109,7 +115,7 @@ TEST(WindowView, ClicksReachTheModelAndOnlyTheLeftButtonClicks) {
 TEST(WindowView, OptionGroupStaysExclusiveThroughTheModel) {
   MainWindow m;
   WindowView view(m.window, m.dispatch);
-  m.window.show();
+  show(m.window);
   auto* first = widget<QRadioButton>(view, "Option1(1)");
   auto* second = widget<QRadioButton>(view, "Option1(2)");
 
@@ -129,7 +135,7 @@ TEST(WindowView, OptionGroupStaysExclusiveThroughTheModel) {
 TEST(WindowView, UserListChoiceAndCheckBoxGoToTheModel) {
   MainWindow m;
   WindowView view(m.window, m.dispatch);
-  m.window.show();
+  show(m.window);
   int listClicks = 0;
   m.list.onClick = [&] { ++listClicks; };
   widget<QListWidget>(view, "List1")->setCurrentRow(1);
@@ -146,7 +152,7 @@ TEST(WindowView, UserListChoiceAndCheckBoxGoToTheModel) {
 TEST(WindowView, PictureBoxMouseInItsOwnPixels) {
   MainWindow m;
   WindowView view(m.window, m.dispatch);
-  m.window.show();
+  show(m.window);
   m.picture.setVisible(true);
   std::vector<MouseEvent> downs, moves, ups;
   m.picture.onMouseDown = [&](const MouseEvent& e) { downs.push_back(e); };
@@ -199,7 +205,7 @@ TEST(WindowView, ModelResizeDoesNotComeBackAsAUserResize) {
   int resizes = 0;
   m.window.onResize = [&] { ++resizes; };
   WindowView view(m.window, m.dispatch);
-  m.window.show();
+  show(m.window);
   m.window.resize(8500, 3315);  // not a whole number of pixels
   EXPECT_EQ(resizes, 1);
   EXPECT_EQ(m.window.geometry().width, 8500);
@@ -210,12 +216,35 @@ TEST(WindowView, ModelResizeDoesNotComeBackAsAUserResize) {
   EXPECT_EQ(resizes, 2);
 }
 
+// A watcher of the first time a widget is shown.
+struct FirstShow : QObject {
+  QSize size;
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Show && size.isEmpty())
+      size = static_cast<QWidget*>(watched)->size();
+    return false;
+  }
+};
+
+TEST(WindowView, ShowsAWindowAtTheSizeTheHandlerLeftItWith) {
+  MainWindow m;
+  WindowView view(m.window, m.dispatch);
+  FirstShow first;
+  view.installEventFilter(&first);
+  m.window.show();
+  m.window.resize(5565, 3315);
+  EXPECT_FALSE(view.isVisible());
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(view.isVisible());
+  EXPECT_EQ(first.size, QSize(371, 221));
+}
+
 TEST(WindowView, ClosingRunsTheUnloadHandlerThroughTheDispatcher) {
   MainWindow m;
   int unloads = 0;
   m.window.onUnload = [&] { ++unloads; };
   WindowView view(m.window, m.dispatch);
-  m.window.show();
+  show(m.window);
   const int before = m.dispatched;
   view.close();
   EXPECT_EQ(unloads, 1);

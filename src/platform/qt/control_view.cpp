@@ -12,21 +12,24 @@
 #include "platform/qt/artwork.h"
 #include "platform/qt/mouse_events.h"
 #include "platform/qt/painted_controls.h"
+#include "platform/qt/screen_units.h"
 #include "ui_model/window.h"
 
 namespace yorvane {
 
 namespace {
 
-int px(float v, Unit unit) {
-  return static_cast<int>(std::lround(unit == Unit::Twips ? v / kTwipsPerPixel : v));
-}
-
-// The control's rectangle inside its parent widget, in pixels.
-QRect rectInParent(const Control& c) {
-  const Unit unit = c.container() ? c.container()->innerUnit() : c.window().innerUnit();
+// The control's rectangle inside its parent widget, in logical pixels.
+QRect rectInParent(const Control& c, const QWidget& parent) {
+  const Control* container = c.container();
+  const Unit unit = container ? container->innerUnit() : c.window().innerUnit();
+  const qreal scale =
+      unitsPerLogicalPixel(unit, container && container->kind() == ControlKind::PictureBox, parent);
+  const auto px = [scale](float v) {
+    return static_cast<int>(std::lround(static_cast<qreal>(v) / scale));
+  };
   const Rect& g = c.geometry();
-  return {px(g.left, unit), px(g.top, unit), px(g.width, unit), px(g.height, unit)};
+  return {px(g.left), px(g.top), px(g.width), px(g.height)};
 }
 
 QColor opaque(uint32_t rgb) {
@@ -147,7 +150,7 @@ void ControlView::userAction(const std::function<void()>& action) {
 
 void ControlView::sync() {
   syncing_ = true;
-  widget_->setGeometry(rectInParent(control_));
+  widget_->setGeometry(rectInParent(control_, *widget_->parentWidget()));
   widget_->setToolTip(QString::fromStdString(control_.tip()));
   widget_->setEnabled(control_.enabled());
   if (const auto back = control_.backColor()) {
@@ -239,7 +242,9 @@ bool ControlView::eventFilter(QObject* watched, QEvent* event) {
       return false;
   }
   if (*hook) {
-    const MouseEvent me = toMouseEvent(*static_cast<QMouseEvent*>(event), control_.innerUnit());
+    const qreal scale = unitsPerLogicalPixel(control_.innerUnit(),
+                                             control_.kind() == ControlKind::PictureBox, *widget_);
+    const MouseEvent me = toMouseEvent(*static_cast<QMouseEvent*>(event), scale);
     dispatch_([hook, me] { (*hook)(me); });
   }
   return false;

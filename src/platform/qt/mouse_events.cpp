@@ -18,9 +18,9 @@ int16_t shiftMask(Qt::KeyboardModifiers modifiers) {
   return mask;
 }
 
-MouseEvent toMouseEvent(const QMouseEvent& event, Unit unit) {
+MouseEvent toMouseEvent(const QMouseEvent& event, qreal unitsPerLogicalPixel) {
   const bool move = event.type() == QEvent::MouseMove;
-  const float scale = unit == Unit::Twips ? static_cast<float>(kTwipsPerPixel) : 1.0f;
+  const auto scale = static_cast<float>(unitsPerLogicalPixel);
   const QPointF pos = event.position();
   return MouseEvent{buttonMask(move ? event.buttons() : Qt::MouseButtons(event.button())),
                     shiftMask(event.modifiers()), static_cast<float>(pos.x()) * scale,

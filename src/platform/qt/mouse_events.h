@@ -12,8 +12,8 @@ int16_t buttonMask(Qt::MouseButtons buttons);
 int16_t shiftMask(Qt::KeyboardModifiers modifiers);
 
 // The model's view of a Qt mouse event: for a press or release the one button
-// concerned, for a move every button held; the position in `unit`, measured
-// from the top-left corner of the widget that received it.
-MouseEvent toMouseEvent(const QMouseEvent& event, Unit unit);
+// concerned, for a move every button held; the position in the units of the
+// widget that received it (see unitsPerLogicalPixel), from its top-left corner.
+MouseEvent toMouseEvent(const QMouseEvent& event, qreal unitsPerLogicalPixel);
 
 }  // namespace yorvane

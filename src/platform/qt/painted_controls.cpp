@@ -53,9 +53,11 @@ PictureBoxWidget::PictureBoxWidget(const Control& control, QWidget* parent)
 void PictureBoxWidget::paintEvent(QPaintEvent*) {
   const Image& picture = control_.picture();
   if (picture.empty()) return;
-  // Borrows the pixels: 0xAARRGGBB words are what Qt calls RGB32.
-  const QImage view(reinterpret_cast<const uchar*>(picture.data()), picture.width(),
-                    picture.height(), picture.width() * 4, QImage::Format_RGB32);
+  // Borrows the pixels: 0xAARRGGBB words are what Qt calls RGB32. One picture
+  // pixel to one device pixel, however the screen is scaled.
+  QImage view(reinterpret_cast<const uchar*>(picture.data()), picture.width(), picture.height(),
+              picture.width() * 4, QImage::Format_RGB32);
+  view.setDevicePixelRatio(devicePixelRatioF());
   QPainter p(this);
   p.drawImage(0, 0, view);
 }

@@ -22,7 +22,8 @@ class FrameWidget : public QWidget {
   bool bordered_ = true;
 };
 
-// Shows the control's persistent image from its top-left corner, unscaled.
+// Shows the control's persistent image from its top-left corner, one picture
+// pixel to one device pixel.
 class PictureBoxWidget : public QWidget {
  public:
   PictureBoxWidget(const Control& control, QWidget* parent);

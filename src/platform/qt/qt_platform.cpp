@@ -14,6 +14,7 @@
 #include "platform/posix_files.h"
 #include "platform/qt/qt_message_box.h"
 #include "platform/qt/qt_timer.h"
+#include "platform/qt/screen_units.h"
 
 namespace yorvane {
 
@@ -29,7 +30,7 @@ QtPlatform::QtPlatform()
                               environment("HOME"))) {}
 
 Size QtPlatform::screenSize() {
-  return grabber_.screenSize();
+  return primaryScreenSize();
 }
 
 bool QtPlatform::copyScreen(Image& dest) {

@@ -1,21 +1,15 @@
 #include "platform/qt/window_view.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QMouseEvent>
+#include <QScreen>
 #include <cmath>
 
 #include "platform/qt/mouse_events.h"
+#include "platform/qt/screen_units.h"
 
 namespace yorvane {
-
-namespace {
-int twipsToPixels(float twips) {
-  return static_cast<int>(std::lround(twips / kTwipsPerPixel));
-}
-float pixelsToTwips(int pixels) {
-  return static_cast<float>(pixels * kTwipsPerPixel);
-}
-}  // namespace
 
 WindowView::WindowView(Window& window, Dispatcher dispatch)
     : QWidget(nullptr), window_(window), dispatch_(std::move(dispatch)) {
@@ -32,6 +26,8 @@ WindowView::WindowView(Window& window, Dispatcher dispatch)
     controls_.emplace(c.get(), std::move(view));
   }
   window_.setObserver(this);
+  connect(qApp, &QGuiApplication::primaryScreenChanged, this, &WindowView::followPrimaryScreen);
+  followPrimaryScreen(QGuiApplication::primaryScreen());
   sync();
 }
 
@@ -41,6 +37,25 @@ WindowView::~WindowView() {
 
 void WindowView::windowChanged(Window&) {
   sync();
+}
+
+void WindowView::followPrimaryScreen(QScreen* screen) {
+  disconnect(primaryGeometry_);
+  if (screen) {
+    primaryGeometry_ =
+        connect(screen, &QScreen::geometryChanged, this, &WindowView::keepPlaceOnDesktop);
+  }
+  keepPlaceOnDesktop();
+}
+
+void WindowView::keepPlaceOnDesktop() {
+  // The model counts from the primary screen's corner; when that corner moves,
+  // the window stays where it is on the desktop.
+  if (appliedSize_.isEmpty()) return;  // not placed yet
+  const Point twips = windowPositionInTwips(appliedPos_);
+  dispatch_([this, twips] {
+    window_.userMoved(static_cast<float>(twips.x), static_cast<float>(twips.y));
+  });
 }
 
 void WindowView::controlChanged(Control& control) {
@@ -58,12 +73,19 @@ Qt::WindowFlags WindowView::wantedFlags() const {
 void WindowView::sync() {
   applying_ = true;
   setWindowTitle(QString::fromStdString(window_.caption()));
-  // Changing the flags of a shown window hides it; the visibility below
-  // brings it back with the new flags.
-  if (windowFlags() != wantedFlags()) setWindowFlags(wantedFlags());
-  const Rect& g = window_.geometry();
-  const QPoint pos(twipsToPixels(g.left), twipsToPixels(g.top));
-  const QSize size(twipsToPixels(g.width), twipsToPixels(g.height));
+  // Compared with what was asked for, not with windowFlags(): Qt adds hints
+  // of its own to a bordered window, and setting the flags again unmaps and
+  // maps it, which under a window manager cancels a drag and loses the
+  // stay-on-top state. Changing the flags of a shown window hides it; the
+  // visibility below brings it back with the new flags.
+  const Qt::WindowFlags flags = wantedFlags();
+  if (flags != appliedFlags_) {
+    appliedFlags_ = flags;
+    setWindowFlags(flags);
+  }
+  const QRect wanted = windowRectOnDesktop(window_.geometry());
+  const QPoint pos = wanted.topLeft();
+  const QSize size = wanted.size();
   if (size != appliedSize_ || size != this->size()) {
     appliedSize_ = size;
     resize(size);
@@ -72,7 +94,24 @@ void WindowView::sync() {
     appliedPos_ = pos;
     move(pos);
   }
-  setVisible(window_.visible());
+  if (!window_.visible()) {
+    setVisible(false);
+  } else if (!isVisible() && !showPending_) {
+    // Shown once the running handler is done with the window, so that the
+    // window manager maps it at its final size and place. A window mapped
+    // first and resized at once is reported back at its first size by some
+    // managers, after the resize.
+    showPending_ = true;
+    QMetaObject::invokeMethod(this, &WindowView::showIfWanted, Qt::QueuedConnection);
+  }
+  applying_ = false;
+}
+
+void WindowView::showIfWanted() {
+  showPending_ = false;
+  if (!window_.visible() || isVisible()) return;
+  applying_ = true;
+  setVisible(true);
   applying_ = false;
 }
 
@@ -88,8 +127,9 @@ void WindowView::moveEvent(QMoveEvent* event) {
   QWidget::moveEvent(event);
   if (applying_ || !isVisible() || pos() == appliedPos_) return;
   appliedPos_ = pos();
-  dispatch_([this] {
-    window_.userMoved(pixelsToTwips(appliedPos_.x()), pixelsToTwips(appliedPos_.y()));
+  const Point twips = windowPositionInTwips(appliedPos_);
+  dispatch_([this, twips] {
+    window_.userMoved(static_cast<float>(twips.x), static_cast<float>(twips.y));
   });
 }
 
@@ -97,20 +137,23 @@ void WindowView::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
   if (applying_ || !isVisible() || size() == appliedSize_) return;
   appliedSize_ = size();
-  dispatch_([this] {
-    window_.userResized(pixelsToTwips(appliedSize_.width()), pixelsToTwips(appliedSize_.height()));
+  const Size twips = windowSizeInTwips(appliedSize_);
+  dispatch_([this, twips] {
+    window_.userResized(static_cast<float>(twips.width), static_cast<float>(twips.height));
   });
 }
 
 void WindowView::mousePressEvent(QMouseEvent* event) {
   if (!window_.onMouseDown) return;
-  const MouseEvent me = toMouseEvent(*event, window_.innerUnit());
+  const MouseEvent me =
+      toMouseEvent(*event, unitsPerLogicalPixel(window_.innerUnit(), false, *this));
   dispatch_([this, me] { window_.onMouseDown(me); });
 }
 
 void WindowView::mouseMoveEvent(QMouseEvent* event) {
   if (!window_.onMouseMove) return;
-  const MouseEvent me = toMouseEvent(*event, window_.innerUnit());
+  const MouseEvent me =
+      toMouseEvent(*event, unitsPerLogicalPixel(window_.innerUnit(), false, *this));
   dispatch_([this, me] { window_.onMouseMove(me); });
 }
 

@@ -29,6 +29,9 @@ class WindowView : public QWidget, public WindowObserver {
 
  private:
   void sync();
+  void showIfWanted();
+  void followPrimaryScreen(QScreen* screen);
+  void keepPlaceOnDesktop();
   Qt::WindowFlags wantedFlags() const;
 
   Window& window_;
@@ -38,7 +41,10 @@ class WindowView : public QWidget, public WindowObserver {
   // reports it is not a change by the user.
   QPoint appliedPos_;
   QSize appliedSize_;
+  Qt::WindowFlags appliedFlags_;
   bool applying_ = false;
+  bool showPending_ = false;
+  QMetaObject::Connection primaryGeometry_;
 };
 
 }  // namespace yorvane

@@ -2,6 +2,7 @@
 
 #include <sys/ipc.h>
 #include <sys/shm.h>
+#include <xcb/randr.h>
 #include <xcb/shm.h>
 #include <xcb/xcb.h>
 
@@ -67,6 +68,14 @@ XcbScreenGrabber::XcbScreenGrabber(Method method) : sharedMemoryWanted_(method =
     const xcb_query_extension_reply_t* ext = xcb_get_extension_data(c, &xcb_shm_id);
     sharedMemoryWanted_ = ext != nullptr && ext->present;
   }
+  // Monitors, and which of them is primary, came with RandR 1.5.
+  const xcb_query_extension_reply_t* randr = xcb_get_extension_data(c, &xcb_randr_id);
+  if (randr != nullptr && randr->present) {
+    Reply<xcb_randr_query_version_reply_t> version(
+        xcb_randr_query_version_reply(c, xcb_randr_query_version(c, 1, 5), nullptr));
+    monitorsKnown_ = version && (version->major_version > 1 ||
+                                 (version->major_version == 1 && version->minor_version >= 5));
+  }
 }
 
 XcbScreenGrabber::~XcbScreenGrabber() {
@@ -80,28 +89,53 @@ bool XcbScreenGrabber::pixelFormatSupported() const {
          setup->image_byte_order == XCB_IMAGE_ORDER_LSB_FIRST;
 }
 
+XcbScreenGrabber::Area XcbScreenGrabber::primaryArea() {
+  // Asked anew each time: monitors come and go while the program runs, and
+  // the answer is one short round trip.
+  const auto monitors = xcb_randr_get_monitors(connection_, root_, /*get_active=*/1);
+  const auto geometry = xcb_get_geometry(connection_, root_);
+  Reply<xcb_randr_get_monitors_reply_t> list(
+      monitorsKnown_ ? xcb_randr_get_monitors_reply(connection_, monitors, nullptr) : nullptr);
+  if (!monitorsKnown_) xcb_discard_reply(connection_, monitors.sequence);
+  Reply<xcb_get_geometry_reply_t> root(xcb_get_geometry_reply(connection_, geometry, nullptr));
+  if (!root) return {};
+  const Area whole{0, 0, {root->width, root->height}};
+  if (!list) return whole;
+  std::optional<Area> first;
+  for (auto it = xcb_randr_get_monitors_monitors_iterator(list.get()); it.rem > 0;
+       xcb_randr_monitor_info_next(&it)) {
+    const Area area{it.data->x, it.data->y, {it.data->width, it.data->height}};
+    // A monitor reaching past the root window cannot be copied whole.
+    if (area.x < 0 || area.y < 0 || area.x + area.size.width > whole.size.width ||
+        area.y + area.size.height > whole.size.height) {
+      continue;
+    }
+    if (it.data->primary) return area;
+    if (!first) first = area;
+  }
+  return first.value_or(whole);
+}
+
 Size XcbScreenGrabber::screenSize() {
   if (!connection_) return {};
-  Reply<xcb_get_geometry_reply_t> geo(
-      xcb_get_geometry_reply(connection_, xcb_get_geometry(connection_, root_), nullptr));
-  if (!geo) return {};
-  return {geo->width, geo->height};
+  return primaryArea().size;
 }
 
 std::optional<Point> XcbScreenGrabber::pointerPosition() {
   if (!connection_) return std::nullopt;
-  Reply<xcb_query_pointer_reply_t> p(
-      xcb_query_pointer_reply(connection_, xcb_query_pointer(connection_, root_), nullptr));
+  const auto cookie = xcb_query_pointer(connection_, root_);
+  const Area area = primaryArea();
+  Reply<xcb_query_pointer_reply_t> p(xcb_query_pointer_reply(connection_, cookie, nullptr));
   if (!p || !p->same_screen) return std::nullopt;
-  return Point{p->root_x, p->root_y};
+  return Point{p->root_x - area.x, p->root_y - area.y};
 }
 
 bool XcbScreenGrabber::grab(Image& dest) {
   if (!connection_ || !pixelFormatSupported()) return false;
-  const Size size = screenSize();
-  if (size.width <= 0 || size.height <= 0) return false;
-  if (sharedMemoryWanted_ && ensureSegment(size)) return grabShared(dest, size);
-  return grabPlain(dest, size);
+  const Area area = primaryArea();
+  if (area.size.width <= 0 || area.size.height <= 0) return false;
+  if (sharedMemoryWanted_ && ensureSegment(area.size)) return grabShared(dest, area);
+  return grabPlain(dest, area);
 }
 
 bool XcbScreenGrabber::ensureSegment(Size size) {
@@ -141,10 +175,12 @@ void XcbScreenGrabber::releaseSegment() {
   segment_.reset();  // an image still living in it keeps it mapped
 }
 
-bool XcbScreenGrabber::grabShared(Image& dest, Size size) {
-  const auto cookie = xcb_shm_get_image(connection_, root_, 0, 0, static_cast<uint16_t>(size.width),
-                                        static_cast<uint16_t>(size.height), ~0u,
-                                        XCB_IMAGE_FORMAT_Z_PIXMAP, shmSegment_, 0);
+bool XcbScreenGrabber::grabShared(Image& dest, const Area& area) {
+  const Size size = area.size;
+  const auto cookie = xcb_shm_get_image(
+      connection_, root_, static_cast<int16_t>(area.x), static_cast<int16_t>(area.y),
+      static_cast<uint16_t>(size.width), static_cast<uint16_t>(size.height), ~0u,
+      XCB_IMAGE_FORMAT_Z_PIXMAP, shmSegment_, 0);
   xcb_generic_error_t* error = nullptr;
   Reply<xcb_shm_get_image_reply_t> reply(xcb_shm_get_image_reply(connection_, cookie, &error));
   std::free(error);
@@ -153,10 +189,12 @@ bool XcbScreenGrabber::grabShared(Image& dest, Size size) {
   return true;
 }
 
-bool XcbScreenGrabber::grabPlain(Image& dest, Size size) {
+bool XcbScreenGrabber::grabPlain(Image& dest, const Area& area) {
+  const Size size = area.size;
   const auto cookie =
-      xcb_get_image(connection_, XCB_IMAGE_FORMAT_Z_PIXMAP, root_, 0, 0,
-                    static_cast<uint16_t>(size.width), static_cast<uint16_t>(size.height), ~0u);
+      xcb_get_image(connection_, XCB_IMAGE_FORMAT_Z_PIXMAP, root_, static_cast<int16_t>(area.x),
+                    static_cast<int16_t>(area.y), static_cast<uint16_t>(size.width),
+                    static_cast<uint16_t>(size.height), ~0u);
   xcb_generic_error_t* error = nullptr;
   Reply<xcb_get_image_reply_t> reply(xcb_get_image_reply(connection_, cookie, &error));
   std::free(error);

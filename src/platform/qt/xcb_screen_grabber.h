@@ -12,8 +12,9 @@ struct xcb_connection_t;
 
 namespace yorvane {
 
-// Reads the root window of the default X screen over a connection of its own,
-// so it never interleaves requests with the toolkit's connection.
+// Reads the primary monitor's part of the root window of the default X screen
+// (the whole root window where RandR names no monitor) over a connection of
+// its own, so it never interleaves requests with the toolkit's connection.
 // The server copies the screen (MIT-SHM) into one segment kept across calls and
 // re-made when the screen outgrows it; the image given to grab() lives in that
 // segment, so no byte is copied on this side. Without the extension it falls
@@ -30,22 +31,29 @@ class XcbScreenGrabber {
   bool connected() const { return connection_ != nullptr; }
   bool usingSharedMemory() const { return shmSegment_ != 0; }
 
-  // The root window's current size in pixels; {0, 0} without a display.
+  // The primary monitor's current size in pixels; {0, 0} without a display.
   Size screenSize();
-  // The whole screen into dest, its top bytes undefined. False leaves dest
+  // The primary monitor into dest, its top bytes undefined. False leaves dest
   // untouched. dest then lives in the grabber's segment: the next grab into any
   // image overwrites it (copies of dest are unaffected).
   bool grab(Image& dest);
-  // Pointer on the root window, in the same pixels as grab().
+  // Pointer in the same pixels as grab(), from the primary monitor's corner.
   std::optional<Point> pointerPosition();
 
  private:
   class Segment;
+  // A rectangle of the root window.
+  struct Area {
+    int x = 0;
+    int y = 0;
+    Size size;
+  };
 
+  Area primaryArea();
   bool ensureSegment(Size size);
   void releaseSegment();
-  bool grabShared(Image& dest, Size size);
-  bool grabPlain(Image& dest, Size size);
+  bool grabShared(Image& dest, const Area& area);
+  bool grabPlain(Image& dest, const Area& area);
   bool pixelFormatSupported() const;
 
   xcb_connection_t* connection_ = nullptr;
@@ -53,6 +61,7 @@ class XcbScreenGrabber {
   uint8_t rootDepth_ = 0;
   uint8_t bitsPerPixel_ = 0;
   bool sharedMemoryWanted_ = true;
+  bool monitorsKnown_ = false;
   uint32_t shmSegment_ = 0;  // server-side id; 0 when none
   std::shared_ptr<Segment> segment_;
 };

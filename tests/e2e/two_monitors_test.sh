@@ -1,0 +1,82 @@
+#!/usr/bin/env bash
+# Two monitors side by side, the primary one on the right: the primary monitor
+# is the screen. The main window is centred on it, a picture holds it alone,
+# the region picker shows it and a region is cut from it,
+# the pointer at its left edge or to the left of it takes a picture, and when
+# the primary monitor changes while the program runs, the next picture is of
+# the new one while the window stays where it is.
+set -euo pipefail
+source "$(dirname "$0")/lib.sh"
+
+start_xvfb 2048x768
+# set_monitors LEFT|RIGHT: two monitors of 1024 x 768, the one named primary.
+set_monitors() {
+  local left=LEFT right=RIGHT
+  if [[ $1 == LEFT ]]; then left="*LEFT"; else right="*RIGHT"; fi
+  xrandr --delmonitor LEFT 2>/dev/null || true
+  xrandr --delmonitor RIGHT 2>/dev/null || true
+  xrandr --setmonitor "$right" 1024/270x768/203+1024+0 screen
+  xrandr --setmonitor "$left" 1024/270x768/203+0+0 none
+}
+set_monitors RIGHT
+screen=$(block_noise 2048x768 17)
+show_on_root "$screen"
+convert "$screen" -crop 1024x768+0+0 +repage "$E2E_TMP/left.png"
+convert "$screen" -crop 1024x768+1024+0 +repage "$E2E_TMP/right.png"
+convert "${screen%.png}-half.png" -crop 512x384+512+0 +repage "$E2E_TMP/right-half.png"
+
+app=$(make_app_folder "$E2E_TMP/app")
+mkdir "$app/BMP"
+start_program "$app"
+window=$E2E_WINDOW
+# Centred as the program centres, in whole twips rounded to pixels.
+centred="$((1024 + (1024 * 15 - 5565 + 15) / 30)) $(((768 * 15 - 3315 + 15) / 30))"
+window_at "$window" "$centred" ||
+  e2e_fail "the main window is at $(window_origin "$window"), not centred on the primary at $centred"
+
+click_twips "$window" "${E2E_COMMAND1[@]}"
+wait_for_file "$app/BMP/壁紙- 1.bmp" 15
+expect_same_picture "$E2E_TMP/right.png" "$app/BMP/壁紙- 1.bmp"
+window=$(wait_for_window Yorvane 10)
+
+# The picker shows the primary monitor, and a region is cut from it.
+click_twips "$window" "${E2E_CHECK2_FULL[@]}"
+click_twips "$window" "${E2E_COMMAND5_PARTIAL[@]}"
+wait_until 15 "the picker to show the primary monitor" snapshot_is "$window" "$E2E_TMP/right-half.png"
+read -r x _ <<<"$(window_origin "$window")"
+((x >= 1024)) || e2e_fail "the picker opened at x = $x, off the primary monitor"
+pick_region "$window" 30 20 130 90
+click_twips "$window" "${E2E_COMMAND1[@]}"
+wait_for_file "$app/BMP/壁紙- 2.bmp" 15
+expect_region "$app/BMP/壁紙- 2.bmp" "$E2E_TMP/right.png" 30 20 130 90
+window=$(wait_for_window Yorvane 10)
+click_twips "$window" "${E2E_CHECK2_PARTIAL[@]}"
+wait_for_window_size "$window" "$((5565 / 15))x$((3315 / 15))"
+
+# The pointer at the primary's left edge, then to the left of it.
+click_twips "$window" "${E2E_CHECK3_FULL[@]}"
+for x in 1024 600; do
+  count=$(picture_count)
+  move_pointer "$x" 300
+  wait_until 15 "a picture from the pointer at x = $x" at_least_pictures $((count + 1))
+  move_pointer 1800 700
+  wait_for_steady_count 1
+  expect_same_picture "$E2E_TMP/right.png" "$(newest_picture)"
+done
+window=$(wait_for_window Yorvane 10)
+click_twips "$window" "${E2E_CHECK3_FULL[@]}"
+
+# The user makes the left monitor the primary one.
+window=$(wait_for_window Yorvane 10)
+place=$(window_origin "$window")
+set_monitors LEFT
+count=$(picture_count)
+click_twips "$window" "${E2E_COMMAND1[@]}"
+wait_until 15 "a picture after the primary monitor changed" at_least_pictures $((count + 1))
+wait_for_file "$(newest_picture)"
+expect_same_picture "$E2E_TMP/left.png" "$(newest_picture)"
+# The window stays where it was on the desktop.
+window=$(wait_for_window Yorvane 10)
+window_at "$window" "$place" ||
+  e2e_fail "the main window moved to $(window_origin "$window") from $place"
+echo "two monitors: ok"
