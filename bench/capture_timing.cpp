@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "app/program.h"
+#include "app/application.h"
 #include "platform/qt/qt_platform.h"
 #include "platform/qt/window_view.h"
 
@@ -39,7 +39,9 @@ class TimedPlatform : public yorvane::QtPlatform {
   std::string folder_;
 };
 
-double ms(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
+double ms(Clock::duration d) {
+  return std::chrono::duration<double, std::milli>(d).count();
+}
 
 void report(const char* what, std::vector<double> offsets) {
   std::sort(offsets.begin(), offsets.end());
@@ -62,31 +64,31 @@ int main(int argc, char** argv) {
   std::filesystem::create_directories(folder / "BMP");
 
   TimedPlatform platform(folder.string());
-  yorvane::Program program(platform);
-  const yorvane::Dispatcher dispatch = [&](const std::function<void()>& h) { program.dispatch(h); };
-  yorvane::WindowView mainWindow(program.form1.window, dispatch);
-  yorvane::WindowView toolbar(program.form2.window, dispatch);
+  yorvane::Application program(platform);
+  yorvane::WindowView mainWindow(program.mainWindow().window, program.dispatcher());
+  yorvane::WindowView toolbar(program.toolbarWindow().window, program.dispatcher());
   program.start();
-  yorvane::Form1& f1 = program.form1;
-  f1.Option1(1).userClick();  // 0.2 s: the copy on the 2nd tick of 100 ms
-  f1.Option2(0).userClick();  // 0.5 s between series pictures
-  f1.Check4.setValue(0);      // no beep
+  yorvane::MainWindow& main = program.mainWindow();
+  main.delayOptions(1).userClick();     // 0.2 s: the copy on the 2nd tick of 100 ms
+  main.intervalOptions(0).userClick();  // 0.5 s between series pictures
+  main.saveSoundBox.setValue(0);        // no beep
 
   std::vector<double> oneShot;
   for (int i = 0; i < 20; ++i) {
     const size_t before = platform.copies.size();
     const auto pressed = Clock::now();
-    program.dispatch([&] { f1.Command1_Click(); });
-    runUntil([&] { return f1.FullShotTicks == 0 && platform.copies.size() > before; });
+    program.dispatch([&] { main.oneShotButton.userClick(); });
+    // The cycle is over when the window is back after the copy.
+    runUntil([&] { return platform.copies.size() > before && main.window.visible(); });
     oneShot.push_back(ms(platform.copies.back() - pressed) - 200);
   }
   report("one-shot at 0.2 s", oneShot);
 
-  f1.List1.setListIndex(12);  // 60 pictures
+  main.countList.setListIndex(12);  // 60 pictures
   const size_t before = platform.copies.size();
   const auto pressed = Clock::now();
-  program.dispatch([&] { f1.Command3_Click(); });
-  runUntil([&] { return platform.copies.size() == before + 60 && f1.FramesTaken == 0; });
+  program.dispatch([&] { main.seriesButton.userClick(); });
+  runUntil([&] { return platform.copies.size() == before + 60 && main.window.visible(); });
   std::vector<double> series;
   for (size_t k = 0; k < 60; ++k) {
     const double nominal = 2700 + 500.0 * static_cast<double>(k + 1);

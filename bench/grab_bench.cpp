@@ -53,8 +53,8 @@ void BM_GrabAndSave(benchmark::State& state) {
       break;
     }
   }
-  state.SetLabel(std::to_string(screen.width()) + "x" + std::to_string(screen.height()) +
-                 " into " + folder);
+  state.SetLabel(std::to_string(screen.width()) + "x" + std::to_string(screen.height()) + " into " +
+                 folder);
 }
 
 }  // namespace

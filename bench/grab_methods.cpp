@@ -59,8 +59,8 @@ void measure(const char* name, int iterations, long serverPid, const std::functi
   const double wall = std::chrono::duration<double, std::milli>(t1 - t0).count() / iterations;
   const double cpu = (processCpuMs() - cpu0) / iterations;
   const double srv = (serverCpuMs(serverPid) - srv0) / iterations;
-  std::printf("%-22s wall %7.2f ms  client CPU %7.2f ms  X server CPU %7.2f ms\n", name, wall,
-              cpu, srv);
+  std::printf("%-22s wall %7.2f ms  client CPU %7.2f ms  X server CPU %7.2f ms\n", name, wall, cpu,
+              srv);
 }
 
 }  // namespace
@@ -82,9 +82,8 @@ int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "xcb");
   QGuiApplication app(argc, argv);
   QScreen* screen = QGuiApplication::primaryScreen();
-  measure("QScreen::grabWindow", iterations, serverPid, [&] {
-    return !screen->grabWindow(0).isNull();
-  });
+  measure("QScreen::grabWindow", iterations, serverPid,
+          [&] { return !screen->grabWindow(0).isNull(); });
   measure("QScreen + to Image", iterations, serverPid, [&] {
     const QImage shot = screen->grabWindow(0).toImage().convertToFormat(QImage::Format_RGB32);
     if (shot.isNull()) return false;

@@ -56,8 +56,9 @@ double oneRun(xcb_connection_t* c, const char* program) {
     if ((e->response_type & 0x7F) != XCB_MAP_NOTIFY) continue;
     const auto* map = reinterpret_cast<const xcb_map_notify_event_t*>(e.get());
     if (titled(c, map->window, "Yorvane")) {
-      elapsed = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - started)
-                    .count();
+      elapsed =
+          std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - started)
+              .count();
     }
   }
   kill(child, SIGTERM);

@@ -10,11 +10,12 @@ YORVANE_RUN_PACKAGES=(cmake ninja-build g++ qt6-base-dev libxcb1-dev libxcb-shm0
   xvfb xdotool imagemagick fonts-noto-cjk x11-utils)
 # Tests, benchmarks and the picture-reader checks on top of that.
 # shellcheck disable=SC2034 # used by test.sh
-# clang builds the sanitized unit tests together with the libFuzzer target.
+# clang builds the sanitized unit tests together with the libFuzzer target;
+# clang-format checks the formatting.
 # The window managers, monitor and scaling tools and the desktop picture setter
 # serve the tests on real desktops.
 YORVANE_TEST_PACKAGES=("${YORVANE_RUN_PACKAGES[@]}" libgtest-dev libbenchmark-dev ffmpeg
-  libgdk-pixbuf2.0-bin clang libclang-rt-14-dev
+  libgdk-pixbuf2.0-bin clang libclang-rt-14-dev clang-format
   mutter kwin-x11 kwin-style-breeze xfwm4 openbox dbus-daemon feh x11-xserver-utils)
 
 # ensure_packages PACKAGE...: apt-get installs the packages that are not installed yet.

@@ -1,13 +1,18 @@
 #!/usr/bin/env bash
-# Builds and runs every test: the unit tests in an AddressSanitizer +
-# UndefinedBehaviorSanitizer build, the Qt view tests and the end-to-end tests
-# against a normal build of the program. Both builds treat warnings as errors. Exits non-zero on any failure.
+# Checks the formatting, then builds and runs every test: the unit tests in an
+# AddressSanitizer + UndefinedBehaviorSanitizer build, the Qt view tests and the
+# end-to-end tests against a normal build of the program. Both builds treat
+# warnings as errors. Exits non-zero on any failure.
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 
 ensure_packages "${YORVANE_TEST_PACKAGES[@]}"
 asan_dir=$YORVANE_ROOT/build/test-asan
 release_dir=$YORVANE_ROOT/build/test-release
+
+echo "== formatting, the project's .clang-format"
+mapfile -t sources < <(cd "$YORVANE_ROOT" && find src tests bench data -name '*.cpp' -o -name '*.h' | sort)
+(cd "$YORVANE_ROOT" && clang-format --dry-run --Werror "${sources[@]}")
 
 echo "== unit tests and the settings fuzzer, sanitized clang build"
 CC=clang CXX=clang++ configure "$asan_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DYORVANE_SANITIZE=ON \

@@ -1,6 +1,6 @@
 #include <QApplication>
 
-#include "app/program.h"
+#include "app/application.h"
 #include "platform/qt/artwork.h"
 #include "platform/qt/qt_platform.h"
 #include "platform/qt/window_view.h"
@@ -30,13 +30,10 @@ int main(int argc, char** argv) {
   useJapaneseFont(app);
 
   yorvane::QtPlatform platform;
-  yorvane::Program program(platform);
-  const yorvane::Dispatcher dispatch = [&program](const std::function<void()>& handler) {
-    program.dispatch(handler);
-  };
-  yorvane::WindowView mainWindow(program.form1.window, dispatch);
-  program.start();
+  yorvane::Application application(platform);
+  yorvane::WindowView mainWindow(application.mainWindow().window, application.dispatcher());
+  application.start();
   // The toolbar starts hidden: its view is made once the main window is on its way.
-  yorvane::WindowView toolbar(program.form2.window, dispatch);
+  yorvane::WindowView toolbar(application.toolbarWindow().window, application.dispatcher());
   return QApplication::exec();
 }

@@ -1,42 +1,91 @@
-// Start-up, the panel following the window's size, and shutdown.
-#include "app/form1.h"
-#include "app/module3.h"
-#include "app/program.h"
-#include "app/runtime.h"
+// Start-up: the picture folder, the main window on top, and the settings.
+#include <stdexcept>
+
+#include "app/application.h"
+#include "settings/settings_record.h"
+#include "ui_model/runtime_error.h"
 
 namespace yorvane {
 
-void Form1::Form_Load() {
-  DelayIndex = 1;
+namespace {
+class UnusableSettings : public std::runtime_error {
+ public:
+  UnusableSettings() : std::runtime_error("unusable settings") {}
+};
 
-  const std::string folder = platform_.applicationFolder() + "/";
-  bool found = false;
-  for (const FolderEntry& entry : platform_.listFolder(folder)) {
-    if (entry.name == "." || entry.name == "..") continue;
-    if (entry.isDirectory && entry.name == "BMP") found = true;
-  }
-  if (!found) {
-    std::string reason;
-    if (!platform_.createFolder(folder + "BMP", &reason)) {
-      throw errors::pathFileAccess(folder + "BMP: " + reason);
+int16_t integerOrFail(const std::string& field) {
+  const auto v = settings::parseInteger(field);
+  if (!v) throw UnusableSettings();
+  return *v;
+}
+}  // namespace
+
+void Application::start() {
+  dispatch([this] {
+    delay_.setSteps(1);
+
+    const std::string folder = platform_.applicationFolder() + "/";
+    bool found = false;
+    for (const FolderEntry& entry : platform_.listFolder(folder)) {
+      if (entry.name == "." || entry.name == "..") continue;
+      if (entry.isDirectory && entry.name == "BMP") found = true;
     }
-    platform_.openWithAssociatedProgram(platform_.findResource("Yorvane.txt"));
+    if (!found) {
+      std::string reason;
+      if (!platform_.createFolder(folder + "BMP", &reason)) {
+        throw errors::pathFileAccess(folder + "BMP: " + reason);
+      }
+      platform_.openWithAssociatedProgram(platform_.findResource("Yorvane.txt"));
+    }
+
+    main_.window.setTopmost(true);
+    main_.window.show();
+    loadSettings();
+    main_.panel.setBorderStyle(0);
+    captureMode_.mainBoxClicked();
+    main_.window.setHeight(3315);
+  });
+}
+
+void Application::loadSettings() {
+  for (int i = 0; i <= 12; ++i) main_.countList.addItem(std::to_string(i * 5));
+
+  StoredSettings stored = currentSettings();
+  const bool readable = settingsFile_.read(stored);
+  // What was read stays, even from a file the load cannot use.
+  delay_.setSteps(stored.delaySteps);
+  series_.setIntervalChoice(stored.intervalChoice);
+  pictures_.setFileNumber(stored.fileNumber);
+  aspect_.setFactor(stored.aspect);
+  try {
+    if (!readable) throw UnusableSettings();
+    // Selecting an option runs its handler, even when it was selected already.
+    main_.delayOptions(stored.delaySteps).setValue(-1);
+    main_.intervalOptions(integerOrFail(stored.intervalChoice)).setValue(-1);
+    main_.countList.setListIndex(stored.countIndex);
+    main_.endSoundBox.setValue(stored.endSound);
+    pictures_.showNumber();
+    for (int element = 0; element < 4; ++element) {
+      if (stored.aspect == AspectRatio::kFactors[element]) {
+        main_.aspectOptions(element).setValue(-1);
+        break;
+      }
+    }
+  } catch (const std::exception&) {
+    main_.delayOptions(2).setValue(-1);
+    main_.intervalOptions(2).setValue(-1);
+    main_.countList.setListIndex(3);
   }
-
-  SetTopmost(platform_, window, 1);
-  Yomikomi();
-  Frame1.setBorderStyle(0);
-  Check2_Click();
-  window.setHeight(3315);
+  settingsLoaded_ = true;
 }
 
-void Form1::Form_Resize() {
-  Frame1.setGeometry({0, 0, window.scaleWidth(), window.scaleHeight()});
-}
-
-void Form1::Form_Unload() {
-  program_.storeSettings();
-  platform_.endProgram(0);
+StoredSettings Application::currentSettings() const {
+  return {delay_.steps(),
+          series_.intervalChoice(),
+          main_.countList.listIndex(),
+          main_.endSoundBox.value(),
+          pictures_.fileNumber(),
+          aspect_.factor()};
 }
 
 }  // namespace yorvane

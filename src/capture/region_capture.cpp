@@ -1,63 +1,50 @@
-// The region copy, the series step Roku2 and the one-shot cycle of Timer1a.
+#include "capture/region_capture.h"
+
 #include <algorithm>
 #include <cmath>
-
-#include "app/form1.h"
-#include "app/program.h"
-#include "app/runtime.h"
-#include "platform/message_box.h"
 
 namespace yorvane {
 
 namespace {
-// Doubles a picker coordinate into screen pixels, halves rounded to even.
+// Doubles a snapshot coordinate into screen pixels, halves rounded to even.
 int doubled(float v) {
   const double d = static_cast<double>(v) + static_cast<double>(v);
   return static_cast<int>(std::nearbyint(std::clamp(d, -1e9, 1e9)));
 }
+
+// Far beyond any screen, and safe to convert.
+constexpr float kLargestPicture = 100000;
+int pixelCount(float v) {
+  return static_cast<int>(std::nearbyint(std::clamp(v, 0.0f, kLargestPicture)));
+}
 }  // namespace
 
-bool Form1::regionUsable() const { return g_.RegionReady != kFalse && !Pic3.picture().empty(); }
+RegionCapture::RegionCapture(ScreenCapture& screen, const Control& selection,
+                             Control& regionPicture)
+    : screen_(screen), selection_(selection), regionPicture_(regionPicture) {}
 
-void Form1::refuseMissingRegion(Timer& pending) {
-  // Stopped before the box opens, so ticks while it is open cannot open another.
-  pending.setEnabled(false);
-  platform_.messageBox("コピー範囲が未設定です", "", mb::kOkOnly + mb::kExclamation);
+void RegionCapture::confirm(const Rect& selection) {
+  confirmed_ = true;
+  const float w = selection.width + selection.width;
+  const float h = selection.height + selection.height;
+  regionPicture_.setGeometry({0, 0, w, h});
+  regionPicture_.picture().resize(pixelCount(w), pixelCount(h));
+  regionPicture_.clearPicture();
 }
 
-void Form1::regionCopy() {
-  const Rect r = Sha1.geometry();
-  Pic3.picture().copyFrom(window.image(), doubled(r.left), doubled(r.top), doubled(r.width),
-                          doubled(r.height));
+bool RegionCapture::usable() const {
+  return confirmed_ && !regionPicture_.picture().empty();
 }
 
-void Form1::Roku2() {
-  // The region is cut after the save sound, right before the save.
-  seriesStep([this]() -> const Image& {
-    regionCopy();
-    return Pic3.picture();
-  });
+void RegionCapture::clearUnlessWaiting() {
+  if (!cutWaiting_) regionPicture_.clearPicture();
 }
 
-void Form1::Timer1a_Timer() {
-  if (!regionUsable()) {
-    refuseMissingRegion(*Timer1a);
-    return;
-  }
-  oneShotTick(RegionShotTicks, *Timer1a, [this] {
-    FileNumber = checkedAdd(FileNumber, 1);
-    fullScreenCopy();
-    withFailureTrap([this] {
-      platform_.doEvents();
-      regionCopy();
-      regionPictureWaiting_ = true;
-      platform_.doEvents();
-      saveSound();
-      savePicture(Pic3.picture());
-      regionPictureWaiting_ = false;
-      Command7.setCaption(numberText(FileNumber));
-    });
-  });
+const Image& RegionCapture::cut() {
+  const Rect r = selection_.geometry();
+  regionPicture_.picture().copyFrom(screen_.screen(), doubled(r.left), doubled(r.top),
+                                    doubled(r.width), doubled(r.height));
+  return regionPicture_.picture();
 }
 
 }  // namespace yorvane

@@ -15,7 +15,7 @@ bool exists(const std::string& path) {
 
 // mkdir -p; an existing folder is fine.
 void makeFolders(const std::string& path) {
-  for (size_t slash = path.find('/', 1); ; slash = path.find('/', slash + 1)) {
+  for (size_t slash = path.find('/', 1);; slash = path.find('/', slash + 1)) {
     const std::string part = path.substr(0, slash);
     if (::mkdir(part.c_str(), 0755) != 0 && errno != EEXIST) return;
     if (slash == std::string::npos) return;

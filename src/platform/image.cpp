@@ -12,7 +12,9 @@ Image::Image(int width, int height, uint32_t fill) {
 }
 
 Image::Image(const Image& other)
-    : width_(other.width_), height_(other.height_), own_(other.pixels_, other.pixels_ + other.count()) {
+    : width_(other.width_),
+      height_(other.height_),
+      own_(other.pixels_, other.pixels_ + other.count()) {
   pixels_ = own_.data();
 }
 
@@ -71,13 +73,23 @@ void Image::useMemory(std::shared_ptr<PixelMemory> memory, int width, int height
   own_ = {};
 }
 
-void Image::fill(uint32_t argb) { std::fill_n(pixels_, count(), argb); }
+void Image::fill(uint32_t argb) {
+  std::fill_n(pixels_, count(), argb);
+}
 
 void Image::copyFrom(const Image& src, int sx, int sy, int w, int h, int dx, int dy) {
   // Clip against the source, then against the destination, moving both origins together.
   auto clip = [&](int& s, int& d, int& len, int srcLimit, int dstLimit) {
-    if (s < 0) { d -= s; len += s; s = 0; }
-    if (d < 0) { s -= d; len += d; d = 0; }
+    if (s < 0) {
+      d -= s;
+      len += s;
+      s = 0;
+    }
+    if (d < 0) {
+      s -= d;
+      len += d;
+      d = 0;
+    }
     len = std::min({len, srcLimit - s, dstLimit - d});
   };
   clip(sx, dx, w, src.width_, width_);

@@ -43,7 +43,8 @@ class PixelMemory {
 // Copies of an image own their pixels; only the image given a PixelMemory uses it.
 class Image {
  public:
-  static constexpr size_t kAlignment = static_cast<size_t>(PageAlignedAllocator<uint32_t>::kAlignment);
+  static constexpr size_t kAlignment =
+      static_cast<size_t>(PageAlignedAllocator<uint32_t>::kAlignment);
 
   Image() = default;
   Image(int width, int height, uint32_t fill = 0xFF000000u);

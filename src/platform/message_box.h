@@ -21,9 +21,15 @@ inline constexpr int kCancel = 2;
 inline constexpr int kYes = 6;
 inline constexpr int kNo = 7;
 
-inline int buttons(int style) { return style & 0x7; }
-inline int icon(int style) { return style & 0x70; }
-inline int defaultButtonIndex(int style) { return (style >> 8) & 0x3; }
+inline int buttons(int style) {
+  return style & 0x7;
+}
+inline int icon(int style) {
+  return style & 0x70;
+}
+inline int defaultButtonIndex(int style) {
+  return (style >> 8) & 0x3;
+}
 
 // The answer a box gives when the user just presses Enter (its default button).
 int defaultAnswer(int style);

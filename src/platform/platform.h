@@ -13,8 +13,6 @@
 
 namespace yorvane {
 
-class Window;
-
 // One entry of a folder listing.
 struct FolderEntry {
   std::string name;
@@ -51,9 +49,6 @@ class Platform {
   // Opens a file with the program the desktop associates with it; the result is ignored.
   virtual void openWithAssociatedProgram(const std::string& path) = 0;
 
-  // Windows.
-  // Applies the window's always-on-top layer, which its model already records.
-  virtual void setTopmost(Window& window, bool topmost) = 0;
   // Pointer in the screen copy's pixels, from the primary screen's top-left
   // corner (negative to its left or above it); nullopt when it cannot be read.
   virtual std::optional<Point> pointerPosition() = 0;

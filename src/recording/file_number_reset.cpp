@@ -1,15 +1,15 @@
-#include "app/form1.h"
-#include "app/runtime.h"
+#include "recording/file_number_reset.h"
+
 #include "platform/message_box.h"
 
 namespace yorvane {
 
-void Form1::Command7_Click() {
+void FileNumberReset::askAndReset() {
   const int answer = platform_.messageBox("ファイル名を初期化します", "ファイル名初期化",
                                           mb::kYesNo + mb::kQuestion);
   if (answer == mb::kYes) {
-    FileNumber = 0;
-    Command7.setCaption(numberText(FileNumber));
+    pictures_.setFileNumber(0);
+    pictures_.showNumber();
   }
 }
 

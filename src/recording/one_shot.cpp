@@ -1,35 +1,83 @@
-// Starting a one-shot capture, its delay, and the timing frame its ticks share.
-#include "app/form1.h"
-#include "app/program.h"
-#include "app/runtime.h"
+#include "recording/one_shot.h"
+
+#include "platform/message_box.h"
+#include "ui_model/handler_timer.h"
 
 namespace yorvane {
 
-void Form1::Option1_Click(int16_t Index) { DelayIndex = Index; }
+namespace {
+constexpr int kTickMs = 100;
+}
 
-void Form1::Command1_Click() { startOneShot(); }
+OneShot::OneShot(Platform& platform, const Dispatcher& dispatch, WindowPair& windows,
+                 ShotDelay& delay, ScreenCapture& screen, RegionCapture& region,
+                 PictureStore& pictures)
+    : platform_(platform),
+      windows_(windows),
+      delay_(delay),
+      screen_(screen),
+      region_(region),
+      pictures_(pictures),
+      screenCycle_(platform, windows, delay),
+      regionCycle_(platform, windows, delay),
+      screenShotTimer_(makeHandlerTimer(platform, dispatch, "screenShotTimer", kTickMs,
+                                        [this] {
+                                          screenCycle_.tick(
+                                              *screenShotTimer_, [this] { takeScreenPicture(); },
+                                              [this] { windows_.showOneInUse(); });
+                                        })),
+      regionShotTimer_(makeHandlerTimer(platform, dispatch, "regionShotTimer", kTickMs,
+                                        [this] { regionTick(); })) {}
 
-void Form1::startOneShot() {
-  // A start that arrives while a region picture waits for its save must not erase it.
-  if (!regionPictureWaiting_) Pic3.clearPicture();
-  if (g_.PartialMode != kFalse) {
-    Timer1a->setEnabled(true);
+void OneShot::start() {
+  region_.clearUnlessWaiting();
+  if (region_.partial()) {
+    regionShotTimer_->setEnabled(true);
   } else {
-    Timer1->setEnabled(true);
+    screenShotTimer_->setEnabled(true);
   }
 }
 
-void Form1::oneShotTick(int16_t& ticks, Timer& timer, const std::function<void()>& takePicture) {
-  window.hide();
-  program_.form2.window.hide();
-  ticks = checkedAdd(ticks, 1);
-  platform_.doEvents();
-  if (ticks == checkedMul(2, DelayIndex)) takePicture();
-  if (ticks == checkedMul(3, DelayIndex)) {
-    showWindowInUse();
-    timer.setEnabled(false);
-    ticks = 0;
+void OneShot::refuseMissingRegion() {
+  regionShotTimer_->setEnabled(false);
+  platform_.messageBox("コピー範囲が未設定です", "", mb::kOkOnly + mb::kExclamation);
+}
+
+void OneShot::takeScreenPicture() {
+  pictures_.takeNextNumber();
+  // A failed copy is not looked at: the image keeps its last content and is saved as it is.
+  screen_.copy();
+  pictures_.withFailureTrap([this] {
+    platform_.doEvents();
+    pictures_.playSaveSound();
+    pictures_.save(screen_.screen());
+    pictures_.showNumber();
+    platform_.doEvents();
+  });
+}
+
+void OneShot::regionTick() {
+  if (!region_.usable()) {
+    refuseMissingRegion();
+    return;
   }
+  regionCycle_.tick(
+      *regionShotTimer_, [this] { takeRegionPicture(); }, [this] { windows_.showOneInUse(); });
+}
+
+void OneShot::takeRegionPicture() {
+  pictures_.takeNextNumber();
+  screen_.copy();
+  pictures_.withFailureTrap([this] {
+    platform_.doEvents();
+    const Image& cut = region_.cut();
+    region_.setCutWaiting(true);
+    platform_.doEvents();
+    pictures_.playSaveSound();
+    pictures_.save(cut);
+    region_.setCutWaiting(false);
+    pictures_.showNumber();
+  });
 }
 
 }  // namespace yorvane

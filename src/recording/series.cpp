@@ -1,67 +1,101 @@
-// A series of pictures: its start, lead-in, ticks, end, count and interval.
-#include "app/form1.h"
-#include "app/program.h"
-#include "app/runtime.h"
+#include "recording/series.h"
+
+#include "ui_model/handler_timer.h"
+#include "ui_model/runtime_error.h"
 
 namespace yorvane {
 
 namespace {
 constexpr const char* kEndSound = "録画が、終りました.wav";
-}
+constexpr int kLeadInTickMs = 900;
+// The screen series' interval until one is chosen, and the region series' pace.
+constexpr int kRegionPaceMs = 800;
+constexpr int kIntervalsMs[] = {500, 1000, 1500, 2000};
+}  // namespace
 
-void Form1::Command3_Click() { startSeries(window); }
+Series::Series(Platform& platform, const Dispatcher& dispatch, WindowPair& windows,
+               ScreenCapture& screen, RegionCapture& region, PictureStore& pictures,
+               OneShot& oneShot, const Control& countList, const Control& endSoundBox)
+    : platform_(platform),
+      windows_(windows),
+      screen_(screen),
+      region_(region),
+      pictures_(pictures),
+      oneShot_(oneShot),
+      countList_(countList),
+      endSoundBox_(endSoundBox),
+      leadInTimer_(makeHandlerTimer(platform, dispatch, "leadInTimer", kLeadInTickMs,
+                                    [this] { leadInTick(); })),
+      screenSeriesTimer_(makeHandlerTimer(platform, dispatch, "screenSeriesTimer", kRegionPaceMs,
+                                          [this] {
+                                            takeSeriesPicture([this]() -> const Image& {
+                                              return screen_.screen();
+                                            });
+                                            endWhenComplete(*screenSeriesTimer_);
+                                          })),
+      regionSeriesTimer_(
+          makeHandlerTimer(platform, dispatch, "regionSeriesTimer", kRegionPaceMs, [this] {
+            // The region is cut after the save sound, right before the save.
+            takeSeriesPicture([this]() -> const Image& { return region_.cut(); });
+            endWhenComplete(*regionSeriesTimer_);
+          })) {}
 
-void Form1::startSeries(Window& pressed) {
-  if (!regionPictureWaiting_) Pic3.clearPicture();
-  if (g_.PartialMode == kTrue && !regionUsable()) {
-    refuseMissingRegion(*Timer1a);
+void Series::start(Window& pressed) {
+  region_.clearUnlessWaiting();
+  if (region_.partial() && !region_.usable()) {
+    oneShot_.refuseMissingRegion();
     return;
   }
   pressed.hide();
-  if (g_.PartialMode == kFalse) {
-    Timer3->setEnabled(true);
+  if (region_.partial()) {
+    regionSeriesTimer_->setEnabled(true);
   } else {
-    Timer2a->setEnabled(true);
+    leadInTimer_->setEnabled(true);
   }
 }
 
-void Form1::Timer3_Timer() {
-  LeadInTicks = checkedAdd(LeadInTicks, 1);
-  if (LeadInTicks > 2) {
-    Timer2->setEnabled(true);
-    Timer3->setEnabled(false);
-    LeadInTicks = 0;
+void Series::leadInTick() {
+  leadInTicks_ = checkedAdd(leadInTicks_, 1);
+  if (leadInTicks_ > 2) {
+    screenSeriesTimer_->setEnabled(true);
+    leadInTimer_->setEnabled(false);
+    leadInTicks_ = 0;
   }
 }
 
-void Form1::Timer2_Timer() {
-  Rokuga();
-  endSeriesWhenComplete(*Timer2);
+void Series::takeSeriesPicture(const std::function<const Image&()>& picture) {
+  picturesTaken_ = checkedAdd(picturesTaken_, 1);
+  pictures_.takeNextNumber();
+  platform_.doEvents();
+  // A failed copy is not looked at: the image keeps its last content and is saved as it is.
+  screen_.copy();
+  pictures_.withFailureTrap([this, &picture] {
+    platform_.doEvents();
+    pictures_.playSaveSound();
+    pictures_.save(picture());
+    platform_.doEvents();
+  });
 }
 
-void Form1::Timer2a_Timer() {
-  Roku2();
-  endSeriesWhenComplete(*Timer2a);
-}
-
-void Form1::endSeriesWhenComplete(Timer& timer) {
-  if (FramesTaken < FrameTarget) return;
+void Series::endWhenComplete(Timer& timer) {
+  if (picturesTaken_ < picturesWanted_) return;
   timer.setEnabled(false);
-  showWindowInUse();
-  FramesTaken = 0;
-  Command7.setCaption(numberText(FileNumber));
-  if (Check1.value() == 1) {
+  windows_.showOneInUse();
+  picturesTaken_ = 0;
+  pictures_.showNumber();
+  if (endSoundBox_.value() == 1) {
     platform_.openWithAssociatedProgram(platform_.findResource(kEndSound));
     platform_.doEvents();
   }
 }
 
-void Form1::Option2_Click(int16_t Index) {
-  static constexpr int kIntervals[] = {500, 1000, 1500, 2000};
-  if (Index >= 0 && Index <= 3) Timer2->setInterval(kIntervals[Index]);
-  IntervalChoice = std::to_string(Index);
+void Series::chooseInterval(int16_t element) {
+  if (element >= 0 && element <= 3) screenSeriesTimer_->setInterval(kIntervalsMs[element]);
+  intervalChoice_ = std::to_string(element);
 }
 
-void Form1::List1_Click() { FrameTarget = to16(List1.listIndex() * 5LL); }
+void Series::chooseCount() {
+  picturesWanted_ = to16(countList_.listIndex() * 5LL);
+}
 
 }  // namespace yorvane

@@ -1,31 +1,43 @@
-// The full/partial switch of the main window and the aspect-ratio choice.
-#include "app/form1.h"
-#include "app/program.h"
+#include "region/capture_mode.h"
 
 namespace yorvane {
 
-void Form1::Check2_Click() {
-  const int16_t v = Check2.value();
+namespace {
+// Twips.
+constexpr float kToolsLeftFull = 4560;
+constexpr float kToolsLeftPartial = 5640;
+constexpr float kWidthFull = 5565;
+constexpr float kWidthPartial = 6630;
+constexpr float kHeight = 3315;
+}  // namespace
+
+CaptureMode::CaptureMode(const MainWindowParts& main, const ToolbarParts& toolbar,
+                         RegionCapture& region)
+    : main_(main), toolbar_(toolbar), region_(region) {}
+
+void CaptureMode::mainBoxClicked() {
+  const int16_t v = main_.modeBox.value();
   const bool partial = v == 1;
-  Command5.setEnabled(partial);
-  program_.form2.Command5.setEnabled(partial);
-  Frame11.setEnabled(partial);
-  g_.PartialMode = partial ? kTrue : kFalse;
-  Frame11.setVisible(partial);
-  Frame6.setLeft(partial ? 5640 : 4560);
-  window.resize(partial ? 6630 : 5565, 3315);
-  // Runs the toolbar's handler only when this changes its box.
-  program_.form2.Check2.setValue(v);
+  main_.pickerButton.setEnabled(partial);
+  toolbar_.pickerButton.setEnabled(partial);
+  main_.aspectFrame.setEnabled(partial);
+  region_.setPartial(partial);
+  main_.aspectFrame.setVisible(partial);
+  main_.toolsFrame.setLeft(partial ? kToolsLeftPartial : kToolsLeftFull);
+  main_.window.resize(partial ? kWidthPartial : kWidthFull, kHeight);
+  // Runs toolbarBoxClicked only when this changes the toolbar's box.
+  toolbar_.modeBox.setValue(v);
 }
 
-void Form1::Op3_Click(int16_t Index) {
-  switch (Index) {
-    case 0: g_.AspectMode = 0.75f; break;
-    case 1: g_.AspectMode = 0.5625f; break;
-    case 2: g_.AspectMode = 1.0f; break;
-    case 3: g_.AspectMode = 0.0f; break;
-    default: break;
-  }
+void CaptureMode::toolbarBoxClicked() {
+  const int16_t v = toolbar_.modeBox.value();
+  const bool partial = v == 1;
+  main_.pickerButton.setEnabled(partial);
+  toolbar_.pickerButton.setEnabled(partial);
+  main_.aspectFrame.setEnabled(partial);
+  region_.setPartial(partial);
+  // The main window's box does the rest, when this changes it.
+  main_.modeBox.setValue(v);
 }
 
 }  // namespace yorvane

@@ -1,99 +1,103 @@
-// Picking the capture region on a half-size snapshot of the desktop.
-#include <algorithm>
-#include <cmath>
+#include "region/region_picker.h"
 
-#include "app/form1.h"
-#include "app/program.h"
-#include "app/runtime.h"
 #include "platform/message_box.h"
+#include "ui_model/handler_timer.h"
 
 namespace yorvane {
 
 namespace {
-// Far beyond any screen, and safe to convert.
-constexpr float kLargestPicture = 100000;
-int pixelCount(float v) { return static_cast<int>(std::nearbyint(std::clamp(v, 0.0f, kLargestPicture))); }
+constexpr int kTickMs = 100;
+// The main window once the picker closes, in twips.
+constexpr float kClosedWidth = 6630;
+constexpr float kClosedHeight = 3315;
 }  // namespace
 
-void Form1::Command5_Click() { openPicker(false); }
+RegionPicker::RegionPicker(Platform& platform, const Dispatcher& dispatch, WindowPair& windows,
+                           const ShotDelay& delay, ScreenCapture& screen, RegionCapture& region,
+                           const AspectRatio& aspect, Control& snapshot, Control& selection)
+    : platform_(platform),
+      windows_(windows),
+      screen_(screen),
+      region_(region),
+      aspect_(aspect),
+      snapshot_(snapshot),
+      selection_(selection),
+      cycle_(platform, windows, delay),
+      snapshotTimer_(makeHandlerTimer(platform, dispatch, "snapshotTimer", kTickMs, [this] {
+        cycle_.tick(
+            *snapshotTimer_, [this] { takeSnapshot(); }, [this] { showWindows(); });
+      })) {}
 
-void Form1::openPicker(bool showMainWindow) {
+void RegionPicker::open(bool showMainWindow) {
+  Window& main = windows_.main();
   const Size screen = platform_.screenSize();
   const auto sw = static_cast<float>(screen.width * kTwipsPerPixel);
   const auto sh = static_cast<float>(screen.height * kTwipsPerPixel);
-  window.move(sw / 4, sh / 6);
-  window.resize(sw / 2, sh / 2 + 400);
-  if (showMainWindow) window.show();
-  const float inner = window.scaleWidth();
-  Pic2.setGeometry({0, 0, inner, inner});
-  Pic2.setVisible(true);
-  Timer4->setEnabled(true);
-  Sha1.setVisible(false);
+  main.move(sw / 4, sh / 6);
+  main.resize(sw / 2, sh / 2 + 400);
+  if (showMainWindow) main.show();
+  const float inner = main.scaleWidth();
+  snapshot_.setGeometry({0, 0, inner, inner});
+  snapshot_.setVisible(true);
+  snapshotTimer_->setEnabled(true);
+  selection_.setVisible(false);
 }
 
-void Form1::Timer4_Timer() {
-  window.hide();
-  program_.form2.window.hide();
-  SnapshotTicks = checkedAdd(SnapshotTicks, 1);
+void RegionPicker::takeSnapshot() {
+  // A failed copy leaves the snapshot already shown.
+  const bool copied = screen_.copy();
   platform_.doEvents();
-  if (SnapshotTicks == checkedMul(2, DelayIndex)) {
-    // A failed copy leaves the snapshot Pic2 already shows.
-    const bool copied = platform_.copyScreen(window.image());
-    platform_.doEvents();
-    if (copied) {
-      Pic2.picture().assignHalfSizeOf(window.image());
-      Pic2.pictureChanged();
-    }
-    platform_.doEvents();
+  if (copied) {
+    snapshot_.picture().assignHalfSizeOf(screen_.screen());
+    snapshot_.pictureChanged();
   }
-  if (SnapshotTicks == checkedMul(3, DelayIndex)) {
-    if (g_.CompactView != kFalse) program_.form2.window.show();
-    window.show();
-    Timer4->setEnabled(false);
-    SnapshotTicks = 0;
-  }
+  platform_.doEvents();
 }
 
-void Form1::Pic2_MouseDown(int16_t Button, int16_t, float X, float Y) {
-  if (Button != kLeftButton) return;
-  DragStartX = X;
-  DragStartY = Y;
-  Sha1.setVisible(true);
+void RegionPicker::showWindows() {
+  // In compact view the toolbar comes back beside the main window, which stays for the picking.
+  if (windows_.compact()) windows_.toolbar().show();
+  windows_.main().show();
 }
 
-void Form1::Pic2_MouseMove(int16_t Button, int16_t, float X, float Y) {
-  if (Button == kLeftButton) {
-    DragEndX = X;
-    DragEndY = Y;
+void RegionPicker::press(const MouseEvent& e) {
+  if (e.button != kLeftButton) return;
+  dragStartX_ = e.x;
+  dragStartY_ = e.y;
+  selection_.setVisible(true);
+}
+
+void RegionPicker::drag(const MouseEvent& e) {
+  if (e.button == kLeftButton) {
+    dragEndX_ = e.x;
+    dragEndY_ = e.y;
   }
-  if (DragStartX > DragEndX || DragStartY > DragEndY) return;
-  const float w = DragEndX - DragStartX;
-  const float h = g_.AspectMode == 0 ? DragEndY - DragStartY : w * g_.AspectMode;
-  Sha1.setGeometry({DragStartX, DragStartY, w, h});
+  // The rectangle grows only right of and below the press point.
+  if (dragStartX_ > dragEndX_ || dragStartY_ > dragEndY_) return;
+  const float w = dragEndX_ - dragStartX_;
+  const float factor = aspect_.factor();
+  const float h = factor == 0 ? dragEndY_ - dragStartY_ : w * factor;
+  selection_.setGeometry({dragStartX_, dragStartY_, w, h});
 }
 
-void Form1::Pic2_MouseUp(int16_t, int16_t, float, float) {
+void RegionPicker::release() {
   const int answer = platform_.messageBox(
       "選択範囲は良いですか？\r[キャンセル] を選択すると選択フォームを閉じます", "選択範囲確認",
       mb::kYesNoCancel + mb::kQuestion + mb::kDefaultButton3 + mb::kSystemModal);
+  Window& main = windows_.main();
   if (answer == mb::kYes) {
-    g_.RegionReady = kTrue;
-    const Rect r = Sha1.geometry();
-    const float w = r.width + r.width;
-    const float h = r.height + r.height;
-    Pic3.setGeometry({0, 0, w, h});
-    Pic3.picture().resize(pixelCount(w), pixelCount(h));
-    Pic3.clearPicture();
-    window.resize(6630, 3315);
-    Pic2.setVisible(false);
-    if (g_.CompactView != kFalse) window.hide();
+    region_.confirm(selection_.geometry());
+    main.resize(kClosedWidth, kClosedHeight);
+    snapshot_.setVisible(false);
   } else if (answer == mb::kNo) {
-    Command5_Click();
+    open(false);
+    return;
   } else {
-    Pic2.setVisible(false);
-    window.resize(6630, 3315);
-    if (g_.CompactView != kFalse) window.hide();
+    snapshot_.setVisible(false);
+    main.resize(kClosedWidth, kClosedHeight);
   }
+  // In compact view the toolbar alone stays.
+  if (windows_.compact()) main.hide();
 }
 
 }  // namespace yorvane

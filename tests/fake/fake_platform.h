@@ -50,7 +50,6 @@ class FakePlatform : public Platform {
   std::vector<std::string> events;
   std::vector<MessageBoxCall> boxes;
   std::vector<std::string> opened;
-  std::vector<std::pair<std::string, bool>> topmostCalls;
   int beeps = 0;
   int pumps = 0;
   int copies = 0;
@@ -88,7 +87,6 @@ class FakePlatform : public Platform {
   int messageBox(const std::string& text, const std::string& title, int style) override;
   void beep() override;
   void openWithAssociatedProgram(const std::string& path) override;
-  void setTopmost(Window& window, bool topmost) override;
   std::optional<Point> pointerPosition() override { return pointer; }
   std::string applicationFolder() override { return folder_; }
   std::string findResource(const std::string& name) override { return folder_ + "/" + name; }

@@ -1,7 +1,8 @@
 #pragma once
 
-#include "app/program.h"
+#include "app/application.h"
 #include "fake_platform.h"
+#include "ui_model/runtime_error.h"
 
 namespace yorvane::testing {
 
@@ -15,20 +16,33 @@ struct TestApp {
   void start() {
     fake.run([this] { program.start(); });
   }
-  // A click of the user on a control, delivered as the event loop does.
+  // Runs a handler as the event loop does.
+  void run(const std::function<void()>& handler) {
+    fake.run([this, &handler] { program.dispatch(handler); });
+  }
+  // A click of the user on a control.
   void click(Control& c) {
-    fake.run([this, &c] { program.dispatch([&c] { c.userClick(); }); });
+    run([&c] { c.userClick(); });
   }
   void mouse(const std::function<void(const MouseEvent&)>& hook, int16_t button, float x, float y) {
-    fake.run([this, &hook, button, x, y] {
-      program.dispatch([&] { hook(MouseEvent{button, 0, x, y}); });
-    });
+    run([&] { hook(MouseEvent{button, 0, x, y}); });
+  }
+  // The user closes the main window: the settings are stored and the program ends.
+  void close() {
+    run([this] { main.window.onUnload(); });
+  }
+  // The user picks an item of the count list.
+  void chooseCount(int16_t item) {
+    run([this, item] { main.countList.setListIndex(item); });
+  }
+  std::string picturePath(int number) const {
+    return fake.bmpFolder() + "/壁紙-" + numberText(static_cast<int16_t>(number)) + ".bmp";
   }
 
   FakePlatform fake;
-  Program program{fake};
-  Form1& f1 = program.form1;
-  Form2& f2 = program.form2;
+  Application program{fake};
+  MainWindow& main = program.mainWindow();
+  ToolbarWindow& strip = program.toolbarWindow();
 };
 
 }  // namespace yorvane::testing

@@ -9,7 +9,7 @@
 #include <QTest>
 #include <vector>
 
-#include "app/window.h"
+#include "ui_model/window.h"
 
 namespace yorvane {
 namespace {
@@ -93,7 +93,7 @@ TEST(WindowView, FollowsModelChangesLive) {
   EXPECT_TRUE(widget<QWidget>(view, "Pic2")->isVisibleTo(&view));
 
   m.window.setBordered(false);
-  m.window.setTopmostFlag(true);
+  m.window.setTopmost(true);
   EXPECT_TRUE(view.windowFlags().testFlag(Qt::FramelessWindowHint));
   EXPECT_TRUE(view.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
 }

@@ -3,77 +3,77 @@
 
 #include <filesystem>
 
-#include "app/runtime.h"
 #include "platform/bmp_file.h"
 #include "platform/message_box.h"
 #include "test_app.h"
+#include "ui_model/runtime_error.h"
 
 namespace yorvane::testing {
 namespace {
+
+// Starts the program with the running number at `number`, as a settings file leaves it.
+void startAt(TestApp& app, int16_t number) {
+  app.fake.writeFile("setutei", "2,\"2\",3,1," + std::to_string(number) + ",0\r\n");
+  app.start();
+}
 
 class OneShot : public ::testing::TestWithParam<int> {
  protected:
   void SetUp() override {
     app.start();
-    app.click(app.f1.Option1(GetParam()));
-    ASSERT_EQ(app.f1.DelayIndex, GetParam());
+    app.click(app.main.delayOptions(GetParam()));
   }
   TestApp app;
 };
 
 TEST_P(OneShot, FollowsTheTimingTableToTheMillisecond) {
   const int n = GetParam();
-  Form1& f1 = app.f1;
-  app.f2.window.show();  // on screen before: hidden all the same, and not brought back
-  app.click(f1.Command1);
-  EXPECT_TRUE(f1.window.visible()) << "nothing hides at the press";
+  MainWindow& mainWindow = app.main;
+  app.strip.window.show();  // on screen before: hidden all the same, and not brought back
+  app.click(mainWindow.oneShotButton);
+  EXPECT_TRUE(mainWindow.window.visible()) << "nothing hides at the press";
 
   app.fake.advanceBy(99);
-  EXPECT_TRUE(f1.window.visible());
+  EXPECT_TRUE(mainWindow.window.visible());
   app.fake.advanceBy(1);  // tick 1
-  EXPECT_FALSE(f1.window.visible());
-  EXPECT_FALSE(app.f2.window.visible());
-  EXPECT_EQ(f1.FullShotTicks, 1);
+  EXPECT_FALSE(mainWindow.window.visible());
+  EXPECT_FALSE(app.strip.window.visible());
 
   app.fake.advanceBy(2 * n * 100 - 100 - 1);  // just before the picture tick
   EXPECT_TRUE(app.fake.bmpFiles().empty());
   app.fake.advanceBy(1);
   EXPECT_EQ(app.fake.bmpFiles(), std::vector<std::string>{"壁紙- 1.bmp"});
-  EXPECT_EQ(f1.FullShotTicks, 2 * n);
-  EXPECT_FALSE(f1.window.visible());
+  EXPECT_FALSE(mainWindow.window.visible());
 
   app.fake.advanceBy(n * 100 - 1);  // just before the end tick
-  EXPECT_FALSE(f1.window.visible());
-  EXPECT_TRUE(app.fake.timerEnabled("Timer1"));
+  EXPECT_FALSE(mainWindow.window.visible());
   app.fake.advanceBy(1);
-  EXPECT_TRUE(f1.window.visible());
-  EXPECT_FALSE(app.f2.window.visible());
-  EXPECT_FALSE(app.fake.timerEnabled("Timer1"));
-  EXPECT_EQ(f1.FullShotTicks, 0);
+  EXPECT_TRUE(mainWindow.window.visible());
+  EXPECT_FALSE(app.strip.window.visible());
 
   app.fake.advanceBy(5000);
+  EXPECT_TRUE(mainWindow.window.visible()) << "the cycle is over";
   EXPECT_EQ(app.fake.bmpFiles().size(), 1u);
-  EXPECT_EQ(f1.FileNumber, 1);
+  EXPECT_EQ(mainWindow.numberButton.caption(), " 1");
 }
 
 TEST_P(OneShot, CompactViewBringsBackTheToolbarOnly) {
-  app.program.globals.CompactView = kTrue;
-  app.f1.window.show();
-  app.click(app.f1.Command1);
+  app.click(app.main.compactViewButton);
+  app.main.window.show();
+  app.click(app.main.oneShotButton);
   app.fake.advanceBy(300 * GetParam());
-  EXPECT_TRUE(app.f2.window.visible());
-  EXPECT_FALSE(app.f1.window.visible());
+  EXPECT_TRUE(app.strip.window.visible());
+  EXPECT_FALSE(app.main.window.visible());
 }
 
 TEST_P(OneShot, PressesDuringACycleGiveOnePicture) {
-  app.click(app.f1.Command1);
+  app.click(app.main.oneShotButton);
   for (int i = 0; i < 3 * GetParam() - 1; ++i) {
     app.fake.advanceBy(100);
-    app.click(app.f1.Command1);
+    app.click(app.main.oneShotButton);
   }
   app.fake.advanceBy(100);
   EXPECT_EQ(app.fake.bmpFiles().size(), 1u);
-  EXPECT_FALSE(app.fake.timerEnabled("Timer1"));
   app.fake.advanceBy(1000);
   EXPECT_EQ(app.fake.bmpFiles().size(), 1u);
 }
@@ -84,7 +84,7 @@ class Pictures : public ::testing::Test {
  protected:
   void SetUp() override { app.start(); }
   void takeOne() {
-    app.click(app.f1.Command1);
+    app.click(app.main.oneShotButton);
     app.fake.advanceBy(1200);
   }
   TestApp app;
@@ -104,10 +104,12 @@ TEST_F(Pictures, NamesCarryTheNumberWithItsSignPosition) {
   };
   for (const Case& c : {Case{0, "壁紙- 1.bmp", " 1"}, Case{9, "壁紙- 10.bmp", " 10"},
                         Case{32766, "壁紙- 32767.bmp", " 32767"}, Case{-5, "壁紙--4.bmp", "-4"}}) {
-    app.f1.FileNumber = c.before;
-    takeOne();
-    EXPECT_TRUE(app.fake.fileExists(app.fake.bmpFolder() + "/" + c.name)) << c.name;
-    EXPECT_EQ(app.f1.Command7.caption(), c.caption);
+    TestApp numbered;
+    startAt(numbered, c.before);
+    numbered.click(numbered.main.oneShotButton);
+    numbered.fake.advanceBy(1200);
+    EXPECT_EQ(numbered.fake.bmpFiles(), std::vector<std::string>{c.name});
+    EXPECT_EQ(numbered.main.numberButton.caption(), c.caption);
   }
 }
 
@@ -120,8 +122,8 @@ TEST_F(Pictures, BeepsOnceBeforeTheSaveWhenTheSoundIsOn) {
   EXPECT_LT(beep, save);
   EXPECT_EQ(app.fake.beeps, 1);
 
-  app.click(app.f1.Check4);
-  ASSERT_EQ(app.f1.Check4.value(), 0);
+  app.click(app.main.saveSoundBox);
+  ASSERT_EQ(app.main.saveSoundBox.value(), 0);
   takeOne();
   EXPECT_EQ(app.fake.beeps, 1);
   EXPECT_EQ(app.fake.bmpFiles().size(), 2u);
@@ -129,7 +131,7 @@ TEST_F(Pictures, BeepsOnceBeforeTheSaveWhenTheSoundIsOn) {
 
 TEST_F(Pictures, AMissingFolderEndsTheProgramWithItsMessage) {
   std::filesystem::remove_all(app.fake.bmpFolder());
-  app.click(app.f1.Command1);
+  app.click(app.main.oneShotButton);
   app.fake.advanceBy(400);
 
   ASSERT_TRUE(app.fake.ended());
@@ -139,18 +141,19 @@ TEST_F(Pictures, AMissingFolderEndsTheProgramWithItsMessage) {
   EXPECT_EQ(app.fake.boxes[0].title, "BMPフォルダが有りません");
   EXPECT_EQ(app.fake.boxes[0].style, 48);
   EXPECT_EQ(app.fake.beeps, 1) << "the sound comes before the failed save";
-  EXPECT_EQ(app.f1.FileNumber, 1);
-  EXPECT_EQ(app.f1.Command7.caption(), "O");
+  EXPECT_EQ(app.fake.readText("setutei"), "2,\"2\",3,1,1,0\r\n") << "the number is used up";
+  EXPECT_EQ(app.main.numberButton.caption(), "O");
   EXPECT_FALSE(app.fake.fileExists(app.fake.bmpFolder()));
-  EXPECT_FALSE(app.f1.window.visible());
+  EXPECT_FALSE(app.main.window.visible());
   const size_t eventsAtEnd = app.fake.events.size();
   app.fake.advanceBy(5000);
   EXPECT_EQ(app.fake.events.size(), eventsAtEnd) << "nothing runs after the end";
 }
 
-TEST_F(Pictures, OverflowPastTheLastNumberIsReportedBeforeAnyCopy) {
-  app.f1.FileNumber = 32767;
-  app.click(app.f1.Command1);
+TEST(Overflow, PastTheLastNumberIsReportedBeforeAnyCopy) {
+  TestApp app;
+  startAt(app, 32767);
+  app.click(app.main.oneShotButton);
   app.fake.advanceBy(400);
 
   ASSERT_TRUE(app.fake.ended());
@@ -160,7 +163,7 @@ TEST_F(Pictures, OverflowPastTheLastNumberIsReportedBeforeAnyCopy) {
   EXPECT_NE(app.fake.boxes[0].text.find("オーバーフロー"), std::string::npos);
   EXPECT_EQ(app.fake.boxes[0].style, mb::kCritical);
   EXPECT_TRUE(app.fake.bmpFiles().empty());
-  EXPECT_EQ(app.f1.FileNumber, 32767);
+  EXPECT_EQ(app.fake.readText("setutei"), "2,\"2\",3,1,32767,0\r\n");
 }
 
 TEST_F(Pictures, AFailedScreenCopySavesTheImageAsItWas) {

@@ -4,10 +4,10 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/runtime.h"
 #include "platform/bmp_file.h"
 #include "platform/message_box.h"
 #include "test_app.h"
+#include "ui_model/runtime_error.h"
 
 namespace yorvane::testing {
 namespace {
@@ -51,78 +51,85 @@ class Region : public ::testing::Test {
  protected:
   void SetUp() override {
     app.start();
-    app.click(f1.Option1(1));
-    app.click(f1.Check2);
-    ASSERT_EQ(app.program.globals.PartialMode, kTrue);
+    app.click(mainWindow.delayOptions(1));
+    app.click(mainWindow.modeBox);
+    ASSERT_TRUE(mainWindow.pickerButton.enabled());
   }
+  // Opens the picker and waits for its snapshot.
   void openPicker(Control& button) {
     app.click(button);
-    app.fake.advanceBy(300 * f1.DelayIndex);
+    app.fake.advanceBy(300);
   }
   void drag(float x0, float y0, float x1, float y1) {
-    app.mouse(f1.Pic2.onMouseDown, kLeftButton, x0, y0);
-    app.mouse(f1.Pic2.onMouseMove, kLeftButton, x1, y1);
+    app.mouse(mainWindow.snapshot.onMouseDown, kLeftButton, x0, y0);
+    app.mouse(mainWindow.snapshot.onMouseMove, kLeftButton, x1, y1);
   }
   void release(int answer, int16_t button = kLeftButton) {
     app.fake.answers.push_back(answer);
-    app.mouse(f1.Pic2.onMouseUp, button, 0, 0);
+    app.mouse(mainWindow.snapshot.onMouseUp, button, 0, 0);
   }
   void pick(float left, float top, float width, float height, int answer) {
-    openPicker(f1.Command5);
+    openPicker(mainWindow.pickerButton);
     drag(left, top, left + width, top + height);
     release(answer);
   }
   // Takes one region picture and reads it back.
   Image oneShot() {
-    app.click(f1.Command1);
-    app.fake.advanceBy(300 * f1.DelayIndex);
-    return readBmpFile(f1.picturePath(f1.FileNumber));
+    app.click(mainWindow.oneShotButton);
+    app.fake.advanceBy(300);
+    return readBmpFile(app.picturePath(static_cast<int>(app.fake.bmpFiles().size())));
   }
-  void move(int16_t button, float x, float y) { app.mouse(f1.Pic2.onMouseMove, button, x, y); }
+  // Whether a one-shot now takes a picture rather than being refused for want of a region.
+  bool regionConfirmed() {
+    const size_t boxes = app.fake.boxes.size();
+    app.click(mainWindow.oneShotButton);
+    app.fake.advanceBy(300);
+    return app.fake.boxes.size() == boxes;
+  }
+  void move(int16_t button, float x, float y) {
+    app.mouse(mainWindow.snapshot.onMouseMove, button, x, y);
+  }
 
   TestApp app{Size{1000, 600}};
-  Form1& f1 = app.f1;
-  Form2& f2 = app.f2;
-  Globals& g = app.program.globals;
+  MainWindow& mainWindow = app.main;
+  ToolbarWindow& toolbar = app.strip;
 };
 
 class Snapshot : public ::testing::TestWithParam<int> {
  protected:
   void SetUp() override {
     app.start();
-    app.click(app.f1.Option1(GetParam()));
-    app.click(app.f1.Check2);
+    app.click(app.main.delayOptions(GetParam()));
+    app.click(app.main.modeBox);
   }
   TestApp app{Size{200, 120}};
 };
 
 TEST_P(Snapshot, HidesCopiesAndReturnsOnTheTicksOfTheDelay) {
   const int n = GetParam();
-  Form1& f1 = app.f1;
-  app.click(f1.Command5);
+  MainWindow& mainWindow = app.main;
+  app.click(mainWindow.pickerButton);
   app.fake.advanceBy(99);
-  EXPECT_TRUE(f1.window.visible()) << "the picker shows until the first tick";
+  EXPECT_TRUE(mainWindow.window.visible()) << "the picker shows until the first tick";
   app.fake.advanceBy(1);
-  EXPECT_FALSE(f1.window.visible());
-  EXPECT_FALSE(app.f2.window.visible());
-  EXPECT_EQ(f1.SnapshotTicks, 1);
+  EXPECT_FALSE(mainWindow.window.visible());
+  EXPECT_FALSE(app.strip.window.visible());
 
   app.fake.advanceBy(200 * n - 101);
-  EXPECT_TRUE(f1.Pic2.picture().empty());
+  EXPECT_TRUE(mainWindow.snapshot.picture().empty());
   EXPECT_EQ(app.fake.copies, 0);
   app.fake.advanceBy(1);
-  EXPECT_TRUE(isSmoothHalfOf(f1.Pic2.picture(), app.fake.screen));
-  EXPECT_FALSE(f1.window.visible());
+  EXPECT_TRUE(isSmoothHalfOf(mainWindow.snapshot.picture(), app.fake.screen));
+  EXPECT_FALSE(mainWindow.window.visible());
 
   app.fake.advanceBy(100 * n - 1);
-  EXPECT_FALSE(f1.window.visible());
-  EXPECT_TRUE(app.fake.timerEnabled("Timer4"));
+  EXPECT_FALSE(mainWindow.window.visible());
+  EXPECT_TRUE(app.fake.timerEnabled("snapshotTimer"));
   app.fake.advanceBy(1);
-  EXPECT_TRUE(f1.window.visible());
-  EXPECT_FALSE(app.f2.window.visible());
-  EXPECT_FALSE(app.fake.timerEnabled("Timer4"));
-  EXPECT_EQ(f1.SnapshotTicks, 0);
-  EXPECT_TRUE(f1.Pic2.visible());
+  EXPECT_TRUE(mainWindow.window.visible());
+  EXPECT_FALSE(app.strip.window.visible());
+  EXPECT_FALSE(app.fake.timerEnabled("snapshotTimer"));
+  EXPECT_TRUE(mainWindow.snapshot.visible());
 
   app.fake.advanceBy(3000);
   EXPECT_EQ(app.fake.copies, 1);
@@ -130,25 +137,25 @@ TEST_P(Snapshot, HidesCopiesAndReturnsOnTheTicksOfTheDelay) {
 }
 
 TEST_P(Snapshot, AFailedCopyKeepsTheSnapshotShown) {
-  app.click(app.f1.Command5);
+  app.click(app.main.pickerButton);
   app.fake.advanceBy(300 * GetParam());
-  const Image first = app.f1.Pic2.picture();
+  const Image first = app.main.snapshot.picture();
   // A full-screen picture of another screen refills the main window image.
   app.fake.screen = patternImage(300, 200);
-  app.click(app.f1.Check2);
-  app.click(app.f1.Command1);
+  app.click(app.main.modeBox);
+  app.click(app.main.oneShotButton);
   app.fake.advanceBy(300 * GetParam());
-  app.click(app.f1.Check2);
-  ASSERT_EQ(app.f1.window.image(), app.fake.screen);
+  app.click(app.main.modeBox);
+  ASSERT_EQ(readBmpFile(app.picturePath(1)), app.fake.screen);
   app.fake.failCopies = true;
-  app.click(app.f1.Command5);
+  app.click(app.main.pickerButton);
   app.fake.advanceBy(300 * GetParam());
-  EXPECT_EQ(app.f1.Pic2.picture(), first);
+  EXPECT_EQ(app.main.snapshot.picture(), first);
 }
 
 INSTANTIATE_TEST_SUITE_P(Delays, Snapshot, ::testing::Values(1, 2, 4));
 
-TEST(PickerGeometry, HalfTheScreenWideAndPic2SquareOnTheInnerWidth) {
+TEST(PickerGeometry, HalfTheScreenWideAndTheSnapshotSquareOnTheInnerWidth) {
   struct Case {
     Size screen;
     Rect window;  // twips
@@ -158,53 +165,51 @@ TEST(PickerGeometry, HalfTheScreenWideAndPic2SquareOnTheInnerWidth) {
                         Case{{480, 640}, {1800, 1600, 3600, 5200}, 240}}) {
     TestApp app(c.screen);
     app.start();
-    app.click(app.f1.Check2);
-    app.f1.window.move(7, 9);
-    app.click(app.f1.Command5);
-    EXPECT_EQ(app.f1.window.geometry(), c.window);
-    EXPECT_EQ(app.f1.Pic2.geometry(), (Rect{0, 0, c.pic2, c.pic2}));
-    EXPECT_TRUE(app.f1.Pic2.visible());
-    EXPECT_FALSE(app.f1.Sha1.visible());
-    EXPECT_TRUE(app.fake.timerEnabled("Timer4"));
+    app.click(app.main.modeBox);
+    app.main.window.move(7, 9);
+    app.click(app.main.pickerButton);
+    EXPECT_EQ(app.main.window.geometry(), c.window);
+    EXPECT_EQ(app.main.snapshot.geometry(), (Rect{0, 0, c.pic2, c.pic2}));
+    EXPECT_TRUE(app.main.snapshot.visible());
+    EXPECT_FALSE(app.main.selection.visible());
+    EXPECT_TRUE(app.fake.timerEnabled("snapshotTimer"));
   }
 }
 
 TEST_F(Region, TheRectangleGrowsOnlyRightOfAndBelowThePressPoint) {
-  openPicker(f1.Command5);
-  app.mouse(f1.Pic2.onMouseDown, kLeftButton, 100, 50);
-  EXPECT_TRUE(f1.Sha1.visible());
+  openPicker(mainWindow.pickerButton);
+  app.mouse(mainWindow.snapshot.onMouseDown, kLeftButton, 100, 50);
+  EXPECT_TRUE(mainWindow.selection.visible());
   move(kLeftButton, 200, 120);
   const Rect grown{100, 50, 100, 70};
-  EXPECT_EQ(f1.Sha1.geometry(), grown);
+  EXPECT_EQ(mainWindow.selection.geometry(), grown);
   move(kLeftButton, 90, 130);
-  EXPECT_EQ(f1.Sha1.geometry(), grown) << "left of the press point";
+  EXPECT_EQ(mainWindow.selection.geometry(), grown) << "left of the press point";
   move(kLeftButton, 150, 40);
-  EXPECT_EQ(f1.Sha1.geometry(), grown) << "above the press point";
+  EXPECT_EQ(mainWindow.selection.geometry(), grown) << "above the press point";
   move(kLeftButton, 100, 50);
-  EXPECT_EQ(f1.Sha1.geometry(), (Rect{100, 50, 0, 0}));
+  EXPECT_EQ(mainWindow.selection.geometry(), (Rect{100, 50, 0, 0}));
 }
 
 TEST_F(Region, OnlyTheLeftButtonAloneMovesTheEndPoint) {
-  openPicker(f1.Command5);
+  openPicker(mainWindow.pickerButton);
   drag(100, 50, 200, 120);
   for (int16_t buttons : {0, 2, 3, 4, 5}) {
     move(buttons, 300, 300);
-    EXPECT_EQ(f1.DragEndX, 200) << buttons;
-    EXPECT_EQ(f1.DragEndY, 120) << buttons;
-    EXPECT_EQ(f1.Sha1.geometry(), (Rect{100, 50, 100, 70})) << buttons;
+    EXPECT_EQ(mainWindow.selection.geometry(), (Rect{100, 50, 100, 70})) << buttons;
   }
   move(kLeftButton, 300, 300);
-  EXPECT_EQ(f1.Sha1.geometry(), (Rect{100, 50, 200, 250}));
+  EXPECT_EQ(mainWindow.selection.geometry(), (Rect{100, 50, 200, 250}));
 }
 
 TEST_F(Region, OtherButtonsStartNoDrag) {
-  openPicker(f1.Command5);
+  openPicker(mainWindow.pickerButton);
   for (int16_t button : {kRightButton, kMiddleButton}) {
-    app.mouse(f1.Pic2.onMouseDown, button, 30, 40);
-    EXPECT_FALSE(f1.Sha1.visible());
-    EXPECT_EQ(f1.DragStartX, 0);
-    EXPECT_EQ(f1.DragStartY, 0);
+    app.mouse(mainWindow.snapshot.onMouseDown, button, 30, 40);
+    EXPECT_FALSE(mainWindow.selection.visible());
   }
+  move(kLeftButton, 50, 60);
+  EXPECT_EQ(mainWindow.selection.geometry(), (Rect{0, 0, 50, 60})) << "from no press point";
 }
 
 TEST_F(Region, TheAspectFactorSetsTheHeightWithoutRounding) {
@@ -213,22 +218,23 @@ TEST_F(Region, TheAspectFactorSetsTheHeightWithoutRounding) {
     float width;
     float height;
   };
-  openPicker(f1.Command5);
+  openPicker(mainWindow.pickerButton);
   for (const Case& c : {Case{1, 400, 225}, Case{0, 400, 300}, Case{2, 400, 400},
                         Case{1, 401, 225.5625f}, Case{0, 3, 2.25f}}) {
-    app.click(f1.Op3(c.option));
+    app.click(mainWindow.aspectOptions(c.option));
     drag(10, 20, 10 + c.width, 25);
-    EXPECT_EQ(f1.Sha1.geometry(), (Rect{10, 20, c.width, c.height})) << c.option;
+    EXPECT_EQ(mainWindow.selection.geometry(), (Rect{10, 20, c.width, c.height})) << c.option;
   }
   move(kLeftButton, 500, 19);
-  EXPECT_EQ(f1.Sha1.geometry(), (Rect{10, 20, 3, 2.25f})) << "pointer above the press point";
-  app.click(f1.Op3(3));
+  EXPECT_EQ(mainWindow.selection.geometry(), (Rect{10, 20, 3, 2.25f}))
+      << "pointer above the press point";
+  app.click(mainWindow.aspectOptions(3));
   drag(10, 20, 50, 90);
-  EXPECT_EQ(f1.Sha1.geometry(), (Rect{10, 20, 40, 70})) << "free";
+  EXPECT_EQ(mainWindow.selection.geometry(), (Rect{10, 20, 40, 70})) << "free";
 }
 
 TEST_F(Region, AReleaseAsksWithASystemModalBox) {
-  openPicker(f1.Command5);
+  openPicker(mainWindow.pickerButton);
   drag(100, 50, 260, 140);
   release(mb::kCancel, kRightButton);
   ASSERT_EQ(app.fake.boxes.size(), 1u);
@@ -238,75 +244,75 @@ TEST_F(Region, AReleaseAsksWithASystemModalBox) {
   EXPECT_EQ(mb::defaultAnswer(app.fake.boxes[0].style), mb::kCancel);
 }
 
-TEST_F(Region, YesConfirmsAndSizesPic3) {
-  openPicker(f1.Command5);
+TEST_F(Region, YesConfirmsAndSizesTheRegionPicture) {
+  openPicker(mainWindow.pickerButton);
   drag(100, 50, 260, 140);
   release(mb::kYes);
-  EXPECT_EQ(g.RegionReady, kTrue);
-  EXPECT_EQ(f1.Pic3.geometry(), (Rect{0, 0, 320, 180}));
-  EXPECT_EQ(f1.Pic3.picture().size(), (Size{320, 180}));
-  EXPECT_EQ(f1.window.geometry(), (Rect{3750, 1500, 6630, 3315}));
-  EXPECT_FALSE(f1.Pic2.visible());
-  EXPECT_TRUE(f1.window.visible());
-  EXPECT_FALSE(f2.window.visible());
+  EXPECT_EQ(mainWindow.regionPicture.geometry(), (Rect{0, 0, 320, 180}));
+  EXPECT_EQ(mainWindow.regionPicture.picture().size(), (Size{320, 180}));
+  EXPECT_EQ(mainWindow.window.geometry(), (Rect{3750, 1500, 6630, 3315}));
+  EXPECT_FALSE(mainWindow.snapshot.visible());
+  EXPECT_TRUE(mainWindow.window.visible());
+  EXPECT_FALSE(toolbar.window.visible());
+  EXPECT_TRUE(regionConfirmed());
 }
 
 TEST_F(Region, NoTakesAFreshSnapshot) {
-  openPicker(f1.Command5);
+  openPicker(mainWindow.pickerButton);
   drag(100, 50, 260, 140);
   release(mb::kNo);
-  EXPECT_EQ(g.RegionReady, kFalse);
-  EXPECT_TRUE(app.fake.timerEnabled("Timer4"));
-  EXPECT_TRUE(f1.Pic2.visible());
-  EXPECT_FALSE(f1.Sha1.visible());
+  EXPECT_TRUE(app.fake.timerEnabled("snapshotTimer"));
+  EXPECT_TRUE(mainWindow.snapshot.visible());
+  EXPECT_FALSE(mainWindow.selection.visible());
   app.fake.advanceBy(100);
-  EXPECT_FALSE(f1.window.visible());
+  EXPECT_FALSE(mainWindow.window.visible());
   app.fake.advanceBy(200);
-  EXPECT_TRUE(f1.window.visible());
+  EXPECT_TRUE(mainWindow.window.visible());
   EXPECT_EQ(app.fake.copies, 2);
+  EXPECT_FALSE(regionConfirmed());
 }
 
 TEST_F(Region, CancelKeepsWhatAnEarlierYesConfirmed) {
-  openPicker(f1.Command5);
+  openPicker(mainWindow.pickerButton);
   release(mb::kCancel);
-  EXPECT_EQ(g.RegionReady, kFalse);
-  EXPECT_FALSE(f1.Pic2.visible());
-  EXPECT_EQ(f1.window.geometry(), (Rect{3750, 1500, 6630, 3315}));
+  EXPECT_FALSE(mainWindow.snapshot.visible());
+  EXPECT_EQ(mainWindow.window.geometry(), (Rect{3750, 1500, 6630, 3315}));
+  EXPECT_FALSE(regionConfirmed());
 
   pick(100, 50, 160, 90, mb::kYes);
   pick(10, 10, 20, 20, mb::kCancel);
-  EXPECT_EQ(g.RegionReady, kTrue);
-  EXPECT_EQ(f1.Pic3.picture().size(), (Size{320, 180}));
+  EXPECT_TRUE(regionConfirmed());
+  EXPECT_EQ(mainWindow.regionPicture.picture().size(), (Size{320, 180}));
 }
 
 TEST_F(Region, InCompactViewOnlyTheStripRemainsAfterTheAnswer) {
-  app.click(f1.Image2);
-  ASSERT_EQ(g.CompactView, kTrue);
+  app.click(mainWindow.compactViewButton);
+  ASSERT_TRUE(toolbar.window.visible());
   for (int answer : {mb::kYes, mb::kCancel, mb::kNo}) {
-    app.click(f2.Command5);
-    EXPECT_TRUE(f1.window.visible()) << "shown for picking";
+    app.click(toolbar.pickerButton);
+    EXPECT_TRUE(mainWindow.window.visible()) << "shown for picking";
     app.fake.advanceBy(100);
-    EXPECT_FALSE(f1.window.visible());
-    EXPECT_FALSE(f2.window.visible());
+    EXPECT_FALSE(mainWindow.window.visible());
+    EXPECT_FALSE(toolbar.window.visible());
     app.fake.advanceBy(200);
-    EXPECT_TRUE(f1.window.visible());
-    EXPECT_TRUE(f2.window.visible());
+    EXPECT_TRUE(mainWindow.window.visible());
+    EXPECT_TRUE(toolbar.window.visible());
     drag(100, 50, 260, 140);
     release(answer);
-    EXPECT_TRUE(f2.window.visible()) << answer;
-    EXPECT_EQ(f1.window.visible(), answer == mb::kNo) << answer;
+    EXPECT_TRUE(toolbar.window.visible()) << answer;
+    EXPECT_EQ(mainWindow.window.visible(), answer == mb::kNo) << answer;
   }
   app.fake.advanceBy(300);
-  EXPECT_TRUE(f1.window.visible()) << "a No picks again with both windows";
-  EXPECT_TRUE(f2.window.visible());
-  EXPECT_EQ(g.RegionReady, kTrue);
+  EXPECT_TRUE(mainWindow.window.visible()) << "a No picks again with both windows";
+  EXPECT_TRUE(toolbar.window.visible());
+  EXPECT_TRUE(regionConfirmed());
 }
 
 TEST_F(Region, TheConfirmedRectangleDoubledIsCutFromTheScreen) {
   pick(100, 50, 320, 180, mb::kYes);
-  ASSERT_EQ(f1.Sha1.geometry(), (Rect{100, 50, 320, 180}));
+  ASSERT_EQ(mainWindow.selection.geometry(), (Rect{100, 50, 320, 180}));
   EXPECT_EQ(oneShot(), cut(app.fake.screen, 200, 100, 640, 360));
-  EXPECT_EQ(f1.Command7.caption(), " 1");
+  EXPECT_EQ(mainWindow.numberButton.caption(), " 1");
   EXPECT_EQ(app.fake.bmpFiles(), std::vector<std::string>{"壁紙- 1.bmp"});
 }
 
@@ -338,21 +344,20 @@ TEST_F(Region, AnEmptyOrMissingRegionIsRefusedBeforeAnythingHides) {
                         Case{"no height", 100, 0}, Case{"under a pixel", 0.2f, 30}}) {
     TestApp a(Size{400, 300});
     a.start();
-    a.click(a.f1.Check2);
+    a.click(a.main.modeBox);
     if (c.width >= 0) {
-      a.click(a.f1.Command5);
+      a.click(a.main.pickerButton);
       a.fake.advanceBy(600);
-      a.mouse(a.f1.Pic2.onMouseDown, kLeftButton, 10, 10);
-      a.mouse(a.f1.Pic2.onMouseMove, kLeftButton, 10 + c.width, 10 + c.height);
+      a.mouse(a.main.snapshot.onMouseDown, kLeftButton, 10, 10);
+      a.mouse(a.main.snapshot.onMouseMove, kLeftButton, 10 + c.width, 10 + c.height);
       a.fake.answers.push_back(mb::kYes);
-      a.mouse(a.f1.Pic2.onMouseUp, kLeftButton, 0, 0);
-      ASSERT_EQ(a.program.globals.RegionReady, kTrue) << c.what;
+      a.mouse(a.main.snapshot.onMouseUp, kLeftButton, 0, 0);
     }
     bool tickingDuringBox = true;
-    a.fake.whileBoxOpen = [&] { tickingDuringBox = a.fake.timerEnabled("Timer1a"); };
+    a.fake.whileBoxOpen = [&] { tickingDuringBox = a.fake.timerEnabled("regionShotTimer"); };
     const size_t boxesBefore = a.fake.boxes.size();
     const int64_t pressedAt = a.fake.now();
-    a.click(a.f1.Command1);
+    a.click(a.main.oneShotButton);
     a.fake.advanceBy(99);
     EXPECT_EQ(a.fake.boxes.size(), boxesBefore) << c.what;
     a.fake.advanceBy(3000);
@@ -364,50 +369,47 @@ TEST_F(Region, AnEmptyOrMissingRegionIsRefusedBeforeAnythingHides) {
     EXPECT_EQ(a.fake.boxes.back().at, pressedAt + 100);
     EXPECT_FALSE(tickingDuringBox) << c.what;
     EXPECT_FALSE(a.fake.ended()) << c.what;
-    EXPECT_TRUE(a.f1.window.visible()) << c.what;
-    EXPECT_EQ(a.f1.RegionShotTicks, 0);
-    EXPECT_EQ(a.f1.FileNumber, 0) << c.what;
-    EXPECT_EQ(a.f1.Command7.caption(), "O");
+    EXPECT_TRUE(a.main.window.visible()) << c.what;
+    EXPECT_EQ(a.main.numberButton.caption(), "O");
     EXPECT_TRUE(a.fake.bmpFiles().empty()) << c.what;
 
-    a.click(a.f1.Command3);
+    a.click(a.main.seriesButton);
     EXPECT_EQ(a.fake.boxes.size(), boxesBefore + 2) << "a series is refused too";
-    EXPECT_TRUE(a.f1.window.visible());
-    EXPECT_FALSE(a.fake.timerEnabled("Timer2a"));
+    EXPECT_TRUE(a.main.window.visible());
+    EXPECT_FALSE(a.fake.timerEnabled("regionSeriesTimer"));
   }
 }
 
 TEST_F(Region, APressInsideThePumpBeforeTheSaveKeepsThePicture) {
   pick(100, 50, 320, 180, mb::kYes);
-  app.click(f1.Command1);
+  app.click(mainWindow.oneShotButton);
   app.fake.advanceBy(100);
   bool pressedBetween = false;
   const uint32_t regionCorner = app.fake.screen.pixel(200, 100);
   auto press = [&] {
     const auto& e = app.fake.events;
-    if (f1.Pic3.picture().pixel(0, 0) == regionCorner &&
+    if (mainWindow.regionPicture.picture().pixel(0, 0) == regionCorner &&
         std::find(e.begin(), e.end(), "save 壁紙- 1.bmp") == e.end()) {
       pressedBetween = true;
-      app.click(f1.Command1);
+      app.click(mainWindow.oneShotButton);
     }
   };
   for (int i = 0; i < 3; ++i) app.fake.insidePumps.push_back(press);
   app.fake.advanceBy(100);
   ASSERT_TRUE(pressedBetween);
-  EXPECT_EQ(readBmpFile(f1.picturePath(1)), cut(app.fake.screen, 200, 100, 640, 360));
+  EXPECT_EQ(readBmpFile(app.picturePath(1)), cut(app.fake.screen, 200, 100, 640, 360));
   app.fake.advanceBy(2000);
   EXPECT_EQ(app.fake.bmpFiles().size(), 1u) << "the press fell inside the running cycle";
 }
 
 TEST_F(Region, ARegionSeriesSavesTheRegionEachTime) {
   pick(100, 50, 320, 180, mb::kYes);
-  app.fake.run([&] { app.program.dispatch([&] { f1.List1.setListIndex(1); }); });
-  ASSERT_EQ(f1.FrameTarget, 5);
-  app.click(f1.Command3);
+  app.chooseCount(1);
+  app.click(mainWindow.seriesButton);
   app.fake.advanceBy(5000);
   ASSERT_EQ(app.fake.bmpFiles().size(), 5u);
   for (int16_t k = 1; k <= 5; ++k) {
-    EXPECT_EQ(readBmpFile(f1.picturePath(k)), cut(app.fake.screen, 200, 100, 640, 360)) << k;
+    EXPECT_EQ(readBmpFile(app.picturePath(k)), cut(app.fake.screen, 200, 100, 640, 360)) << k;
   }
 }
 
@@ -416,25 +418,24 @@ class ModeSwitch : public ::testing::Test {
   void SetUp() override { app.start(); }
   void expectLayout(bool partial) {
     const int16_t v = partial ? 1 : 0;
-    EXPECT_EQ(app.f1.Check2.value(), v);
-    EXPECT_EQ(app.f2.Check2.value(), v);
-    EXPECT_EQ(app.f1.Command5.enabled(), partial);
-    EXPECT_EQ(app.f2.Command5.enabled(), partial);
-    EXPECT_EQ(app.f1.Frame11.enabled(), partial);
-    EXPECT_EQ(app.f1.Frame11.visible(), partial);
-    EXPECT_EQ(app.f1.Frame6.geometry().left, partial ? 5640 : 4560);
-    EXPECT_EQ(app.f1.window.geometry().width, partial ? 6630 : 5565);
-    EXPECT_EQ(app.f1.window.geometry().height, 3315);
-    EXPECT_EQ(app.program.globals.PartialMode, partial ? kTrue : kFalse);
+    EXPECT_EQ(app.main.modeBox.value(), v);
+    EXPECT_EQ(app.strip.modeBox.value(), v);
+    EXPECT_EQ(app.main.pickerButton.enabled(), partial);
+    EXPECT_EQ(app.strip.pickerButton.enabled(), partial);
+    EXPECT_EQ(app.main.aspectFrame.enabled(), partial);
+    EXPECT_EQ(app.main.aspectFrame.visible(), partial);
+    EXPECT_EQ(app.main.toolsFrame.geometry().left, partial ? 5640 : 4560);
+    EXPECT_EQ(app.main.window.geometry().width, partial ? 6630 : 5565);
+    EXPECT_EQ(app.main.window.geometry().height, 3315);
   }
   TestApp app{Size{400, 300}};
 };
 
 TEST_F(ModeSwitch, EitherBoxSwitchesBothAndTheLayout) {
   expectLayout(false);
-  for (Control* box : {&app.f1.Check2, &app.f2.Check2, &app.f2.Check2, &app.f1.Check2,
-                       &app.f1.Check2, &app.f2.Check2}) {
-    const bool partial = app.program.globals.PartialMode == kFalse;
+  for (Control* box : {&app.main.modeBox, &app.strip.modeBox, &app.strip.modeBox, &app.main.modeBox,
+                       &app.main.modeBox, &app.strip.modeBox}) {
+    const bool partial = app.main.modeBox.value() == 0;
     app.click(*box);
     SCOPED_TRACE(box->window().name());
     expectLayout(partial);
@@ -442,25 +443,22 @@ TEST_F(ModeSwitch, EitherBoxSwitchesBothAndTheLayout) {
 }
 
 TEST_F(ModeSwitch, LeavesTheRegionAlone) {
-  app.click(app.f2.Check2);
-  app.click(app.f1.Check2);
-  EXPECT_EQ(app.program.globals.RegionReady, kFalse);
+  app.click(app.strip.modeBox);
+  app.click(app.main.modeBox);
 
-  app.click(app.f1.Check2);
-  app.click(app.f1.Command5);
+  app.click(app.main.modeBox);
+  app.click(app.main.pickerButton);
   app.fake.advanceBy(600);
-  app.mouse(app.f1.Pic2.onMouseDown, kLeftButton, 10, 20);
-  app.mouse(app.f1.Pic2.onMouseMove, kLeftButton, 40, 35);
+  app.mouse(app.main.snapshot.onMouseDown, kLeftButton, 10, 20);
+  app.mouse(app.main.snapshot.onMouseMove, kLeftButton, 40, 35);
   app.fake.answers.push_back(mb::kYes);
-  app.mouse(app.f1.Pic2.onMouseUp, kLeftButton, 0, 0);
+  app.mouse(app.main.snapshot.onMouseUp, kLeftButton, 0, 0);
 
-  app.click(app.f2.Check2);
-  EXPECT_EQ(app.program.globals.RegionReady, kTrue);
-  app.click(app.f2.Check2);
-  EXPECT_EQ(app.program.globals.RegionReady, kTrue);
-  app.click(app.f1.Command1);
+  app.click(app.strip.modeBox);
+  app.click(app.strip.modeBox);
+  app.click(app.main.oneShotButton);
   app.fake.advanceBy(1200);
-  EXPECT_EQ(readBmpFile(app.f1.picturePath(1)), cut(app.fake.screen, 20, 40, 60, 30));
+  EXPECT_EQ(readBmpFile(app.picturePath(1)), cut(app.fake.screen, 20, 40, 60, 30));
 }
 
 }  // namespace

@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "app/runtime.h"
 #include "platform/bmp_file.h"
 #include "platform/message_box.h"
 #include "test_app.h"
+#include "ui_model/runtime_error.h"
 
 namespace yorvane::testing {
 namespace {
@@ -19,10 +19,8 @@ class Series : public ::testing::Test {
     app.fake.opened.clear();  // the readme of the first start
   }
 
-  void chooseCount(int16_t item) {
-    app.fake.run([&] { app.program.dispatch([&] { app.f1.List1.setListIndex(item); }); });
-  }
-  void chooseInterval(int element) { app.click(app.f1.Option2(element)); }
+  void chooseCount(int16_t item) { app.chooseCount(item); }
+  void chooseInterval(int element) { app.click(app.main.intervalOptions(element)); }
   void press(Control& button) {
     app.click(button);
     pressedAt = app.fake.now();
@@ -37,12 +35,15 @@ class Series : public ::testing::Test {
     advanceTo(ms);
     EXPECT_EQ(pictures(), n) << "at " << ms;
   }
+  // Picks the region at screen pixels (6, 8), 20 x 10, in region mode.
   void makeRegion() {
-    app.program.globals.RegionReady = kTrue;
-    app.click(app.f1.Check2);
-    ASSERT_EQ(app.program.globals.PartialMode, kTrue);
-    app.f1.Pic3.picture().resize(20, 10);
-    app.f1.Sha1.setGeometry({3, 4, 10, 5});  // screen pixels (6, 8), 20 x 10
+    app.click(app.main.modeBox);
+    app.click(app.main.pickerButton);
+    app.fake.advanceBy(600);
+    app.mouse(app.main.snapshot.onMouseDown, kLeftButton, 3, 4);
+    app.mouse(app.main.snapshot.onMouseMove, kLeftButton, 13, 9);
+    app.fake.answers.push_back(mb::kYes);
+    app.mouse(app.main.snapshot.onMouseUp, kLeftButton, 13, 9);
   }
   // What the program does in the tick due at `ms` after the press.
   std::vector<std::string> eventsOfTickAt(int64_t ms) {
@@ -52,8 +53,8 @@ class Series : public ::testing::Test {
     return {app.fake.events.begin() + before, app.fake.events.end()};
   }
   bool seriesIdle() const {
-    return !app.fake.timerEnabled("Timer3") && !app.fake.timerEnabled("Timer2") &&
-           !app.fake.timerEnabled("Timer2a") && app.f1.FramesTaken == 0 && app.f1.LeadInTicks == 0;
+    return !app.fake.timerEnabled("leadInTimer") && !app.fake.timerEnabled("screenSeriesTimer") &&
+           !app.fake.timerEnabled("regionSeriesTimer");
   }
 
   TestApp app;
@@ -63,10 +64,9 @@ class Series : public ::testing::Test {
 TEST_F(Series, ItemZeroTakesOnePicture) {
   chooseCount(0);
   chooseInterval(0);
-  ASSERT_EQ(app.f1.FrameTarget, 0);
-  press(app.f1.Command3);
+  press(app.main.seriesButton);
   expectPictureAt(3200, 1);
-  EXPECT_TRUE(app.f1.window.visible());
+  EXPECT_TRUE(app.main.window.visible());
   EXPECT_TRUE(seriesIdle());
   advanceTo(20000);
   EXPECT_EQ(pictures(), 1u);
@@ -75,27 +75,26 @@ TEST_F(Series, ItemZeroTakesOnePicture) {
 TEST_F(Series, FivePicturesHalfASecondApartAfterTheLeadIn) {
   chooseCount(1);
   chooseInterval(0);
-  press(app.f1.Command3);
-  EXPECT_FALSE(app.f1.window.visible()) << "hidden at the press";
-  EXPECT_TRUE(app.fake.timerEnabled("Timer3"));
+  press(app.main.seriesButton);
+  EXPECT_FALSE(app.main.window.visible()) << "hidden at the press";
+  EXPECT_TRUE(app.fake.timerEnabled("leadInTimer"));
 
   for (int64_t tick : {900, 1800}) {
     advanceTo(tick);
-    EXPECT_FALSE(app.fake.timerEnabled("Timer2")) << tick;
+    EXPECT_FALSE(app.fake.timerEnabled("screenSeriesTimer")) << tick;
   }
   advanceTo(2699);
-  EXPECT_EQ(app.f1.LeadInTicks, 2);
+  EXPECT_FALSE(app.fake.timerEnabled("screenSeriesTimer"));
   advanceTo(2700);
-  EXPECT_TRUE(app.fake.timerEnabled("Timer2"));
-  EXPECT_FALSE(app.fake.timerEnabled("Timer3"));
-  EXPECT_EQ(app.f1.LeadInTicks, 0);
+  EXPECT_TRUE(app.fake.timerEnabled("screenSeriesTimer"));
+  EXPECT_FALSE(app.fake.timerEnabled("leadInTimer"));
 
   size_t n = 0;
   for (int64_t at : {3200, 3700, 4200, 4700, 5200}) {
-    EXPECT_FALSE(app.f1.window.visible()) << "before " << at;
+    EXPECT_FALSE(app.main.window.visible()) << "before " << at;
     expectPictureAt(at, ++n);
   }
-  EXPECT_TRUE(app.f1.window.visible()) << "back with the last picture";
+  EXPECT_TRUE(app.main.window.visible()) << "back with the last picture";
   EXPECT_TRUE(seriesIdle());
   EXPECT_EQ(readBmpFile(app.fake.bmpFolder() + "/壁紙- 5.bmp"), app.fake.screen);
   advanceTo(30000);
@@ -103,27 +102,24 @@ TEST_F(Series, FivePicturesHalfASecondApartAfterTheLeadIn) {
 }
 
 TEST_F(Series, FifteenAtOneAndAHalfSecondsEndsAt25200) {
-  ASSERT_EQ(app.f1.FrameTarget, 15) << "the default count";
-  ASSERT_EQ(app.fake.timerInterval("Timer2"), 1500) << "the default interval";
-  press(app.f1.Command3);
+  ASSERT_EQ(app.main.countList.listIndex(), 3) << "the default count";
+  ASSERT_EQ(app.fake.timerInterval("screenSeriesTimer"), 1500) << "the default interval";
+  press(app.main.seriesButton);
   for (size_t n = 1; n <= 15; ++n) {
     expectPictureAt(4200 + 1500 * static_cast<int64_t>(n - 1), n);
-    EXPECT_EQ(app.f1.window.visible(), n == 15) << n;
+    EXPECT_EQ(app.main.window.visible(), n == 15) << n;
   }
-  EXPECT_EQ(app.f1.FileNumber, 15);
+  EXPECT_EQ(app.main.numberButton.caption(), " 15");
 }
 
-TEST_F(Series, IntervalChoiceSetsTimer2AndIsKept) {
+TEST_F(Series, TheIntervalChoiceTimesTheSeriesAndIsKept) {
   const int intervals[] = {500, 1000, 1500, 2000};
   for (int e = 0; e < 4; ++e) {
     chooseInterval(e);
-    EXPECT_EQ(app.fake.timerInterval("Timer2"), intervals[e]);
-    EXPECT_EQ(app.f1.IntervalChoice, std::to_string(e));
+    EXPECT_EQ(app.fake.timerInterval("screenSeriesTimer"), intervals[e]);
   }
-  for (int16_t item = 0; item <= 12; ++item) {
-    chooseCount(item);
-    EXPECT_EQ(app.f1.FrameTarget, item * 5);
-  }
+  app.close();
+  EXPECT_EQ(app.fake.readText("setutei"), "2,\"3\",3,1,0,0\r\n");
 }
 
 TEST_F(Series, ARegionSeriesTicksEvery800MsWhateverTheInterval) {
@@ -137,12 +133,12 @@ TEST_F(Series, ARegionSeriesTicksEvery800MsWhateverTheInterval) {
     SCOPED_TRACE("interval element " + std::to_string(e));
     chooseInterval(e);
     const size_t before = pictures();
-    press(app.f1.Command3);
-    EXPECT_FALSE(app.f1.window.visible());
-    EXPECT_TRUE(app.fake.timerEnabled("Timer2a"));
-    EXPECT_FALSE(app.fake.timerEnabled("Timer3"));
+    press(app.main.seriesButton);
+    EXPECT_FALSE(app.main.window.visible());
+    EXPECT_TRUE(app.fake.timerEnabled("regionSeriesTimer"));
+    EXPECT_FALSE(app.fake.timerEnabled("leadInTimer"));
     for (size_t n = 1; n <= 5; ++n) expectPictureAt(800 * static_cast<int64_t>(n), before + n);
-    EXPECT_TRUE(app.f1.window.visible());
+    EXPECT_TRUE(app.main.window.visible());
     EXPECT_TRUE(seriesIdle());
   }
   EXPECT_EQ(readBmpFile(app.fake.bmpFolder() + "/壁紙- 20.bmp"), region);
@@ -151,31 +147,31 @@ TEST_F(Series, ARegionSeriesTicksEvery800MsWhateverTheInterval) {
 TEST_F(Series, ACountChosenDuringASeriesCountsFromTheNextTick) {
   chooseInterval(0);
   chooseCount(2);  // 10
-  press(app.f1.Command3);
+  press(app.main.seriesButton);
   advanceTo(3700);
   ASSERT_EQ(pictures(), 2u);
   chooseCount(0);
   expectPictureAt(4200, 3);
-  EXPECT_TRUE(app.f1.window.visible()) << "the lowered count ended the series";
+  EXPECT_TRUE(app.main.window.visible()) << "the lowered count ended the series";
   EXPECT_TRUE(seriesIdle());
 
   chooseCount(1);  // 5
-  press(app.f1.Command3);
+  press(app.main.seriesButton);
   advanceTo(4700);
   ASSERT_EQ(pictures(), 7u);
   chooseCount(2);  // 10
   advanceTo(5200);
   EXPECT_EQ(pictures(), 8u);
-  EXPECT_FALSE(app.f1.window.visible()) << "the raised count runs on";
+  EXPECT_FALSE(app.main.window.visible()) << "the raised count runs on";
   advanceTo(7700);
   EXPECT_EQ(pictures(), 13u);
-  EXPECT_TRUE(app.f1.window.visible());
+  EXPECT_TRUE(app.main.window.visible());
 }
 
 TEST_F(Series, AnIntervalChosenDuringASeriesTimesTheNextTick) {
   chooseInterval(0);
   chooseCount(1);
-  press(app.f1.Command3);
+  press(app.main.seriesButton);
   advanceTo(3300);
   ASSERT_EQ(pictures(), 1u);
   chooseInterval(3);
@@ -184,78 +180,76 @@ TEST_F(Series, AnIntervalChosenDuringASeriesTimesTheNextTick) {
   chooseInterval(1);
   expectPictureAt(8300, 4);
   expectPictureAt(9300, 5);
-  EXPECT_TRUE(app.f1.window.visible());
+  EXPECT_TRUE(app.main.window.visible());
 }
 
 TEST_F(Series, ASecondPressDuringASeriesStartsNoOther) {
-  press(app.f1.Command3);  // 15 at 1.5
+  press(app.main.seriesButton);  // 15 at 1.5
   advanceTo(1000);
-  app.click(app.f1.Command3);  // in the lead-in
+  app.click(app.main.seriesButton);  // in the lead-in
   expectPictureAt(4200, 1);
   advanceTo(5000);
-  app.click(app.f1.Command3);  // among the pictures: one more lead-in, into the running Timer2
-  EXPECT_TRUE(app.fake.timerEnabled("Timer3"));
+  app.click(
+      app.main.seriesButton);  // among the pictures: one more lead-in, into the running Timer2
+  EXPECT_TRUE(app.fake.timerEnabled("leadInTimer"));
   for (size_t n = 2; n <= 15; ++n) expectPictureAt(4200 + 1500 * static_cast<int64_t>(n - 1), n);
-  EXPECT_TRUE(app.f1.window.visible());
+  EXPECT_TRUE(app.main.window.visible());
   EXPECT_TRUE(seriesIdle());
   advanceTo(60000);
   EXPECT_EQ(pictures(), 15u);
 }
 
 TEST_F(Series, PartialModeWithoutARegionIsRefused) {
-  app.click(app.f1.Check2);
-  ASSERT_EQ(app.program.globals.PartialMode, kTrue);
-  app.f2.window.show();
-  app.click(app.f1.Command1);  // a one-shot region capture waiting for its first tick
-  ASSERT_TRUE(app.fake.timerEnabled("Timer1a"));
-  const int16_t number = app.f1.FileNumber;
+  app.click(app.main.modeBox);
+  app.strip.window.show();
+  app.click(app.main.oneShotButton);  // a one-shot region capture waiting for its first tick
+  ASSERT_TRUE(app.fake.timerEnabled("regionShotTimer"));
 
-  app.click(app.f1.Command3);
+  app.click(app.main.seriesButton);
   ASSERT_EQ(app.fake.boxes.size(), 1u);
   EXPECT_EQ(app.fake.boxes[0].text, "コピー範囲が未設定です");
   EXPECT_EQ(app.fake.boxes[0].title, "");
   EXPECT_EQ(app.fake.boxes[0].style, 48);
-  EXPECT_FALSE(app.fake.timerEnabled("Timer1a"));
-  EXPECT_TRUE(app.f1.window.visible());
-  EXPECT_TRUE(app.f2.window.visible());
+  EXPECT_FALSE(app.fake.timerEnabled("regionShotTimer"));
+  EXPECT_TRUE(app.main.window.visible());
+  EXPECT_TRUE(app.strip.window.visible());
   EXPECT_TRUE(seriesIdle());
 
   app.fake.advanceBy(10000);
   EXPECT_EQ(app.fake.boxes.size(), 1u) << "the dropped one-shot shows nothing more";
   EXPECT_EQ(pictures(), 0u);
-  EXPECT_EQ(app.f1.FileNumber, number);
-  EXPECT_TRUE(app.f1.window.visible());
+  EXPECT_EQ(app.main.numberButton.caption(), "O");
+  EXPECT_TRUE(app.main.window.visible());
 }
 
 TEST_F(Series, FromTheToolbarOnlyTheToolbarHides) {
   chooseCount(1);
   chooseInterval(0);
-  app.f2.window.show();
-  press(app.f2.Command3);
-  EXPECT_FALSE(app.f2.window.visible());
-  EXPECT_TRUE(app.f1.window.visible());
+  app.strip.window.show();
+  press(app.strip.seriesButton);
+  EXPECT_FALSE(app.strip.window.visible());
+  EXPECT_TRUE(app.main.window.visible());
   advanceTo(5200);
   EXPECT_EQ(pictures(), 5u);
-  EXPECT_TRUE(app.f1.window.visible());
-  EXPECT_FALSE(app.f2.window.visible()) << "not in compact view: the main window is the one in use";
+  EXPECT_TRUE(app.main.window.visible());
+  EXPECT_FALSE(app.strip.window.visible())
+      << "not in compact view: the main window is the one in use";
 
-  app.program.globals.CompactView = kTrue;
-  app.f1.window.hide();
-  app.f2.window.show();
-  press(app.f2.Command3);
-  EXPECT_FALSE(app.f2.window.visible());
+  app.click(app.main.compactViewButton);
+  press(app.strip.seriesButton);
+  EXPECT_FALSE(app.strip.window.visible());
   advanceTo(5199);
-  EXPECT_FALSE(app.f2.window.visible());
+  EXPECT_FALSE(app.strip.window.visible());
   advanceTo(5200);
-  EXPECT_TRUE(app.f2.window.visible());
-  EXPECT_FALSE(app.f1.window.visible());
+  EXPECT_TRUE(app.strip.window.visible());
+  EXPECT_FALSE(app.main.window.visible());
 }
 
 TEST_F(Series, TheEndSoundIsOpenedAndFollowedByAPumpOnlyWhenTicked) {
   chooseCount(1);
   chooseInterval(0);
-  ASSERT_EQ(app.f1.Check1.value(), 1);
-  press(app.f1.Command3);
+  ASSERT_EQ(app.main.endSoundBox.value(), 1);
+  press(app.main.seriesButton);
   advanceTo(5199);
   EXPECT_TRUE(app.fake.opened.empty()) << "not before the last picture";
   std::vector<std::string> tick = eventsOfTickAt(5200);
@@ -267,63 +261,58 @@ TEST_F(Series, TheEndSoundIsOpenedAndFollowedByAPumpOnlyWhenTicked) {
   EXPECT_EQ(tick, (std::vector<std::string>{"pump", "copy", "pump", "beep", "save 壁紙- 5.bmp",
                                             "pump", "open " + sound, "pump"}));
 
-  app.click(app.f1.Check1);
-  ASSERT_EQ(app.f1.Check1.value(), 0);
-  press(app.f1.Command3);
+  app.click(app.main.endSoundBox);
+  ASSERT_EQ(app.main.endSoundBox.value(), 0);
+  press(app.main.seriesButton);
   tick = eventsOfTickAt(5200);
   EXPECT_EQ(tick, (std::vector<std::string>{"pump", "copy", "pump", "beep", "save 壁紙- 10.bmp",
                                             "pump"}));
-  EXPECT_TRUE(app.f1.window.visible());
+  EXPECT_TRUE(app.main.window.visible());
   EXPECT_EQ(app.fake.opened.size(), 1u);
 }
 
-TEST_F(Series, Command7ShowsTheLastNumberOnlyWhenTheSeriesEnds) {
+TEST_F(Series, TheNumberButtonShowsTheLastNumberOnlyWhenTheSeriesEnds) {
   chooseCount(1);
   chooseInterval(0);
-  app.f1.FileNumber = 22;
-  app.f1.Command7.setCaption("before");
-  press(app.f1.Command3);
+  press(app.main.seriesButton);
   for (int64_t at : {3200, 3700, 4200, 4700}) {
     advanceTo(at);
-    EXPECT_EQ(app.f1.Command7.caption(), "before") << at;
+    EXPECT_EQ(app.main.numberButton.caption(), "O") << at;
   }
-  EXPECT_EQ(app.f1.FramesTaken, 4);
   advanceTo(5200);
-  EXPECT_EQ(app.f1.Command7.caption(), " 27");
-  EXPECT_EQ(app.f1.FramesTaken, 0);
-  EXPECT_TRUE(app.fake.fileExists(app.fake.bmpFolder() + "/壁紙- 27.bmp"));
+  EXPECT_EQ(app.main.numberButton.caption(), " 5");
+  EXPECT_TRUE(app.fake.fileExists(app.picturePath(5)));
 
   // The next series takes the full count again.
-  press(app.f1.Command3);
+  press(app.main.seriesButton);
   advanceTo(5200);
   EXPECT_EQ(pictures(), 10u);
-  EXPECT_EQ(app.f1.Command7.caption(), " 32");
+  EXPECT_EQ(app.main.numberButton.caption(), " 10");
 }
 
 TEST_F(Series, AOneShotFromThePointerRunsBesideTheSeries) {
-  app.click(app.f1.Option1(1));
+  app.click(app.main.delayOptions(1));
   chooseCount(1);
   chooseInterval(1);
   app.fake.pointer = Point{400, 300};
-  app.click(app.f1.Check3);  // polls every 100 ms from now
-  press(app.f1.Command3);
+  app.click(app.main.edgeTriggerBox);  // polls every 100 ms from now
+  press(app.main.seriesButton);
   advanceTo(3700);
   ASSERT_EQ(pictures(), 1u);
 
   app.fake.pointer = Point{0, 300};
   advanceTo(3800);  // the trigger fires once
   app.fake.pointer = Point{400, 300};
-  ASSERT_TRUE(app.fake.timerEnabled("Timer1"));
+  ASSERT_TRUE(app.fake.timerEnabled("screenShotTimer"));
   advanceTo(4000);  // the one-shot picture, with the next number
   EXPECT_EQ(pictures(), 2u);
-  EXPECT_EQ(app.f1.Command7.caption(), " 2");
+  EXPECT_EQ(app.main.numberButton.caption(), " 2");
   advanceTo(4100);
-  EXPECT_TRUE(app.f1.window.visible()) << "the one-shot shows its window when its cycle ends";
+  EXPECT_TRUE(app.main.window.visible()) << "the one-shot shows its window when its cycle ends";
 
   advanceTo(7700);
   EXPECT_EQ(pictures(), 6u);
-  EXPECT_EQ(app.f1.FileNumber, 6);
-  EXPECT_EQ(app.f1.Command7.caption(), " 6");
+  EXPECT_EQ(app.main.numberButton.caption(), " 6");
   EXPECT_TRUE(seriesIdle());
   advanceTo(20000);
   EXPECT_EQ(pictures(), 6u);
@@ -332,12 +321,12 @@ TEST_F(Series, AOneShotFromThePointerRunsBesideTheSeries) {
 class FileNumberReset : public ::testing::Test {
  protected:
   void SetUp() override {
+    app.fake.writeFile("setutei", "2,\"2\",3,1,7,0\r\n");
     app.start();
-    app.f1.FileNumber = 7;
-    app.f1.Command7.setCaption(" 7");
+    ASSERT_EQ(app.main.numberButton.caption(), " 7");
   }
   void oneShot() {
-    app.click(app.f1.Command1);
+    app.click(app.main.oneShotButton);
     app.fake.advanceBy(1200);
   }
   void expectQuestion(size_t count) {
@@ -353,54 +342,44 @@ class FileNumberReset : public ::testing::Test {
 
 TEST_F(FileNumberReset, YesStartsTheNumberingAgain) {
   app.fake.answers = {mb::kYes};
-  app.click(app.f1.Command7);
+  app.click(app.main.numberButton);
   expectQuestion(1);
-  EXPECT_EQ(app.f1.FileNumber, 0);
-  EXPECT_EQ(app.f1.Command7.caption(), " 0");
+  EXPECT_EQ(app.main.numberButton.caption(), " 0");
   oneShot();
   EXPECT_EQ(app.fake.bmpFiles(), std::vector<std::string>{"壁紙- 1.bmp"});
 }
 
 TEST_F(FileNumberReset, NoChangesNothing) {
   app.fake.answers = {mb::kNo};
-  app.click(app.f1.Command7);
+  app.click(app.main.numberButton);
   expectQuestion(1);
-  EXPECT_EQ(app.f1.FileNumber, 7);
-  EXPECT_EQ(app.f1.Command7.caption(), " 7");
+  EXPECT_EQ(app.main.numberButton.caption(), " 7");
   oneShot();
   EXPECT_EQ(app.fake.bmpFiles(), std::vector<std::string>{"壁紙- 8.bmp"});
 }
 
 TEST_F(FileNumberReset, TwiceInARowAsksTwice) {
   app.fake.answers = {mb::kYes, mb::kYes};
-  app.click(app.f1.Command7);
-  app.click(app.f1.Command7);
+  app.click(app.main.numberButton);
+  app.click(app.main.numberButton);
   expectQuestion(2);
-  EXPECT_EQ(app.f1.FileNumber, 0);
-  EXPECT_EQ(app.f1.Command7.caption(), " 0");
+  EXPECT_EQ(app.main.numberButton.caption(), " 0");
 
   app.fake.answers = {mb::kNo};
-  app.click(app.f1.Command7);
+  app.click(app.main.numberButton);
   expectQuestion(3);
-  EXPECT_EQ(app.f1.FileNumber, 0);
+  EXPECT_EQ(app.main.numberButton.caption(), " 0");
+  oneShot();
+  EXPECT_EQ(app.fake.bmpFiles(), std::vector<std::string>{"壁紙- 1.bmp"});
 }
 
 TEST_F(FileNumberReset, AResetBeforeShutdownIsStored) {
   app.fake.answers = {mb::kYes};
-  app.click(app.f1.Command7);
-  app.fake.run([this] { app.f1.window.onUnload(); });
+  app.click(app.main.numberButton);
+  app.close();
   ASSERT_TRUE(app.fake.ended());
   EXPECT_EQ(app.fake.exitCode(), 0);
-  const std::string stored = app.fake.readText("setutei");
-  EXPECT_EQ(stored, app.f1.settingsRecord());
-  // Delay, interval, count, end sound, number, aspect.
-  std::vector<std::string> fields;
-  size_t from = 0;
-  for (size_t comma; (comma = stored.find(',', from)) != std::string::npos; from = comma + 1) {
-    fields.push_back(stored.substr(from, comma - from));
-  }
-  ASSERT_EQ(fields.size(), 5u) << stored;
-  EXPECT_EQ(fields[4], "0");
+  EXPECT_EQ(app.fake.readText("setutei"), "2,\"2\",3,1,0,0\r\n");
 }
 
 }  // namespace

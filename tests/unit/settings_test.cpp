@@ -4,13 +4,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cmath>
 #include <filesystem>
 
-#include "app/settings_record.h"
 #include "platform/bmp_file.h"
 #include "platform/message_box.h"
 #include "platform/posix_files.h"
+#include "settings/settings_record.h"
 #include "test_app.h"
 
 namespace yorvane::testing {
@@ -21,28 +20,25 @@ namespace fs = std::filesystem;
 const char* const kFirstStartRecord = "2,\"2\",3,1,0,0\r\n";
 
 void close(TestApp& app) {
-  app.fake.run([&app] { app.program.dispatch([&app] { app.f1.window.onUnload(); }); });
+  app.close();
 }
 
-bool selected(const Control& c) { return c.value() == kTrue; }
+bool selected(const Control& c) {
+  return c.value() == -1;
+}
 
-void expectFallback(const Form1& f1) {
-  EXPECT_TRUE(selected(f1.Option1(2)));
-  EXPECT_TRUE(selected(f1.Option2(2)));
-  EXPECT_EQ(f1.DelayIndex, 2);
-  EXPECT_EQ(f1.IntervalChoice, "2");
-  EXPECT_EQ(f1.SavedCountIndex, 3);
-  EXPECT_EQ(f1.List1.listIndex(), 3);
-  EXPECT_EQ(f1.List1.items()[3], "15");
-  EXPECT_EQ(f1.FrameTarget, 15);
+void expectFallback(const MainWindow& mainWindow) {
+  EXPECT_TRUE(selected(mainWindow.delayOptions(2)));
+  EXPECT_TRUE(selected(mainWindow.intervalOptions(2)));
+  EXPECT_EQ(mainWindow.countList.listIndex(), 3);
+  EXPECT_EQ(mainWindow.countList.items()[3], "15");
 }
 
 // The state the window was created with, which the fallback does not touch.
-void expectCreatedState(const Form1& f1, const Globals& g) {
-  EXPECT_EQ(f1.Check1.value(), 1);
-  EXPECT_EQ(f1.Command7.caption(), "O");
-  EXPECT_TRUE(selected(f1.Op3(3)));
-  EXPECT_EQ(g.AspectMode, 0.0f);
+void expectCreatedState(const MainWindow& mainWindow) {
+  EXPECT_EQ(mainWindow.endSoundBox.value(), 1);
+  EXPECT_EQ(mainWindow.numberButton.caption(), "O");
+  EXPECT_TRUE(selected(mainWindow.aspectOptions(3)));
 }
 
 class Settings : public ::testing::Test {
@@ -58,11 +54,11 @@ class Settings : public ::testing::Test {
 
 TEST_F(Settings, NoFileTakesTheDefaultsAndTheFirstCloseWritesThem) {
   app.start();
-  const std::vector<std::string> items{"0", "5", "10", "15", "20", "25", "30",
+  const std::vector<std::string> items{"0",  "5",  "10", "15", "20", "25", "30",
                                        "35", "40", "45", "50", "55", "60"};
-  EXPECT_EQ(app.f1.List1.items(), items);
-  expectFallback(app.f1);
-  expectCreatedState(app.f1, app.program.globals);
+  EXPECT_EQ(app.main.countList.items(), items);
+  expectFallback(app.main);
+  expectCreatedState(app.main);
   EXPECT_FALSE(app.fake.fileExists(app.fake.folder() + "/setutei")) << "read only at start-up";
 
   close(app);
@@ -78,17 +74,18 @@ struct Unusable {
   int16_t fileNumber;
 };
 
-void PrintTo(const Unusable& u, std::ostream* os) { *os << u.name; }
+void PrintTo(const Unusable& u, std::ostream* os) {
+  *os << u.name;
+}
 
 class UnusableFile : public Settings, public ::testing::WithParamInterface<Unusable> {};
 
 TEST_P(UnusableFile, FallsBackKeepingWhatWasRead) {
   startWith(GetParam().content);
-  expectFallback(app.f1);
-  EXPECT_EQ(app.f1.Check1.value(), 1);
-  EXPECT_EQ(app.f1.Command7.caption(), "O");
-  EXPECT_TRUE(selected(app.f1.Op3(3)));
-  EXPECT_EQ(app.f1.FileNumber, GetParam().fileNumber);
+  expectFallback(app.main);
+  EXPECT_EQ(app.main.endSoundBox.value(), 1);
+  EXPECT_EQ(app.main.numberButton.caption(), "O");
+  EXPECT_TRUE(selected(app.main.aspectOptions(3)));
   EXPECT_TRUE(app.fake.boxes.empty()) << "silently";
 
   close(app);
@@ -123,39 +120,32 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(Settings, ADelayOfThreeFallsBackButKeepsNumberAndAspectForTheNextClose) {
   startWith("3,\"1\",5,0,12,0.75\r\n");
-  expectFallback(app.f1);
-  EXPECT_EQ(app.f1.FileNumber, 12);
-  EXPECT_EQ(app.program.globals.AspectMode, 0.75f);
-  EXPECT_TRUE(selected(app.f1.Op3(3))) << "the load stopped before the aspect choice";
+  expectFallback(app.main);
+  EXPECT_TRUE(selected(app.main.aspectOptions(3))) << "the load stopped before the aspect choice";
   close(app);
   EXPECT_EQ(stored(), "2,\"2\",3,1,12,0.75\r\n");
 }
 
 TEST_F(Settings, AValueThatCannotBeAppliedKeepsWhatWasAppliedBeforeIt) {
   startWith("4,\"0\",12,7,5,1\r\n");
-  expectFallback(app.f1);
-  EXPECT_EQ(app.fake.timerInterval("Timer2"), 1500) << "Option2(2) was selected last";
-  EXPECT_EQ(app.f1.Check1.value(), 1);
-  EXPECT_EQ(app.f1.Command7.caption(), "O");
+  expectFallback(app.main);
+  EXPECT_EQ(app.fake.timerInterval("screenSeriesTimer"), 1500) << "Option2(2) was selected last";
+  EXPECT_EQ(app.main.endSoundBox.value(), 1);
+  EXPECT_EQ(app.main.numberButton.caption(), "O");
 }
 
 TEST_F(Settings, ACompleteRecordSetsEveryControlAndVariable) {
   startWith("4,\"0\",12,0,27,0.5625\r\n");
-  Form1& f1 = app.f1;
-  EXPECT_TRUE(selected(f1.Option1(4)));
-  EXPECT_FALSE(selected(f1.Option1(2)));
-  EXPECT_EQ(f1.DelayIndex, 4);
-  EXPECT_TRUE(selected(f1.Option2(0)));
-  EXPECT_EQ(f1.IntervalChoice, "0");
-  EXPECT_EQ(app.fake.timerInterval("Timer2"), 500);
-  EXPECT_EQ(f1.List1.listIndex(), 12);
-  EXPECT_EQ(f1.FrameTarget, 60);
-  EXPECT_EQ(f1.Check1.value(), 0);
-  EXPECT_EQ(f1.FileNumber, 27);
-  EXPECT_EQ(f1.Command7.caption(), " 27");
-  EXPECT_TRUE(selected(f1.Op3(1)));
-  EXPECT_FALSE(selected(f1.Op3(3)));
-  EXPECT_EQ(app.program.globals.AspectMode, 0.5625f);
+  MainWindow& mainWindow = app.main;
+  EXPECT_TRUE(selected(mainWindow.delayOptions(4)));
+  EXPECT_FALSE(selected(mainWindow.delayOptions(2)));
+  EXPECT_TRUE(selected(mainWindow.intervalOptions(0)));
+  EXPECT_EQ(app.fake.timerInterval("screenSeriesTimer"), 500);
+  EXPECT_EQ(mainWindow.countList.listIndex(), 12);
+  EXPECT_EQ(mainWindow.endSoundBox.value(), 0);
+  EXPECT_EQ(mainWindow.numberButton.caption(), " 27");
+  EXPECT_TRUE(selected(mainWindow.aspectOptions(1)));
+  EXPECT_FALSE(selected(mainWindow.aspectOptions(3)));
   close(app);
   EXPECT_EQ(stored(), "4,\"0\",12,0,27,0.5625\r\n");
 }
@@ -165,42 +155,40 @@ class ReadableForm : public Settings, public ::testing::WithParamInterface<const
 
 TEST_P(ReadableForm, ReadsAsTheCanonicalRecord) {
   startWith(GetParam());
-  EXPECT_TRUE(selected(app.f1.Option1(1)));
-  EXPECT_EQ(app.f1.DelayIndex, 1);
-  EXPECT_EQ(app.f1.IntervalChoice, "3");
-  EXPECT_EQ(app.f1.List1.listIndex(), 7);
-  EXPECT_EQ(app.f1.Check1.value(), 2);
-  EXPECT_EQ(app.f1.Command7.caption(), " 31");
-  EXPECT_TRUE(selected(app.f1.Op3(2)));
+  EXPECT_TRUE(selected(app.main.delayOptions(1)));
+  EXPECT_EQ(app.main.countList.listIndex(), 7);
+  EXPECT_EQ(app.main.endSoundBox.value(), 2);
+  EXPECT_EQ(app.main.numberButton.caption(), " 31");
+  EXPECT_TRUE(selected(app.main.aspectOptions(2)));
   close(app);
   EXPECT_EQ(stored(), "1,\"3\",7,2,31,1\r\n");
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Forms, ReadableForm,
-    ::testing::Values("1,\"3\",7,2,31,1", " 1 ,\t\"3\" , 7,2 ,31,  1 \r\n",
-                      "1,\"3\",7,2,31,1\n\n\r\n  \r\n", "1,\"3\"\r\n7,2\r\n31,1\r\n",
-                      "+1,\"03\",007,2,31,1.0", "1,3,7,2,31,1",
-                      "4,\"0\",12,0,27,0.5625\r\n1,\"3\",7,2,31,1\r\n"));
+INSTANTIATE_TEST_SUITE_P(Forms, ReadableForm,
+                         ::testing::Values("1,\"3\",7,2,31,1", " 1 ,\t\"3\" , 7,2 ,31,  1 \r\n",
+                                           "1,\"3\",7,2,31,1\n\n\r\n  \r\n",
+                                           "1,\"3\"\r\n7,2\r\n31,1\r\n", "+1,\"03\",007,2,31,1.0",
+                                           "1,3,7,2,31,1",
+                                           "4,\"0\",12,0,27,0.5625\r\n1,\"3\",7,2,31,1\r\n"));
 
 TEST_F(Settings, BothDecimalFormsOfThreeQuartersSelectFourToThree) {
   for (const char* aspect : {".75", "0.75"}) {
     TestApp fresh;
     fresh.fake.writeFile("setutei", std::string("2,\"2\",3,1,0,") + aspect + "\r\n");
     fresh.start();
-    EXPECT_TRUE(selected(fresh.f1.Op3(0))) << aspect;
-    EXPECT_EQ(fresh.program.globals.AspectMode, 0.75f) << aspect;
+    EXPECT_TRUE(selected(fresh.main.aspectOptions(0))) << aspect;
+    fresh.close();
+    EXPECT_EQ(fresh.fake.readText("setutei"), "2,\"2\",3,1,0,0.75\r\n") << aspect;
   }
 }
 
 TEST_F(Settings, AnAspectOfNoElementChangesNoSelectionAndIsWrittenBack) {
   startWith("4,\"1\",5,0,8,0.5\r\n");
-  EXPECT_TRUE(selected(app.f1.Option1(4)));
-  EXPECT_TRUE(selected(app.f1.Option2(1)));
-  EXPECT_EQ(app.f1.List1.listIndex(), 5);
-  EXPECT_EQ(app.f1.Command7.caption(), " 8");
-  EXPECT_TRUE(selected(app.f1.Op3(3)));
-  EXPECT_EQ(app.program.globals.AspectMode, 0.5f);
+  EXPECT_TRUE(selected(app.main.delayOptions(4)));
+  EXPECT_TRUE(selected(app.main.intervalOptions(1)));
+  EXPECT_EQ(app.main.countList.listIndex(), 5);
+  EXPECT_EQ(app.main.numberButton.caption(), " 8");
+  EXPECT_TRUE(selected(app.main.aspectOptions(3)));
   close(app);
   EXPECT_EQ(stored(), "4,\"1\",5,0,8,0.5\r\n");
 }
@@ -211,63 +199,56 @@ TEST_F(Settings, TheNumberIsShownWithItsSignPosition) {
     TestApp fresh;
     fresh.fake.writeFile("setutei", std::string("2,\"2\",3,1,") + field + ",0\r\n");
     fresh.start();
-    EXPECT_EQ(fresh.f1.Command7.caption(), caption) << field;
+    EXPECT_EQ(fresh.main.numberButton.caption(), caption) << field;
   }
 }
 
 TEST_F(Settings, SelectingTheAlreadySelectedOptionsStillSetsTheirVariables) {
-  ASSERT_EQ(app.fake.timerInterval("Timer2"), 800);
+  ASSERT_EQ(app.fake.timerInterval("screenSeriesTimer"), 800);
   startWith(kFirstStartRecord);
-  EXPECT_EQ(app.fake.timerInterval("Timer2"), 1500) << "Option2_Click ran for Option2(2)";
-  EXPECT_EQ(app.f1.DelayIndex, 2);
-  EXPECT_EQ(app.f1.IntervalChoice, "2");
-  EXPECT_EQ(app.f1.FrameTarget, 15);
-  EXPECT_EQ(app.program.globals.AspectMode, 0.0f);
-  EXPECT_FALSE(std::signbit(app.program.globals.AspectMode));
+  EXPECT_EQ(app.fake.timerInterval("screenSeriesTimer"), 1500)
+      << "Option2_Click ran for Option2(2)";
+  close(app);
+  EXPECT_EQ(stored(), kFirstStartRecord);
 }
 
 TEST_F(Settings, AFileAtTheReadBoundIsStillRead) {
   const std::string record = "4,\"1\",5,0,9,1\r\n";
   startWith(record + std::string(settings::kMaxFileBytes - record.size(), '\n'));
-  EXPECT_EQ(app.f1.Command7.caption(), " 9");
-  EXPECT_TRUE(selected(app.f1.Option1(4)));
+  EXPECT_EQ(app.main.numberButton.caption(), " 9");
+  EXPECT_TRUE(selected(app.main.delayOptions(4)));
 }
 
 TEST_F(Settings, ARoundTripRestoresControlsAndVariables) {
   app.start();
-  Form1& f1 = app.f1;
-  app.click(f1.Command1);
+  MainWindow& mainWindow = app.main;
+  app.click(mainWindow.oneShotButton);
   app.fake.advanceBy(1200);
-  app.click(f1.Command1);
+  app.click(mainWindow.oneShotButton);
   app.fake.advanceBy(1200);
-  ASSERT_EQ(f1.FileNumber, 2);
-  app.click(f1.Option1(4));
-  app.click(f1.Option2(3));
-  app.fake.run([&] { app.program.dispatch([&] { f1.List1.setListIndex(9); }); });
-  app.click(f1.Check1);
-  app.click(f1.Check2);
-  app.click(f1.Op3(2));
+  ASSERT_EQ(mainWindow.numberButton.caption(), " 2");
+  app.click(mainWindow.delayOptions(4));
+  app.click(mainWindow.intervalOptions(3));
+  app.chooseCount(9);
+  app.click(mainWindow.endSoundBox);
+  app.click(mainWindow.modeBox);
+  app.click(mainWindow.aspectOptions(2));
   close(app);
   const std::string record = stored();
   EXPECT_EQ(record, "4,\"3\",9,0,2,1\r\n");
 
   TestApp again(app.fake.folder());
   again.start();
-  Form1& g1 = again.f1;
+  MainWindow& g1 = again.main;
   EXPECT_TRUE(again.fake.opened.empty()) << "the picture folder is there already";
-  EXPECT_TRUE(selected(g1.Option1(4)));
-  EXPECT_EQ(g1.DelayIndex, 4);
-  EXPECT_TRUE(selected(g1.Option2(3)));
-  EXPECT_EQ(g1.IntervalChoice, "3");
-  EXPECT_EQ(again.fake.timerInterval("Timer2"), 2000);
-  EXPECT_EQ(g1.List1.listIndex(), 9);
-  EXPECT_EQ(g1.FrameTarget, 45);
-  EXPECT_EQ(g1.Check1.value(), 0);
-  EXPECT_EQ(g1.FileNumber, 2);
-  EXPECT_EQ(g1.Command7.caption(), " 2");
-  EXPECT_TRUE(selected(g1.Op3(2)));
-  EXPECT_EQ(again.program.globals.AspectMode, 1.0f);
-  EXPECT_EQ(g1.Check2.value(), 0) << "the capture mode is not kept";
+  EXPECT_TRUE(selected(g1.delayOptions(4)));
+  EXPECT_TRUE(selected(g1.intervalOptions(3)));
+  EXPECT_EQ(again.fake.timerInterval("screenSeriesTimer"), 2000);
+  EXPECT_EQ(g1.countList.listIndex(), 9);
+  EXPECT_EQ(g1.endSoundBox.value(), 0);
+  EXPECT_EQ(g1.numberButton.caption(), " 2");
+  EXPECT_TRUE(selected(g1.aspectOptions(2)));
+  EXPECT_EQ(g1.modeBox.value(), 0) << "the capture mode is not kept";
   close(again);
   EXPECT_EQ(again.fake.readText("setutei"), record);
 }
@@ -278,7 +259,7 @@ class SettingsWrite : public Settings {
   const std::string old = "4,\"0\",12,0,27,0.5625\r\n";
   void SetUp() override {
     startWith(old);
-    app.click(app.f1.Option1(1));
+    app.click(app.main.delayOptions(1));
   }
   void expectReportedWriteError() {
     ASSERT_TRUE(app.fake.ended());
@@ -338,14 +319,14 @@ TEST(ReplaceFile, AReadOnlyFolderKeepsTheOldFile) {
 // The failure paths store the running number, so a restart goes on after it.
 TEST_F(Settings, AFailedSaveStoresTheNumberAndARestartGoesOnWithoutOverwriting) {
   app.start();
-  app.click(app.f1.Command1);
+  app.click(app.main.oneShotButton);
   app.fake.advanceBy(1200);
-  app.click(app.f1.Command1);
+  app.click(app.main.oneShotButton);
   app.fake.advanceBy(1200);
   ASSERT_EQ(app.fake.bmpFiles(), (std::vector<std::string>{"壁紙- 1.bmp", "壁紙- 2.bmp"}));
   const std::string folder = app.fake.folder();
   fs::rename(app.fake.bmpFolder(), folder + "/BMP.away");
-  app.click(app.f1.Command1);
+  app.click(app.main.oneShotButton);
   app.fake.advanceBy(1200);
   ASSERT_TRUE(app.fake.ended());
   EXPECT_EQ(app.fake.exitCode(), 1);
@@ -355,8 +336,8 @@ TEST_F(Settings, AFailedSaveStoresTheNumberAndARestartGoesOnWithoutOverwriting) 
   TestApp again(folder);
   again.fake.screen = patternImage(32, 16);
   again.start();
-  EXPECT_EQ(again.f1.Command7.caption(), " 3");
-  again.click(again.f1.Command1);
+  EXPECT_EQ(again.main.numberButton.caption(), " 3");
+  again.click(again.main.oneShotButton);
   again.fake.advanceBy(1200);
   EXPECT_EQ(again.fake.bmpFiles(),
             (std::vector<std::string>{"壁紙- 1.bmp", "壁紙- 2.bmp", "壁紙- 4.bmp"}));
@@ -366,8 +347,8 @@ TEST_F(Settings, AFailedSaveStoresTheNumberAndARestartGoesOnWithoutOverwriting) 
 
 TEST_F(Settings, TheRuntimeErrorReportStoresTheNumberBeforeTheEnd) {
   startWith("1,\"0\",2,0,32767,0\r\n");
-  app.click(app.f1.Option2(3));
-  app.click(app.f1.Command1);
+  app.click(app.main.intervalOptions(3));
+  app.click(app.main.oneShotButton);
   app.fake.advanceBy(400);
   ASSERT_TRUE(app.fake.ended());
   ASSERT_EQ(app.fake.boxes.size(), 1u);
@@ -386,8 +367,8 @@ TEST_F(Settings, AFailureBeforeTheLoadLeavesTheFileAlone) {
 }
 
 TEST(SettingsRecord, EveryFiniteAspectValueIsWrittenSoItReadsBack) {
-  for (const float v : {0.75f, 0.5625f, 1.0f, 0.0f, 0.5f, -2.5f, 1e-5f, 1.0e-45f, 3.0e38f,
-                        123456.789f, 0.1f}) {
+  for (const float v :
+       {0.75f, 0.5625f, 1.0f, 0.0f, 0.5f, -2.5f, 1e-5f, 1.0e-45f, 3.0e38f, 123456.789f, 0.1f}) {
     const std::string text = settings::formatSingle(v);
     const auto back = settings::parseSingle(text);
     ASSERT_TRUE(back) << text;

@@ -14,10 +14,10 @@ class Toolbar : public ::testing::Test {
  protected:
   void SetUp() override { app.start(); }
   void toStrip() {
-    app.click(f1.Image2);
-    ASSERT_EQ(app.program.globals.CompactView, kTrue);
+    app.click(mainWindow.compactViewButton);
+    ASSERT_TRUE(toolbar.window.visible());
   }
-  Rect strip() const { return f2.window.geometry(); }
+  Rect strip() const { return toolbar.window.geometry(); }
   // A press and one move with the same buttons, at positions inside the control.
   void dragOn(Control& c, int16_t buttons, float x0, float y0, float x1, float y1) {
     app.mouse(c.onMouseDown, buttons, x0, y0);
@@ -25,21 +25,21 @@ class Toolbar : public ::testing::Test {
   }
 
   TestApp app{Size{640, 480}};
-  Form1& f1 = app.f1;
-  Form2& f2 = app.f2;
+  MainWindow& mainWindow = app.main;
+  ToolbarWindow& toolbar = app.strip;
 };
 
 TEST_F(Toolbar, TheSwapPutsTheStripOnScreenAtTheMainWindowsTop) {
-  EXPECT_TRUE(f2.window.topmost()) << "the strip must stay above the video";
-  EXPECT_FALSE(f2.window.bordered());
-  f1.window.move(-300, 700);
+  EXPECT_TRUE(toolbar.window.topmost()) << "the strip must stay above the video";
+  EXPECT_FALSE(toolbar.window.bordered());
+  mainWindow.window.move(-300, 700);
   toStrip();
-  EXPECT_TRUE(f2.window.visible());
-  EXPECT_FALSE(f1.window.visible());
+  EXPECT_TRUE(toolbar.window.visible());
+  EXPECT_FALSE(mainWindow.window.visible());
   EXPECT_EQ(strip(), (Rect{0, 700, 1770, 375}));
 
-  app.click(f2.Image2);
-  f1.window.move(200, -450);
+  app.click(toolbar.standardViewButton);
+  mainWindow.window.move(200, -450);
   toStrip();
   EXPECT_EQ(strip(), (Rect{200, -450, 1770, 375})) << "the top is not corrected";
 }
@@ -52,121 +52,122 @@ TEST_F(Toolbar, TheSwapBackKeepsTheMainWindowOffTheRightEdge) {
   for (const Case& c : {Case{5000, -200, kRightmostMainLeft},
                         Case{kRightmostMainLeft, 30, kRightmostMainLeft}, Case{-800, 40, -800}}) {
     toStrip();
-    f2.window.move(c.stripLeft, c.stripTop);
-    app.click(f2.Image2);
-    EXPECT_EQ(app.program.globals.CompactView, kFalse);
-    EXPECT_TRUE(f1.window.visible());
-    EXPECT_FALSE(f2.window.visible());
-    EXPECT_EQ(f1.window.geometry().left, c.mainLeft) << c.stripLeft;
-    EXPECT_EQ(f1.window.geometry().top, c.stripTop) << c.stripLeft;
+    toolbar.window.move(c.stripLeft, c.stripTop);
+    app.click(toolbar.standardViewButton);
+    EXPECT_TRUE(mainWindow.window.visible());
+    EXPECT_FALSE(toolbar.window.visible());
+    EXPECT_EQ(mainWindow.window.geometry().left, c.mainLeft) << c.stripLeft;
+    EXPECT_EQ(mainWindow.window.geometry().top, c.stripTop) << c.stripLeft;
   }
 }
 
 TEST_F(Toolbar, ThereAndBackWithoutDraggingRestoresThePosition) {
-  f1.window.move(1234, 567);
+  mainWindow.window.move(1234, 567);
   toStrip();
-  app.click(f2.Image2);
-  EXPECT_EQ(f1.window.geometry().left, 1234);
-  EXPECT_EQ(f1.window.geometry().top, 567);
+  app.click(toolbar.standardViewButton);
+  EXPECT_EQ(mainWindow.window.geometry().left, 1234);
+  EXPECT_EQ(mainWindow.window.geometry().top, 567);
 }
 
 TEST_F(Toolbar, TheRightButtonDragsFromEveryControlWithoutClickingIt) {
   toStrip();
-  for (Control* c : {&f2.Command1, &f2.Command3, &f2.Check2, &f2.Command5, &f2.Picture1}) {
+  for (Control* c : {&toolbar.oneShotButton, &toolbar.seriesButton, &toolbar.modeBox,
+                     &toolbar.pickerButton, &toolbar.dragArea}) {
     const Rect before = strip();
     // The press position is kept in whole twips: 100.6 counts as 101.
     dragOn(*c, kRightButton, 100.6f, 200, 160, 150);
     EXPECT_EQ(strip(), (Rect{before.left + 59, before.top - 50, 1770, 375})) << c->name();
   }
   const Rect before = strip();
-  app.mouse(f2.window.onMouseDown, kRightButton, 10, 10);
-  app.mouse(f2.window.onMouseMove, kRightButton, 30, 5);
+  app.mouse(toolbar.window.onMouseDown, kRightButton, 10, 10);
+  app.mouse(toolbar.window.onMouseMove, kRightButton, 30, 5);
   EXPECT_EQ(strip(), (Rect{before.left + 20, before.top - 5, 1770, 375}));
 
-  EXPECT_EQ(f2.Check2.value(), 0);
-  EXPECT_FALSE(app.fake.timerEnabled("Timer1"));
-  EXPECT_FALSE(app.fake.timerEnabled("Timer3"));
+  EXPECT_EQ(toolbar.modeBox.value(), 0);
+  EXPECT_FALSE(app.fake.timerEnabled("screenShotTimer"));
+  EXPECT_FALSE(app.fake.timerEnabled("leadInTimer"));
   app.fake.advanceBy(3000);
   EXPECT_TRUE(app.fake.bmpFiles().empty());
-  EXPECT_TRUE(f2.window.visible());
+  EXPECT_TRUE(toolbar.window.visible());
 }
 
 TEST_F(Toolbar, TheLeftButtonDragsOnlyTheFreeStrip) {
   toStrip();
   Rect before = strip();
-  for (Control* c : {&f2.Command1, &f2.Command3, &f2.Check2, &f2.Command5}) {
+  for (Control* c :
+       {&toolbar.oneShotButton, &toolbar.seriesButton, &toolbar.modeBox, &toolbar.pickerButton}) {
     dragOn(*c, kLeftButton, 100, 200, 160, 150);
     EXPECT_EQ(strip(), before) << c->name();
   }
-  app.mouse(f2.window.onMouseDown, kLeftButton, 10, 10);
-  app.mouse(f2.window.onMouseMove, kLeftButton, 30, 5);
+  app.mouse(toolbar.window.onMouseDown, kLeftButton, 10, 10);
+  app.mouse(toolbar.window.onMouseMove, kLeftButton, 30, 5);
   EXPECT_EQ(strip(), before) << "the window itself follows the right button only";
 
-  dragOn(f2.Picture1, kLeftButton, 100, 200, 160, 150);
+  dragOn(toolbar.dragArea, kLeftButton, 100, 200, 160, 150);
   before = {before.left + 60, before.top - 50, 1770, 375};
   EXPECT_EQ(strip(), before);
 
   for (int16_t buttons : {3, 4, 0}) {  // left and right together, middle, none
-    for (Control* c : {&f2.Picture1, &f2.Command1}) {
+    for (Control* c : {&toolbar.dragArea, &toolbar.oneShotButton}) {
       dragOn(*c, buttons, 100, 200, 160, 150);
       EXPECT_EQ(strip(), before) << c->name() << " " << buttons;
     }
-    app.mouse(f2.window.onMouseDown, buttons, 100, 200);
-    app.mouse(f2.window.onMouseMove, buttons, 160, 150);
+    app.mouse(toolbar.window.onMouseDown, buttons, 100, 200);
+    app.mouse(toolbar.window.onMouseMove, buttons, 160, 150);
     EXPECT_EQ(strip(), before) << "window " << buttons;
   }
 }
 
 TEST_F(Toolbar, ItsButtonsRunTheMainWindowsCode) {
   toStrip();
-  app.click(f2.Command1);
-  EXPECT_TRUE(app.fake.timerEnabled("Timer1"));
+  app.click(toolbar.oneShotButton);
+  EXPECT_TRUE(app.fake.timerEnabled("screenShotTimer"));
   app.fake.advanceBy(1200);
   EXPECT_EQ(app.fake.bmpFiles().size(), 1u);
-  EXPECT_EQ(f1.Command7.caption(), " 1");
-  EXPECT_TRUE(f2.window.visible()) << "the strip comes back";
-  EXPECT_FALSE(f1.window.visible());
+  EXPECT_EQ(mainWindow.numberButton.caption(), " 1");
+  EXPECT_TRUE(toolbar.window.visible()) << "the strip comes back";
+  EXPECT_FALSE(mainWindow.window.visible());
 
-  app.click(f2.Check2);
-  EXPECT_EQ(f1.Check2.value(), 1);
-  EXPECT_EQ(app.program.globals.PartialMode, kTrue);
-  app.click(f2.Command1);
-  EXPECT_TRUE(app.fake.timerEnabled("Timer1a"));
+  app.click(toolbar.modeBox);
+  EXPECT_EQ(mainWindow.modeBox.value(), 1);
+  EXPECT_TRUE(mainWindow.pickerButton.enabled());
+  app.click(toolbar.oneShotButton);
+  EXPECT_TRUE(app.fake.timerEnabled("regionShotTimer"));
   app.fake.advanceBy(1200);
 
-  app.click(f2.Command5);
-  EXPECT_TRUE(f1.window.visible());
-  EXPECT_TRUE(f1.Pic2.visible());
-  EXPECT_TRUE(app.fake.timerEnabled("Timer4"));
+  app.click(toolbar.pickerButton);
+  EXPECT_TRUE(mainWindow.window.visible());
+  EXPECT_TRUE(mainWindow.snapshot.visible());
+  EXPECT_TRUE(app.fake.timerEnabled("snapshotTimer"));
   app.fake.advanceBy(1200);
-  app.mouse(f1.Pic2.onMouseUp, kLeftButton, 0, 0);  // the default answer, Cancel
-  EXPECT_FALSE(f1.window.visible());
+  app.mouse(mainWindow.snapshot.onMouseUp, kLeftButton, 0, 0);  // the default answer, Cancel
+  EXPECT_FALSE(mainWindow.window.visible());
 
-  app.click(f2.Check2);
-  app.click(f2.Command3);
-  EXPECT_TRUE(app.fake.timerEnabled("Timer3"));
-  EXPECT_FALSE(f2.window.visible());
+  app.click(toolbar.modeBox);
+  app.click(toolbar.seriesButton);
+  EXPECT_TRUE(app.fake.timerEnabled("leadInTimer"));
+  EXPECT_FALSE(toolbar.window.visible());
 }
 
 class PointerTrigger : public ::testing::Test {
  protected:
   void SetUp() override {
     app.start();
-    app.click(f1.Option1(1));
+    app.click(mainWindow.delayOptions(1));
   }
   TestApp app;
-  Form1& f1 = app.f1;
+  MainWindow& mainWindow = app.main;
 };
 
 TEST_F(PointerTrigger, TheBoxTicksThePoll) {
-  EXPECT_FALSE(app.fake.timerEnabled("Timer5"));
-  app.click(f1.Check3);
-  EXPECT_TRUE(app.fake.timerEnabled("Timer5"));
-  EXPECT_EQ(app.fake.timerInterval("Timer5"), 100);
-  app.click(f1.Check3);
-  EXPECT_FALSE(app.fake.timerEnabled("Timer5"));
-  app.fake.run([&] { app.program.dispatch([&] { f1.Check3.setValue(2); }); });
-  EXPECT_FALSE(app.fake.timerEnabled("Timer5")) << "greyed";
+  EXPECT_FALSE(app.fake.timerEnabled("pointerPollTimer"));
+  app.click(mainWindow.edgeTriggerBox);
+  EXPECT_TRUE(app.fake.timerEnabled("pointerPollTimer"));
+  EXPECT_EQ(app.fake.timerInterval("pointerPollTimer"), 100);
+  app.click(mainWindow.edgeTriggerBox);
+  EXPECT_FALSE(app.fake.timerEnabled("pointerPollTimer"));
+  app.run([&] { mainWindow.edgeTriggerBox.setValue(2); });
+  EXPECT_FALSE(app.fake.timerEnabled("pointerPollTimer")) << "greyed";
 }
 
 TEST(PointerEdge, OnlyColumnsLeftOfFiveTrigger) {
@@ -181,12 +182,12 @@ TEST(PointerEdge, OnlyColumnsLeftOfFiveTrigger) {
     TestApp app;
     app.start();
     app.fake.pointer = c.pointer;
-    app.click(app.f1.Check3);
+    app.click(app.main.edgeTriggerBox);
     app.fake.advanceBy(99);
-    EXPECT_FALSE(app.fake.timerEnabled("Timer1"));
+    EXPECT_FALSE(app.fake.timerEnabled("screenShotTimer"));
     app.fake.advanceBy(1);
     const std::string where = c.pointer ? std::to_string(c.pointer->x) : "unreadable";
-    EXPECT_EQ(app.fake.timerEnabled("Timer1"), c.triggers) << where;
+    EXPECT_EQ(app.fake.timerEnabled("screenShotTimer"), c.triggers) << where;
     app.fake.advanceBy(5000);
     EXPECT_EQ(app.fake.bmpFiles().empty(), !c.triggers) << where;
   }
@@ -194,7 +195,7 @@ TEST(PointerEdge, OnlyColumnsLeftOfFiveTrigger) {
 
 TEST_F(PointerTrigger, ARestingPointerGivesOnePicturePerCycle) {
   app.fake.pointer = Point{0, 200};
-  app.click(f1.Check3);
+  app.click(mainWindow.edgeTriggerBox);
   std::vector<int64_t> savedAt;
   while (app.fake.now() < 4000) {
     app.fake.advanceBy(100);
@@ -206,36 +207,36 @@ TEST_F(PointerTrigger, ARestingPointerGivesOnePicturePerCycle) {
     EXPECT_GE(savedAt[k] - savedAt[k - 1], 300) << k;
     EXPECT_LE(savedAt[k] - savedAt[k - 1], 400) << k;
   }
-  EXPECT_EQ(f1.FileNumber, static_cast<int16_t>(savedAt.size()));
+  EXPECT_EQ(mainWindow.numberButton.caption(), numberText(static_cast<int16_t>(savedAt.size())));
 }
 
 TEST_F(PointerTrigger, UntickingLetsThePendingCycleFinish) {
   app.fake.pointer = Point{0, 200};
-  app.click(f1.Check3);
+  app.click(mainWindow.edgeTriggerBox);
   app.fake.advanceBy(150);
-  ASSERT_TRUE(app.fake.timerEnabled("Timer1"));
-  app.click(f1.Check3);
+  ASSERT_TRUE(app.fake.timerEnabled("screenShotTimer"));
+  app.click(mainWindow.edgeTriggerBox);
   app.fake.advanceBy(5000);
   EXPECT_EQ(app.fake.bmpFiles(), std::vector<std::string>{"壁紙- 1.bmp"});
-  EXPECT_TRUE(f1.window.visible());
+  EXPECT_TRUE(mainWindow.window.visible());
 }
 
 TEST_F(PointerTrigger, InCompactViewTheStripComesBack) {
   app.fake.pointer = Point{300, 20};
-  app.click(f1.Check3);
-  app.click(f1.Image2);
+  app.click(mainWindow.edgeTriggerBox);
+  app.click(mainWindow.compactViewButton);
   app.fake.advanceBy(1000);
   EXPECT_TRUE(app.fake.bmpFiles().empty());
 
   app.fake.pointer = Point{0, 20};
   app.fake.advanceBy(100);
-  ASSERT_TRUE(app.fake.timerEnabled("Timer1"));
+  ASSERT_TRUE(app.fake.timerEnabled("screenShotTimer"));
   app.fake.advanceBy(100);
-  EXPECT_FALSE(app.f2.window.visible());
+  EXPECT_FALSE(app.strip.window.visible());
   app.fake.advanceBy(200);
   EXPECT_EQ(app.fake.bmpFiles().size(), 1u);
-  EXPECT_TRUE(app.f2.window.visible());
-  EXPECT_FALSE(f1.window.visible());
+  EXPECT_TRUE(app.strip.window.visible());
+  EXPECT_FALSE(mainWindow.window.visible());
 }
 
 }  // namespace

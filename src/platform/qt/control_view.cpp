@@ -9,11 +9,11 @@
 #include <QStyle>
 #include <cmath>
 
-#include "app/window.h"
 #include "platform/qt/artwork.h"
 #include "platform/qt/mouse_events.h"
 #include "platform/qt/painted_controls.h"
 #include "platform/qt/screen_units.h"
+#include "ui_model/window.h"
 
 namespace yorvane {
 

@@ -1,9 +1,9 @@
 #pragma once
 
 #include <QObject>
-#include <functional>
 
-#include "app/controls.h"
+#include "ui_model/control.h"
+#include "ui_model/dispatcher.h"
 
 class QAbstractButton;
 class QListWidget;
@@ -13,9 +13,6 @@ namespace yorvane {
 
 class FrameWidget;
 class PictureLabel;
-
-// Runs a handler the way the program runs every event handler.
-using Dispatcher = std::function<void(const std::function<void()>&)>;
 
 // The widget of one control: built from the control's kind, kept in step with
 // the model, and passing what the user does back to the model.

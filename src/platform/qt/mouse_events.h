@@ -2,7 +2,7 @@
 
 #include <QMouseEvent>
 
-#include "app/controls.h"
+#include "ui_model/control.h"
 
 namespace yorvane {
 

@@ -7,7 +7,7 @@
 #include <QStyle>
 #include <QStyleOptionFrame>
 
-#include "app/controls.h"
+#include "ui_model/control.h"
 
 namespace yorvane {
 

@@ -10,7 +10,6 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "app/window.h"
 #include "platform/bmp_file.h"
 #include "platform/posix_files.h"
 #include "platform/qt/qt_message_box.h"
@@ -70,12 +69,6 @@ void QtPlatform::beep() {
 
 void QtPlatform::openWithAssociatedProgram(const std::string& path) {
   QProcess::startDetached(QStringLiteral("xdg-open"), {QString::fromStdString(path)});
-}
-
-void QtPlatform::setTopmost(Window& window, bool topmost) {
-  // The view follows the model's flag with the stay-on-top hint, which Qt
-  // announces to the window manager as _NET_WM_STATE_ABOVE.
-  if (window.topmost() != topmost) window.setTopmostFlag(topmost);
 }
 
 std::optional<Point> QtPlatform::pointerPosition() {

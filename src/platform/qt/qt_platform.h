@@ -24,7 +24,6 @@ class QtPlatform : public Platform {
   void beep() override;
   void openWithAssociatedProgram(const std::string& path) override;
 
-  void setTopmost(Window& window, bool topmost) override;
   std::optional<Point> pointerPosition() override;
 
   std::string applicationFolder() override;

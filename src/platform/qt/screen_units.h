@@ -3,8 +3,8 @@
 #include <QPoint>
 #include <QRect>
 
-#include "app/controls.h"
 #include "platform/geometry.h"
+#include "ui_model/control.h"
 
 class QWidget;
 

@@ -4,8 +4,8 @@
 #include <map>
 #include <memory>
 
-#include "app/window.h"
 #include "platform/qt/control_view.h"
+#include "ui_model/window.h"
 
 namespace yorvane {
 

@@ -45,7 +45,8 @@ xcb_window_t find(xcb_connection_t* c, xcb_window_t parent, const std::string& w
     const xcb_window_t w = children[i];
     // Toolkits keep hidden helper windows that may carry the application's
     // name too (Qt's 1x1 client leader); only a window on screen is meant.
-    if ((title(c, w, netName, utf8) == wanted || title(c, w, XCB_ATOM_WM_NAME, XCB_ATOM_STRING) == wanted) &&
+    if ((title(c, w, netName, utf8) == wanted ||
+         title(c, w, XCB_ATOM_WM_NAME, XCB_ATOM_STRING) == wanted) &&
         viewable(c, w)) {
       return w;
     }
@@ -69,8 +70,7 @@ int main(int argc, char** argv) {
     return 1;
   }
   const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
-  const xcb_window_t w =
-      find(c, root, argv[1], atom(c, "_NET_WM_NAME"), atom(c, "UTF8_STRING"));
+  const xcb_window_t w = find(c, root, argv[1], atom(c, "_NET_WM_NAME"), atom(c, "UTF8_STRING"));
   if (w == XCB_WINDOW_NONE) {
     std::fprintf(stderr, "no window on screen titled %s\n", argv[1]);
     return 1;
@@ -84,8 +84,9 @@ int main(int argc, char** argv) {
   ev.data.data32[1] = XCB_CURRENT_TIME;
   // Wait for the server's answer: a server may drop requests it has not yet
   // carried out when the connection closes right behind them.
-  const Reply<xcb_generic_error_t> error(xcb_request_check(
-      c, xcb_send_event_checked(c, 0, w, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char*>(&ev))));
+  const Reply<xcb_generic_error_t> error(
+      xcb_request_check(c, xcb_send_event_checked(c, 0, w, XCB_EVENT_MASK_NO_EVENT,
+                                                  reinterpret_cast<const char*>(&ev))));
   xcb_disconnect(c);
   if (error) {
     std::fprintf(stderr, "the X server refused the close request (error %d)\n", error->error_code);

@@ -14,7 +14,16 @@ namespace yorvane {
 
 class Window;
 
-enum class ControlKind { Frame, CommandButton, OptionButton, CheckBox, ListBox, Image, PictureBox, Shape };
+enum class ControlKind {
+  Frame,
+  CommandButton,
+  OptionButton,
+  CheckBox,
+  ListBox,
+  Image,
+  PictureBox,
+  Shape
+};
 enum class Unit { Twips, Pixels };
 
 // Buttons held during a mouse event: the sum of these.
@@ -46,7 +55,7 @@ class Control {
   std::string qualifiedName() const;    // "Option1(2)", "Command1"
   ControlKind kind() const { return kind_; }
 
-  // Geometry in the container's unit (twips, or pixels for Form1 and Pic2).
+  // Geometry in the container's unit: twips, or pixels in a container that measures in pixels.
   const Rect& geometry() const { return geometry_; }
   void setGeometry(const Rect& r);
   void setLeft(float left);

@@ -5,9 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "app/controls.h"
 #include "platform/geometry.h"
-#include "platform/image.h"
+#include "ui_model/control.h"
 
 namespace yorvane {
 
@@ -19,8 +18,8 @@ class WindowObserver {
   virtual void controlChanged(Control& control) = 0;
 };
 
-// A top-level window: outer geometry in screen twips, its controls and a
-// persistent image. The client area is taken to be the outer size.
+// A top-level window: outer geometry in screen twips and its controls. The
+// client area is taken to be the outer size.
 class Window {
  public:
   Window(std::string name, std::string caption, Unit innerUnit);
@@ -46,7 +45,7 @@ class Window {
   void show();
   void hide();
   bool topmost() const { return topmost_; }
-  void setTopmostFlag(bool topmost);
+  void setTopmost(bool topmost);
   bool bordered() const { return bordered_; }
   void setBordered(bool bordered);
 
@@ -57,8 +56,6 @@ class Window {
   // By qualified name ("Option1(2)"); nullptr when there is none.
   Control* find(const std::string& qualifiedName) const;
   const std::vector<std::unique_ptr<Control>>& controls() const { return controls_; }
-
-  Image& image() { return image_; }
 
   void setObserver(WindowObserver* observer) { observer_ = observer; }
   WindowObserver* observer() const { return observer_; }
@@ -83,7 +80,6 @@ class Window {
   bool topmost_ = false;
   bool bordered_ = true;
   std::vector<std::unique_ptr<Control>> controls_;
-  Image image_;
   WindowObserver* observer_ = nullptr;
 };
 

@@ -1,12 +1,14 @@
-#include "app/controls.h"
+#include "ui_model/control.h"
 
-#include "app/runtime.h"
-#include "app/window.h"
+#include "ui_model/runtime_error.h"
+#include "ui_model/window.h"
 
 namespace yorvane {
 
 namespace {
-float toPixels(float v, Unit unit) { return unit == Unit::Twips ? v / kTwipsPerPixel : v; }
+float toPixels(float v, Unit unit) {
+  return unit == Unit::Twips ? v / kTwipsPerPixel : v;
+}
 }  // namespace
 
 Control::Control(Window& window, Control* container, std::string name, int index, ControlKind kind,
@@ -36,7 +38,9 @@ void Control::setGeometry(const Rect& r) {
   changed();
 }
 
-void Control::setLeft(float left) { setGeometry({left, geometry_.top, geometry_.width, geometry_.height}); }
+void Control::setLeft(float left) {
+  setGeometry({left, geometry_.top, geometry_.width, geometry_.height});
+}
 
 Rect Control::geometryInWindowPixels() const {
   const Unit unit = container_ ? container_->innerUnit() : window_.innerUnit();
@@ -135,7 +139,9 @@ void Control::clearPicture() {
   pictureChanged();
 }
 
-void Control::pictureChanged() { changed(); }
+void Control::pictureChanged() {
+  changed();
+}
 
 void Control::userClick() {
   if (!enabled_) return;

@@ -1,4 +1,4 @@
-#include "app/window.h"
+#include "ui_model/window.h"
 
 namespace yorvane {
 
@@ -44,7 +44,7 @@ void Window::hide() {
   changed();
 }
 
-void Window::setTopmostFlag(bool topmost) {
+void Window::setTopmost(bool topmost) {
   topmost_ = topmost;
   changed();
 }

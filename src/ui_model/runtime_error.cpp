@@ -1,4 +1,4 @@
-#include "app/runtime.h"
+#include "ui_model/runtime_error.h"
 
 #include <limits>
 
@@ -11,8 +11,12 @@ RuntimeError::RuntimeError(int number, const std::string& description, const std
       detail_(detail) {}
 
 namespace errors {
-RuntimeError overflow() { return RuntimeError(6, "オーバーフローしました。"); }
-RuntimeError invalidPropertyValue() { return RuntimeError(380, "プロパティの値が不正です。"); }
+RuntimeError overflow() {
+  return RuntimeError(6, "オーバーフローしました。");
+}
+RuntimeError invalidPropertyValue() {
+  return RuntimeError(380, "プロパティの値が不正です。");
+}
 RuntimeError noSuchControlArrayElement() {
   return RuntimeError(340, "コントロール配列の要素が存在しません。");
 }
@@ -31,8 +35,12 @@ int16_t to16(long long v) {
   return static_cast<int16_t>(v);
 }
 
-int16_t checkedAdd(int16_t a, int b) { return to16(static_cast<long long>(a) + b); }
-int16_t checkedMul(int a, int16_t b) { return to16(static_cast<long long>(a) * b); }
+int16_t checkedAdd(int16_t a, int b) {
+  return to16(static_cast<long long>(a) + b);
+}
+int16_t checkedMul(int a, int16_t b) {
+  return to16(static_cast<long long>(a) * b);
+}
 
 std::string numberText(int16_t n) {
   // Built by append: GCC 12 at -O3 warns falsely (-Wrestrict) on " " + std::string.

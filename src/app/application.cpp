@@ -1,0 +1,87 @@
+#include "app/application.h"
+
+#include <new>
+
+#include "platform/message_box.h"
+#include "ui_model/runtime_error.h"
+
+namespace yorvane {
+
+Application::Application(Platform& platform)
+    : platform_(platform),
+      dispatch_([this](const std::function<void()>& handler) { dispatch(handler); }),
+      main_(platform.screenSize()),
+      windows_(main_.window, toolbar_.window),
+      settingsFile_(platform),
+      screen_(platform),
+      pictures_(platform, main_.saveSoundBox, main_.numberButton, *this),
+      region_(screen_, main_.selection, main_.regionPicture),
+      oneShot_(platform, dispatch_, windows_, delay_, screen_, region_, pictures_),
+      series_(platform, dispatch_, windows_, screen_, region_, pictures_, oneShot_, main_.countList,
+              main_.endSoundBox),
+      numberReset_(platform, pictures_),
+      captureMode_(
+          {main_.window, main_.modeBox, main_.pickerButton, main_.aspectFrame, main_.toolsFrame},
+          {toolbar_.modeBox, toolbar_.pickerButton}, region_),
+      picker_(platform, dispatch_, windows_, delay_, screen_, region_, aspect_, main_.snapshot,
+              main_.selection),
+      compactToolbar_(platform, windows_, toolbar_, *this),
+      edgeTrigger_(platform, dispatch_, main_.edgeTriggerBox, *this) {
+  wireMainWindow();
+}
+
+void Application::wireMainWindow() {
+  main_.oneShotButton.onClick = [this] { oneShot_.start(); };
+  for (Control* o : main_.delayOptions.elements()) {
+    o->onClick = [this, o] { oneShot_.chooseDelay(static_cast<int16_t>(o->index())); };
+  }
+  main_.seriesButton.onClick = [this] { series_.start(main_.window); };
+  main_.countList.onClick = [this] { series_.chooseCount(); };
+  for (Control* o : main_.intervalOptions.elements()) {
+    o->onClick = [this, o] { series_.chooseInterval(static_cast<int16_t>(o->index())); };
+  }
+  for (Control* o : main_.aspectOptions.elements()) {
+    o->onClick = [this, o] { aspect_.choose(static_cast<int16_t>(o->index())); };
+  }
+  main_.edgeTriggerBox.onClick = [this] { edgeTrigger_.boxClicked(); };
+  main_.numberButton.onClick = [this] { numberReset_.askAndReset(); };
+  main_.modeBox.onClick = [this] { captureMode_.mainBoxClicked(); };
+  main_.pickerButton.onClick = [this] { picker_.open(false); };
+  main_.compactViewButton.onClick = [this] { compactToolbar_.replaceMainWindow(); };
+  main_.snapshot.onMouseDown = [this](const MouseEvent& e) { picker_.press(e); };
+  main_.snapshot.onMouseMove = [this](const MouseEvent& e) { picker_.drag(e); };
+  main_.snapshot.onMouseUp = [this](const MouseEvent&) { picker_.release(); };
+  main_.window.onUnload = [this] { close(); };
+}
+
+void Application::dispatch(const std::function<void()>& handler) {
+  try {
+    handler();
+  } catch (const RuntimeError& e) {
+    reportAndEnd(e.number(), e.description(), e.detail());
+  } catch (const std::bad_alloc&) {
+    reportAndEnd(7, "メモリが不足しています。", {});
+  }
+}
+
+void Application::reportAndEnd(int number, const std::string& description,
+                               const std::string& detail) {
+  std::string text = "実行時エラー '" + std::to_string(number) + "':\n\n" + description;
+  if (!detail.empty()) text += "\n" + detail;
+  platform_.messageBox(text, "Yorvane", mb::kOkOnly + mb::kCritical);
+  endAfterFailure();
+}
+
+void Application::endAfterFailure() {
+  // Without the stored number the next run would write over the pictures taken since the
+  // last normal shutdown. Settings that were never loaded are left alone.
+  if (settingsLoaded_) settingsFile_.storeQuietly(currentSettings());
+  platform_.endProgram(1);
+}
+
+void Application::close() {
+  settingsFile_.store(currentSettings());
+  platform_.endProgram(0);
+}
+
+}  // namespace yorvane

@@ -1,0 +1,86 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "app/main_window.h"
+#include "capture/failure_exit.h"
+#include "capture/picture_store.h"
+#include "capture/region_capture.h"
+#include "capture/screen_capture.h"
+#include "capture/shot_delay.h"
+#include "platform/platform.h"
+#include "recording/file_number_reset.h"
+#include "recording/one_shot.h"
+#include "recording/series.h"
+#include "region/aspect_ratio.h"
+#include "region/capture_mode.h"
+#include "region/region_picker.h"
+#include "settings/settings_file.h"
+#include "toolbar/capture_commands.h"
+#include "toolbar/compact_toolbar.h"
+#include "toolbar/pointer_edge_trigger.h"
+#include "toolbar/toolbar_window.h"
+#include "ui_model/dispatcher.h"
+#include "ui_model/window_pair.h"
+
+namespace yorvane {
+
+// The running program: both windows, the subsystems behind their controls,
+// start-up, shutdown and the settings kept between runs.
+class Application : private FailureExit, private CaptureCommands {
+ public:
+  explicit Application(Platform& platform);
+  Application(const Application&) = delete;
+  Application& operator=(const Application&) = delete;
+
+  // Makes the picture folder when it is missing, shows the main window and
+  // loads the settings.
+  void start();
+  // Runs one event handler. An error it does not handle itself is reported
+  // with its number and description, and then the program ends.
+  void dispatch(const std::function<void()>& handler);
+  const Dispatcher& dispatcher() const { return dispatch_; }
+
+  MainWindow& mainWindow() { return main_; }
+  ToolbarWindow& toolbarWindow() { return toolbar_; }
+
+ private:
+  void wireMainWindow();
+  void loadSettings();
+  StoredSettings currentSettings() const;
+  // Closing the main window stores the settings and ends the program.
+  void close();
+  [[noreturn]] void reportAndEnd(int number, const std::string& description,
+                                 const std::string& detail);
+
+  // FailureExit.
+  [[noreturn]] void endAfterFailure() final;
+  // CaptureCommands.
+  void startOneShot() override { oneShot_.start(); }
+  void startSeries(Window& pressed) override { series_.start(pressed); }
+  void openPickerFromToolbar() override { picker_.open(true); }
+  void toolbarModeBoxClicked() override { captureMode_.toolbarBoxClicked(); }
+
+  Platform& platform_;
+  Dispatcher dispatch_;
+  MainWindow main_;
+  ToolbarWindow toolbar_;
+  WindowPair windows_;
+  SettingsFile settingsFile_;
+  ShotDelay delay_;
+  ScreenCapture screen_;
+  PictureStore pictures_;
+  RegionCapture region_;
+  OneShot oneShot_;
+  Series series_;
+  FileNumberReset numberReset_;
+  AspectRatio aspect_;
+  CaptureMode captureMode_;
+  RegionPicker picker_;
+  CompactToolbar compactToolbar_;
+  PointerEdgeTrigger edgeTrigger_;
+  bool settingsLoaded_ = false;
+};
+
+}  // namespace yorvane

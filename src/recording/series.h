@@ -1,0 +1,64 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "capture/picture_store.h"
+#include "capture/region_capture.h"
+#include "capture/screen_capture.h"
+#include "platform/platform.h"
+#include "platform/timer.h"
+#include "recording/one_shot.h"
+#include "ui_model/control.h"
+#include "ui_model/dispatcher.h"
+#include "ui_model/window_pair.h"
+
+namespace yorvane {
+
+// A series of pictures at a chosen interval and count. A screen series starts
+// after a lead-in of three ticks; a region series starts at once and keeps
+// its own fixed pace.
+class Series {
+ public:
+  // countList holds the counts in steps of five; endSoundBox asks for the
+  // chime at the end.
+  Series(Platform& platform, const Dispatcher& dispatch, WindowPair& windows, ScreenCapture& screen,
+         RegionCapture& region, PictureStore& pictures, OneShot& oneShot, const Control& countList,
+         const Control& endSoundBox);
+
+  // Starts a series; only the window whose button was pressed hides.
+  void start(Window& pressed);
+  // The interval option, elements 0 to 3 for 0.5 to 2 seconds.
+  void chooseInterval(int16_t element);
+  // Takes the count from the list's selection.
+  void chooseCount();
+
+  // The interval option's element as the settings file keeps it.
+  const std::string& intervalChoice() const { return intervalChoice_; }
+  void setIntervalChoice(std::string choice) { intervalChoice_ = std::move(choice); }
+
+ private:
+  void leadInTick();
+  void takeSeriesPicture(const std::function<const Image&()>& picture);
+  void endWhenComplete(Timer& timer);
+
+  Platform& platform_;
+  WindowPair& windows_;
+  ScreenCapture& screen_;
+  RegionCapture& region_;
+  PictureStore& pictures_;
+  OneShot& oneShot_;
+  const Control& countList_;
+  const Control& endSoundBox_;
+  int16_t picturesWanted_ = 0;
+  int16_t picturesTaken_ = 0;
+  int16_t leadInTicks_ = 0;
+  std::string intervalChoice_;
+  std::unique_ptr<Timer> leadInTimer_;
+  std::unique_ptr<Timer> screenSeriesTimer_;
+  std::unique_ptr<Timer> regionSeriesTimer_;
+};
+
+}  // namespace yorvane

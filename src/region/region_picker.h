@@ -1,0 +1,58 @@
+#pragma once
+
+#include <memory>
+
+#include "capture/region_capture.h"
+#include "capture/screen_capture.h"
+#include "capture/shot_cycle.h"
+#include "capture/shot_delay.h"
+#include "platform/platform.h"
+#include "platform/timer.h"
+#include "region/aspect_ratio.h"
+#include "ui_model/control.h"
+#include "ui_model/dispatcher.h"
+#include "ui_model/window_pair.h"
+
+namespace yorvane {
+
+// Picking the capture region: the main window grows to show a half-size
+// snapshot of the desktop, taken with the windows hidden, and the user drags
+// a rectangle on it and confirms it.
+class RegionPicker {
+ public:
+  // snapshot is the picture box that shows the desktop, selection the
+  // rectangle drawn on it.
+  RegionPicker(Platform& platform, const Dispatcher& dispatch, WindowPair& windows,
+               const ShotDelay& delay, ScreenCapture& screen, RegionCapture& region,
+               const AspectRatio& aspect, Control& snapshot, Control& selection);
+
+  // From the toolbar the main window is shown for picking.
+  void open(bool showMainWindow);
+
+  void press(const MouseEvent& e);
+  void drag(const MouseEvent& e);
+  // Asks whether the rectangle is the one: yes confirms it, no takes a fresh
+  // snapshot, cancel closes the picker.
+  void release();
+
+ private:
+  void takeSnapshot();
+  void showWindows();
+
+  Platform& platform_;
+  WindowPair& windows_;
+  ScreenCapture& screen_;
+  RegionCapture& region_;
+  const AspectRatio& aspect_;
+  Control& snapshot_;
+  Control& selection_;
+  ShotCycle cycle_;
+  std::unique_ptr<Timer> snapshotTimer_;
+  // Snapshot pixels.
+  float dragStartX_ = 0;
+  float dragStartY_ = 0;
+  float dragEndX_ = 0;
+  float dragEndY_ = 0;
+};
+
+}  // namespace yorvane

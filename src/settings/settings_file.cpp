@@ -1,0 +1,72 @@
+#include "settings/settings_file.h"
+
+#include "settings/settings_record.h"
+#include "ui_model/runtime_error.h"
+
+namespace yorvane {
+
+std::string SettingsFile::path() const {
+  return platform_.applicationFolder() + "/setutei";
+}
+
+bool SettingsFile::read(StoredSettings& values) const {
+  const auto content = platform_.readFile(path(), settings::kMaxFileBytes + 1);
+  if (!content || content->size() > settings::kMaxFileBytes) return false;
+  bool readable = true;
+  const auto readInteger = [&readable](const std::string& field, int16_t& into) {
+    if (const auto v = settings::parseInteger(field)) {
+      into = *v;
+    } else {
+      readable = false;
+    }
+  };
+  const std::vector<std::string> fields = settings::splitFields(*content);
+  for (size_t k = 0; k < fields.size(); ++k) {
+    const std::string& f = fields[k];
+    switch (k % 6) {
+      case 0:
+        readInteger(f, values.delaySteps);
+        break;
+      case 1:
+        values.intervalChoice = f;
+        break;
+      case 2:
+        readInteger(f, values.countIndex);
+        break;
+      case 3:
+        readInteger(f, values.endSound);
+        break;
+      case 4:
+        readInteger(f, values.fileNumber);
+        break;
+      default:
+        if (const auto v = settings::parseSingle(f)) {
+          values.aspect = *v;
+        } else {
+          readable = false;
+        }
+    }
+  }
+  return readable && fields.size() % 6 == 0;
+}
+
+std::string SettingsFile::record(const StoredSettings& values) {
+  return std::to_string(values.delaySteps) + ",\"" + values.intervalChoice + "\"," +
+         std::to_string(values.countIndex) + "," + std::to_string(values.endSound) + "," +
+         std::to_string(values.fileNumber) + "," + settings::formatSingle(values.aspect) + "\r\n";
+}
+
+void SettingsFile::store(const StoredSettings& values) const {
+  std::string reason;
+  const std::string file = path();
+  if (!platform_.replaceFile(file, record(values), &reason)) {
+    throw errors::pathFileAccess(file + ": " + reason);
+  }
+}
+
+void SettingsFile::storeQuietly(const StoredSettings& values) const {
+  std::string reason;
+  platform_.replaceFile(path(), record(values), &reason);
+}
+
+}  // namespace yorvane

@@ -1,0 +1,31 @@
+#include "toolbar/pointer_edge_trigger.h"
+
+#include "ui_model/handler_timer.h"
+
+namespace yorvane {
+
+namespace {
+constexpr int kPollMs = 100;
+// Columns 0 to 4, and anything left of the primary screen, count as the edge.
+constexpr int kEdgeWidth = 5;
+}  // namespace
+
+PointerEdgeTrigger::PointerEdgeTrigger(Platform& platform, const Dispatcher& dispatch,
+                                       const Control& box, CaptureCommands& commands)
+    : platform_(platform),
+      box_(box),
+      commands_(commands),
+      pollTimer_(
+          makeHandlerTimer(platform, dispatch, "pointerPollTimer", kPollMs, [this] { poll(); })) {}
+
+void PointerEdgeTrigger::boxClicked() {
+  pollTimer_->setEnabled(box_.value() == 1);
+}
+
+void PointerEdgeTrigger::poll() {
+  // A poll whose read fails is skipped rather than taken for a pointer at the edge.
+  const auto pointer = platform_.pointerPosition();
+  if (pointer && pointer->x < kEdgeWidth) commands_.startOneShot();
+}
+
+}  // namespace yorvane

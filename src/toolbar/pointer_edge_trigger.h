@@ -1,0 +1,31 @@
+#pragma once
+
+#include <memory>
+
+#include "platform/platform.h"
+#include "platform/timer.h"
+#include "toolbar/capture_commands.h"
+#include "ui_model/control.h"
+#include "ui_model/dispatcher.h"
+
+namespace yorvane {
+
+// While its box is ticked, a pointer at the left edge of the screen takes a
+// one-shot picture, so a video can be captured without reaching for a button.
+class PointerEdgeTrigger {
+ public:
+  PointerEdgeTrigger(Platform& platform, const Dispatcher& dispatch, const Control& box,
+                     CaptureCommands& commands);
+
+  void boxClicked();
+
+ private:
+  void poll();
+
+  Platform& platform_;
+  const Control& box_;
+  CaptureCommands& commands_;
+  std::unique_ptr<Timer> pollTimer_;
+};
+
+}  // namespace yorvane

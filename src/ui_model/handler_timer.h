@@ -1,0 +1,21 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "platform/platform.h"
+#include "platform/timer.h"
+#include "ui_model/dispatcher.h"
+
+namespace yorvane {
+
+// A platform timer whose ticks run handler through dispatch.
+inline std::unique_ptr<Timer> makeHandlerTimer(Platform& platform, const Dispatcher& dispatch,
+                                               std::string name, int intervalMs,
+                                               std::function<void()> handler) {
+  return platform.createTimer(std::move(name), intervalMs,
+                              [dispatch, handler = std::move(handler)] { dispatch(handler); });
+}
+
+}  // namespace yorvane
