@@ -54,14 +54,16 @@ Image patternImage(int width, int height) {
   Image img(width, height);
   for (int y = 0; y < height; ++y) {
     for (int x = 0; x < width; ++x) {
-      const uint32_t h = (static_cast<uint32_t>(x) * 73856093u) ^ (static_cast<uint32_t>(y) * 19349663u);
+      const uint32_t h =
+          (static_cast<uint32_t>(x) * 73856093u) ^ (static_cast<uint32_t>(y) * 19349663u);
       img.setPixel(x, y, 0xFF000000u | (h & 0xFFFFFFu) | (static_cast<uint32_t>(x & 0xFF) << 16));
     }
   }
   return img;
 }
 
-FakePlatform::FakePlatform(Size screenSize) : screen(patternImage(screenSize.width, screenSize.height)) {
+FakePlatform::FakePlatform(Size screenSize)
+    : screen(patternImage(screenSize.width, screenSize.height)) {
   std::string pattern = (fs::temp_directory_path() / "yorvane-test-XXXXXX").string();
   if (!::mkdtemp(pattern.data())) std::abort();
   folder_ = pattern;
@@ -116,12 +118,15 @@ void FakePlatform::run(const std::function<void()>& handler) {
   }
 }
 
-bool FakePlatform::fileExists(const std::string& path) const { return fs::exists(path); }
+bool FakePlatform::fileExists(const std::string& path) const {
+  return fs::exists(path);
+}
 
 std::vector<std::string> FakePlatform::bmpFiles() const {
   std::vector<std::string> names;
   std::error_code ec;
-  for (const auto& e : fs::directory_iterator(bmpFolder(), ec)) names.push_back(e.path().filename());
+  for (const auto& e : fs::directory_iterator(bmpFolder(), ec))
+    names.push_back(e.path().filename());
   std::sort(names.begin(), names.end());
   return names;
 }
@@ -154,10 +159,18 @@ int FakePlatform::timerInterval(const std::string& name) const {
 bool FakePlatform::copyScreen(Image& dest) {
   ++copies;
   events.push_back("copy");
+  lastFailure_ = failCopies ? copyFailure : ScreenCopyFailure::None;
   if (failCopies) return false;
   dest.resize(screen.width(), screen.height());
   dest.copyFrom(screen, 0, 0, screen.width(), screen.height());
   return true;
+}
+
+bool FakePlatform::primeScreenCopy() {
+  ++primes;
+  events.push_back("prime");
+  lastFailure_ = failCopies ? copyFailure : ScreenCopyFailure::None;
+  return !failCopies;
 }
 
 bool FakePlatform::saveBmp(const Image& image, const std::string& path, std::string* reason) {
