@@ -42,7 +42,14 @@ bool PortalScreenCopy::copy(Image& dest, const QRect& area, const QString& paren
 
 bool PortalScreenCopy::prime(const QString& parentWindow) {
   if (primed_) return true;
-  const uint version = screenshotInterfaceVersion(bus_);
+  if (busy_) {
+    failure_ = ScreenCopyFailure::Busy;
+    return false;
+  }
+  busy_ = true;
+  // The first call on the bus may start the portal, which takes a second or two.
+  const uint version = screenshotInterfaceVersion(bus_, kStartTimeoutMs);
+  busy_ = false;
   if (version == 0) {
     failure_ = ScreenCopyFailure::Unavailable;
     return false;

@@ -44,6 +44,17 @@ ScreenCopyFailure failureOfError(const QDBusError& error) {
   }
 }
 
+// Serves events in a nested loop until the call is answered or timeoutMs pass;
+// user input waits until it returns. True when the call was answered.
+bool waitFor(const QDBusPendingCall& call, int timeoutMs) {
+  QDBusPendingCallWatcher watcher(call);
+  QEventLoop loop;
+  QObject::connect(&watcher, &QDBusPendingCallWatcher::finished, &loop, &QEventLoop::quit);
+  QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
+  if (!watcher.isFinished()) loop.exec(QEventLoop::ExcludeUserInputEvents);
+  return watcher.isFinished();
+}
+
 }  // namespace
 
 Answer readResponse(uint code, const QVariantMap& results) {
@@ -54,14 +65,13 @@ Answer readResponse(uint code, const QVariantMap& results) {
   return {ScreenCopyFailure::None, uri.toLocalFile()};
 }
 
-uint screenshotInterfaceVersion(const QDBusConnection& bus) {
+uint screenshotInterfaceVersion(const QDBusConnection& bus, int timeoutMs) {
   QDBusMessage get = QDBusMessage::createMethodCall(
       kService, kObject, QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
   get << kScreenshot << QStringLiteral("version");
-  // The first call may start the portal, which takes a second or two.
-  const QDBusMessage reply = bus.call(get, QDBus::Block, 10000);
-  if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) return 0;
-  return reply.arguments().first().value<QDBusVariant>().variant().toUInt();
+  const QDBusPendingReply<QDBusVariant> reply = bus.asyncCall(get, timeoutMs);
+  if (!waitFor(reply, timeoutMs) || reply.isError()) return 0;
+  return reply.value().variant().toUInt();
 }
 
 ScreenshotRequest::ScreenshotRequest(QDBusConnection bus) : bus_(std::move(bus)) {}
