@@ -3,7 +3,9 @@
 # screenshot portal of wlroots. Its windows live on XWayland, which cannot read
 # the screen, so the picture comes through the portal: a one-shot must save
 # exactly the picture the compositor shows, without the program's window, and
-# leave no portal file behind. Without a portal on the bus no picture may be saved.
+# leave no portal file behind; so must each picture of a series of five, whose
+# offsets from their nominal times are printed. Without a portal on the bus no
+# picture may be saved.
 # As root the script runs as an ordinary test user (see wayland_lib.sh).
 # e2e-variants: portal no_portal
 set -euo pipefail
@@ -36,6 +38,8 @@ fi
 
 app=$(make_app_folder "$E2E_TMP/app")
 mkdir "$app/BMP"
+# Delay 0.2, series interval 0.5 s, five pictures, no end sound.
+printf '1,"0",1,0,0,0\r\n' >"$app/setutei"
 # The portal of wlroots writes its pictures to one fixed file.
 portal_file=/tmp/out.png
 [[ ! -e $portal_file ]] || e2e_fail "$portal_file is there before the test"
@@ -49,6 +53,25 @@ if [[ $variant == portal ]]; then
   expect_same_picture "$noise" "$picture"
   [[ ! -e $portal_file ]] || e2e_fail "the portal's file $portal_file was left behind"
   echo "one-shot on Wayland through the portal: ok"
+
+  # Command3 in Frame4 starts the series: a lead-in of 2700 ms, then every 500 ms.
+  window=$(wait_for_window Yorvane 10)
+  pressed_us=${EPOCHREALTIME/./}
+  click_twips "$window" $((1800 + 120 + 855 / 2)) $((360 + 375 / 2))
+  echo "picture  nominal ms  saved ms  offset ms"
+  for n in 1 2 3 4 5; do
+    picture="$app/BMP/壁紙- $((n + 1)).bmp"
+    wait_for_file "$picture" 10
+    expect_same_picture "$noise" "$picture"
+    saved_us=$(stat -c %.6Y "$picture")
+    saved_ms=$(((${saved_us/./} - pressed_us) / 1000))
+    nominal_ms=$((2700 + n * 500))
+    printf '%7d  %10d  %8d  %+9d\n' "$n" "$nominal_ms" "$saved_ms" $((saved_ms - nominal_ms))
+  done
+  wait_for_window Yorvane 10 >/dev/null
+  expect_pictures 6
+  [[ ! -e $portal_file ]] || e2e_fail "the portal's file $portal_file was left behind"
+  echo "series of five on Wayland through the portal: ok"
 else
   # The window comes back once the one-shot has ended, with nothing saved.
   wait_until 10 "the window to hide" bash -c "! xdotool search --onlyvisible --name '^Yorvane\$'"
