@@ -70,7 +70,7 @@ start_sway() {
   cat >"$E2E_TMP/sway.config" <<CONFIG
 output HEADLESS-1 resolution $1 bg $2 stretch
 xwayland enable
-for_window [class=".*"] floating enable
+for_window [shell="xwayland"] floating enable
 exec dbus-update-activation-environment WAYLAND_DISPLAY DISPLAY XDG_CURRENT_DESKTOP XDG_RUNTIME_DIR XDG_SESSION_TYPE SWAYSOCK XDG_DESKTOP_PORTAL_DIR NO_AT_BRIDGE && echo "\$WAYLAND_DISPLAY \$DISPLAY \$SWAYSOCK" >$E2E_TMP/sway.env
 CONFIG
   pipewire >"$E2E_TMP/pipewire.log" 2>&1 &
