@@ -18,7 +18,7 @@ YORVANE_TEST_PACKAGES=("${YORVANE_RUN_PACKAGES[@]}" libgtest-dev libbenchmark-de
   libgdk-pixbuf2.0-bin clang libclang-rt-14-dev
   mutter kwin-x11 kwin-style-breeze xfwm4 openbox dbus-daemon feh x11-xserver-utils
   sway xwayland grim xdg-desktop-portal xdg-desktop-portal-wlr xdg-desktop-portal-gtk pipewire
-  dbus-user-session fuse3)
+  dbus-user-session fuse3 libglib2.0-bin)
 
 # ensure_packages PACKAGE...: apt-get installs the packages that are not installed yet.
 ensure_packages() {

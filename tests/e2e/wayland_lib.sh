@@ -9,7 +9,7 @@
 
 readonly WAYLAND_SKIP=77 WAYLAND_TEST_USER=yorvane-e2e
 
-for wayland_tool in sway grim pipewire pw-cli dbus-run-session fusermount \
+for wayland_tool in sway swaymsg grim gdbus pipewire pw-cli dbus-run-session fusermount \
   /usr/libexec/xdg-desktop-portal /usr/libexec/xdg-desktop-portal-wlr; do
   if ! command -v "$wayland_tool" >/dev/null; then
     echo "SKIP: $wayland_tool is not installed" >&2
