@@ -32,8 +32,7 @@ void primeScreenCopyOnFirstFocus(yorvane::Platform& platform) {
       qApp, &QGuiApplication::focusWindowChanged, qApp, [&platform, connection](QWindow* focused) {
         if (!focused) return;
         QObject::disconnect(*connection);
-        // Not inside the focus change itself: the
-        // request waits for its answer.
+        // Not inside the focus change itself: the request waits for its answer.
         QTimer::singleShot(0, qApp, [&platform] { platform.primeScreenCopy(); });
       });
 }
