@@ -81,6 +81,9 @@ class Platform {
   // Windows.
   // Applies the window's always-on-top layer, which its model already records.
   virtual void setTopmost(Window& window, bool topmost) = 0;
+  // Whether the desktop keeps a window set topmost above the others. False
+  // where its window manager offers no such layer, as sway's for XWayland.
+  virtual bool keepsTopmostWindowsAbove() = 0;
   // Pointer in the screen copy's pixels, from the primary screen's top-left
   // corner (negative to its left or above it); nullopt when it cannot be read.
   // On Wayland it is known only while the pointer is over one of the

@@ -64,9 +64,11 @@ class FakePlatform : public Platform {
 
   Image screen;
   bool failCopies = false;
-  // Why failing copies and primes fail; the session the program is told it runs in.
+  // Why failing copies and primes fail; the session the program is told it runs
+  // in, and whether its window manager keeps topmost windows above.
   ScreenCopyFailure copyFailure = ScreenCopyFailure::Failed;
   SessionKind session = SessionKind::X11;
+  bool keepsAbove = true;
   int primes = 0;
   bool failReplace = false;
   std::optional<Point> pointer = Point{400, 300};
@@ -96,6 +98,7 @@ class FakePlatform : public Platform {
   void beep() override;
   void openWithAssociatedProgram(const std::string& path) override;
   void setTopmost(Window& window, bool topmost) override;
+  bool keepsTopmostWindowsAbove() override { return keepsAbove; }
   std::optional<Point> pointerPosition() override { return pointer; }
   std::string applicationFolder() override { return folder_; }
   std::string findResource(const std::string& name) override { return folder_ + "/" + name; }

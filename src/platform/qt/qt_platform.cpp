@@ -20,6 +20,7 @@
 #include "platform/qt/qt_message_box.h"
 #include "platform/qt/qt_timer.h"
 #include "platform/qt/screen_units.h"
+#include "platform/qt/window_manager.h"
 
 namespace yorvane {
 
@@ -113,6 +114,10 @@ void QtPlatform::setTopmost(Window& window, bool topmost) {
   // The view follows the model's flag with the stay-on-top hint, which Qt
   // announces to the window manager as _NET_WM_STATE_ABOVE.
   if (window.topmost() != topmost) window.setTopmostFlag(topmost);
+}
+
+bool QtPlatform::keepsTopmostWindowsAbove() {
+  return windowManagerKeepsAbove();
 }
 
 std::optional<Point> QtPlatform::pointerPosition() {

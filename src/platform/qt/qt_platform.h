@@ -33,6 +33,7 @@ class QtPlatform : public Platform {
   void openWithAssociatedProgram(const std::string& path) override;
 
   void setTopmost(Window& window, bool topmost) override;
+  bool keepsTopmostWindowsAbove() override;
   std::optional<Point> pointerPosition() override;
 
   std::string applicationFolder() override;
