@@ -1,19 +1,27 @@
 #pragma once
 
+#include <memory>
+
 #include "platform/app_folder.h"
 #include "platform/platform.h"
+#include "platform/portal/portal_screen_copy.h"
 #include "platform/qt/xcb_screen_grabber.h"
 
 namespace yorvane {
 
 // The platform of the real program: Qt widgets for windows, timers and boxes,
-// X11 directly for the screen copy and the pointer, POSIX for files.
+// X11 directly for the screen copy and the pointer, POSIX for files. On a
+// Wayland session the windows stay on XWayland, but the screen is copied
+// through the desktop's screenshot portal: XWayland cannot read it.
 class QtPlatform : public Platform {
  public:
   QtPlatform();
 
   Size screenSize() override;
   bool copyScreen(Image& dest) override;
+  ScreenCopyFailure screenCopyFailure() override;
+  bool primeScreenCopy() override;
+  SessionKind sessionKind() override { return session_; }
   bool saveBmp(const Image& image, const std::string& path, std::string* reason) override;
 
   std::unique_ptr<Timer> createTimer(std::string name, int intervalMs,
@@ -24,6 +32,7 @@ class QtPlatform : public Platform {
   void beep() override;
   void openWithAssociatedProgram(const std::string& path) override;
 
+  bool keepsTopmostWindowsAbove() override;
   std::optional<Point> pointerPosition() override;
 
   std::string applicationFolder() override;
@@ -39,7 +48,10 @@ class QtPlatform : public Platform {
 
  private:
   AppFolders folders_;
+  SessionKind session_;
   XcbScreenGrabber grabber_;
+  std::unique_ptr<portal::PortalScreenCopy> portal_;  // on Wayland only
+  ScreenCopyFailure grabFailure_ = ScreenCopyFailure::None;
 };
 
 }  // namespace yorvane
