@@ -8,11 +8,12 @@ YORVANE_JOBS=${YORVANE_JOBS:-$(nproc)}
 # Build and run the program, and drive it on a virtual display.
 YORVANE_RUN_PACKAGES=(cmake ninja-build g++ qt6-base-dev libxcb1-dev libxcb-shm0-dev
   xvfb xdotool imagemagick fonts-noto-cjk x11-utils)
-# Tests, benchmarks and the picture-reader checks on top of that.
+# Tests, benchmarks and the picture-reader checks on top of that: clang builds
+# the sanitized unit tests with the libFuzzer target; ImageMagick reads SVG
+# through its extra coders.
 # shellcheck disable=SC2034 # used by test.sh
-# clang builds the sanitized unit tests together with the libFuzzer target.
 YORVANE_TEST_PACKAGES=("${YORVANE_RUN_PACKAGES[@]}" libgtest-dev libbenchmark-dev ffmpeg
-  libgdk-pixbuf2.0-bin clang libclang-rt-14-dev)
+  libgdk-pixbuf2.0-bin clang libclang-rt-14-dev libmagickcore-6.q16-6-extra)
 
 # ensure_packages PACKAGE...: apt-get installs the packages that are not installed yet.
 ensure_packages() {
