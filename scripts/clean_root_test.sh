@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Runs the README's test command on a fresh Debian 12: a debootstrap root (with
+# Runs the README's two commands on a fresh Debian 12: a debootstrap root (with
 # sudo, as a desktop user has it) is unpacked from a pristine tarball, a clone of
-# the given commit is put in, and scripts/test.sh runs there as root and, in a
+# the given commit is put in, and scripts/run.sh (the demonstration on a virtual
+# display) and scripts/test.sh run there as root and, in a
 # second fresh root, as an ordinary user who may use sudo. Needs root on the
 # host; the mounts live in a private mount namespace and end with the run.
 #
@@ -65,12 +66,15 @@ run_as() {
   git clone -q --no-checkout "$repo" "$root$home/yorvane"
   git -C "$root$home/yorvane" checkout -q --detach "$commit"
   in_root "chown -R $who: $home/yorvane"
-  echo "== $who: scripts/test.sh at ${commit:0:12} in a fresh $root"
-  local start=$SECONDS status=0
-  in_root "cd $home/yorvane && runuser -u $who -- env HOME=$home USER=$who scripts/test.sh" ||
-    status=$?
-  echo "== $who: exit status $status after $((SECONDS - start)) s"
-  return "$status"
+  local script status=0
+  for script in run.sh test.sh; do
+    echo "== $who: scripts/$script at ${commit:0:12} in a fresh $root"
+    local start=$SECONDS
+    in_root "cd $home/yorvane && runuser -u $who -- env HOME=$home USER=$who scripts/$script" ||
+      status=$?
+    echo "== $who: scripts/$script ended with status $status after $((SECONDS - start)) s"
+    ((status == 0)) || return "$status"
+  done
 }
 
 failed=0

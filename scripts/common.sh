@@ -24,10 +24,27 @@ ensure_packages() {
     fi
   done
   ((${#missing[@]} == 0)) && return 0
-  echo "== installing ${missing[*]}"
-  export DEBIAN_FRONTEND=noninteractive
-  apt-get update -qq
-  apt-get install -y -qq --no-install-recommends "${missing[@]}" </dev/null
+  if ((EUID == 0)); then
+    echo "== installing ${missing[*]}"
+  else
+    echo "== installing ${missing[*]} with sudo apt-get"
+  fi
+  # Another apt (unattended upgrades after boot) may hold the lock for a while.
+  local apt=(env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=600)
+  as_root "${apt[@]}" update -qq
+  as_root "${apt[@]}" install -y -qq --no-install-recommends "${missing[@]}" </dev/null
+}
+
+# as_root COMMAND...: runs COMMAND as root; an ordinary user goes through sudo.
+as_root() {
+  if ((EUID == 0)); then
+    "$@"
+  elif command -v sudo >/dev/null; then
+    sudo "$@"
+  else
+    echo "== this step needs root, and sudo is not installed: run it as root" >&2
+    return 1
+  fi
 }
 
 # configure BUILD_DIR [CMAKE_OPTION...]: a Ninja build tree of the project.
