@@ -6,7 +6,7 @@ YORVANE_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 YORVANE_JOBS=${YORVANE_JOBS:-$(nproc)}
 
 # Build and run the program, and drive it on a virtual display.
-YORVANE_RUN_PACKAGES=(cmake ninja-build g++ qt6-base-dev libxcb1-dev libxcb-shm0-dev
+YORVANE_RUN_PACKAGES=(cmake ninja-build pkg-config g++ qt6-base-dev libxcb1-dev libxcb-shm0-dev
   xvfb xdotool imagemagick fonts-noto-cjk x11-utils)
 # Tests, benchmarks and the picture-reader checks on top of that: clang builds
 # the sanitized unit tests with the libFuzzer target; ImageMagick reads SVG
