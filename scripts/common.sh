@@ -5,15 +5,18 @@
 YORVANE_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 YORVANE_JOBS=${YORVANE_JOBS:-$(nproc)}
 
-# Build and run the program, and drive it on a virtual display.
+# Build and run the program, and drive it on a virtual display; rsvg-convert
+# renders the PNG icons from the SVG.
 YORVANE_RUN_PACKAGES=(cmake ninja-build pkg-config g++ qt6-base-dev libxcb1-dev libxcb-shm0-dev
-  xvfb xdotool imagemagick fonts-noto-cjk x11-utils)
+  librsvg2-bin xvfb xdotool imagemagick fonts-noto-cjk x11-utils)
 # Tests, benchmarks and the picture-reader checks on top of that: clang builds
 # the sanitized unit tests with the libFuzzer target; ImageMagick reads SVG
-# through its extra coders.
+# through its extra coders; the desktop entry and the AppStream file have their
+# validators.
 # shellcheck disable=SC2034 # used by test.sh
 YORVANE_TEST_PACKAGES=("${YORVANE_RUN_PACKAGES[@]}" libgtest-dev libbenchmark-dev ffmpeg
-  libgdk-pixbuf2.0-bin clang libclang-rt-14-dev libmagickcore-6.q16-6-extra)
+  libgdk-pixbuf2.0-bin clang libclang-rt-14-dev libmagickcore-6.q16-6-extra
+  desktop-file-utils appstream)
 
 # ensure_packages PACKAGE...: apt-get installs the packages that are not installed yet.
 ensure_packages() {
