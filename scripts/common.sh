@@ -7,8 +7,8 @@ YORVANE_JOBS=${YORVANE_JOBS:-$(nproc)}
 
 # Build and run the program, and drive it on a virtual display; rsvg-convert
 # renders the PNG icons from the SVG.
-YORVANE_RUN_PACKAGES=(cmake ninja-build pkg-config g++ qt6-base-dev libxcb1-dev libxcb-shm0-dev
-  librsvg2-bin xvfb xdotool imagemagick fonts-noto-cjk x11-utils)
+YORVANE_RUN_PACKAGES=(cmake ninja-build pkg-config g++ qt6-base-dev qt6-svg-dev libxcb1-dev
+  libxcb-shm0-dev librsvg2-bin xvfb xdotool imagemagick fonts-noto-cjk x11-utils)
 # Tests, benchmarks and the picture-reader checks on top of that: clang builds
 # the sanitized unit tests with the libFuzzer target; ImageMagick reads SVG
 # through its extra coders; the desktop entry and the AppStream file have their
