@@ -12,11 +12,12 @@ YORVANE_RUN_PACKAGES=(cmake ninja-build pkg-config g++ qt6-base-dev qt6-svg-dev 
 # Tests, benchmarks and the picture-reader checks on top of that: clang builds
 # the sanitized unit tests with the libFuzzer target; ImageMagick reads SVG
 # through its extra coders; the desktop entry and the AppStream file have their
-# validators; dpkg-dev works out the Debian package's library dependencies.
+# validators; dpkg-dev works out the Debian package's library dependencies, on
+# the programs CPack picks out with file.
 # shellcheck disable=SC2034 # used by test.sh
 YORVANE_TEST_PACKAGES=("${YORVANE_RUN_PACKAGES[@]}" libgtest-dev libbenchmark-dev ffmpeg
   libgdk-pixbuf2.0-bin clang libclang-rt-14-dev libmagickcore-6.q16-6-extra
-  desktop-file-utils appstream dpkg-dev)
+  desktop-file-utils appstream dpkg-dev file)
 
 # ensure_packages PACKAGE...: apt-get installs the packages that are not installed yet.
 ensure_packages() {
