@@ -31,12 +31,13 @@ if [[ ! -s $base ]]; then
   tar -C "$root" -cf "$base.part" . && mv "$base.part" "$base"
 fi
 
-# fresh_root: the base root unpacked again, name resolution from the host.
+# fresh_root: the base root unpacked again, name resolution from the host (sudo
+# looks up the host name).
 fresh_root() {
   rm -rf "$root"
   mkdir -p "$root"
   tar -C "$root" -xpf "$base"
-  cp /etc/resolv.conf "$root/etc/resolv.conf"
+  cp /etc/resolv.conf /etc/hosts "$root/etc/"
 }
 
 # in_root COMMAND: runs a bash command line in the root, with the kernel file
