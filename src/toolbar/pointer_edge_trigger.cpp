@@ -1,5 +1,6 @@
 #include "toolbar/pointer_edge_trigger.h"
 
+#include "platform/message_box.h"
 #include "ui_model/handler_timer.h"
 
 namespace yorvane {
@@ -10,8 +11,8 @@ constexpr int kPollMs = 100;
 constexpr int kEdgeWidth = 5;
 }  // namespace
 
-PointerEdgeTrigger::PointerEdgeTrigger(Platform& platform, const Dispatcher& dispatch,
-                                       const Control& box, CaptureCommands& commands)
+PointerEdgeTrigger::PointerEdgeTrigger(Platform& platform, const Dispatcher& dispatch, Control& box,
+                                       CaptureCommands& commands)
     : platform_(platform),
       box_(box),
       commands_(commands),
@@ -19,7 +20,16 @@ PointerEdgeTrigger::PointerEdgeTrigger(Platform& platform, const Dispatcher& dis
           makeHandlerTimer(platform, dispatch, "pointerPollTimer", kPollMs, [this] { poll(); })) {}
 
 void PointerEdgeTrigger::boxClicked() {
-  pollTimer_->setEnabled(box_.value() == 1);
+  const bool ticked = box_.value() == 1;
+  if (ticked && platform_.sessionKind() == SessionKind::Wayland) {
+    box_.setValue(0);  // clicks the box again, which leaves the poll off
+    platform_.messageBox(
+        "Wayland の画面では、ほかのウィンドウの上にあるマウスポインターの位置を読めないため、"
+        "この機能は使えません",
+        "", mb::kOkOnly + mb::kInformation);
+    return;
+  }
+  pollTimer_->setEnabled(ticked);
 }
 
 void PointerEdgeTrigger::poll() {

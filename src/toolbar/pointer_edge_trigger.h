@@ -12,9 +12,11 @@ namespace yorvane {
 
 // While its box is ticked, a pointer at the left edge of the screen takes a
 // one-shot picture, so a video can be captured without reaching for a button.
+// A Wayland session tells no program where the pointer is outside its own
+// windows: there the box says so and does not stay ticked.
 class PointerEdgeTrigger {
  public:
-  PointerEdgeTrigger(Platform& platform, const Dispatcher& dispatch, const Control& box,
+  PointerEdgeTrigger(Platform& platform, const Dispatcher& dispatch, Control& box,
                      CaptureCommands& commands);
 
   void boxClicked();
@@ -23,7 +25,7 @@ class PointerEdgeTrigger {
   void poll();
 
   Platform& platform_;
-  const Control& box_;
+  Control& box_;
   CaptureCommands& commands_;
   std::unique_ptr<Timer> pollTimer_;
 };

@@ -170,6 +170,15 @@ TEST_F(PointerTrigger, TheBoxTicksThePoll) {
   EXPECT_FALSE(app.fake.timerEnabled("pointerPollTimer")) << "greyed";
 }
 
+TEST_F(PointerTrigger, OnWaylandTheBoxSaysItCannotWorkAndStaysUnticked) {
+  app.fake.session = SessionKind::Wayland;
+  app.click(mainWindow.edgeTriggerBox);
+  EXPECT_EQ(mainWindow.edgeTriggerBox.value(), 0);
+  EXPECT_FALSE(app.fake.timerEnabled("pointerPollTimer"));
+  ASSERT_EQ(app.fake.boxes.size(), 1u);
+  EXPECT_NE(app.fake.boxes[0].text.find("Wayland"), std::string::npos);
+}
+
 TEST(PointerEdge, OnlyColumnsLeftOfFiveTrigger) {
   struct Case {
     std::optional<Point> pointer;
