@@ -6,17 +6,22 @@ YORVANE_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 YORVANE_JOBS=${YORVANE_JOBS:-$(nproc)}
 
 # Build and run the program, and drive it on a virtual display.
+# libcanberra plays the sounds through the desktop's sound server (its PulseAudio
+# driver), from the freedesktop sound theme.
 YORVANE_RUN_PACKAGES=(cmake ninja-build g++ qt6-base-dev libxcb1-dev libxcb-shm0-dev libxcb-randr0-dev
+  libcanberra-dev libcanberra-pulse sound-theme-freedesktop
   xvfb xdotool imagemagick fonts-noto-cjk x11-utils)
 # Tests, benchmarks and the picture-reader checks on top of that.
 # shellcheck disable=SC2034 # used by test.sh
 # clang builds the sanitized unit tests together with the libFuzzer target;
 # clang-format checks the formatting.
 # The window managers, monitor and scaling tools and the desktop picture setter
-# serve the tests on real desktops.
+# serve the tests on real desktops; a PulseAudio server with a null sink, its
+# recorder and sox hear the sounds.
 YORVANE_TEST_PACKAGES=("${YORVANE_RUN_PACKAGES[@]}" libgtest-dev libbenchmark-dev ffmpeg
   libgdk-pixbuf2.0-bin clang libclang-rt-14-dev clang-format
-  mutter kwin-x11 kwin-style-breeze xfwm4 openbox dbus-daemon feh x11-xserver-utils)
+  mutter kwin-x11 kwin-style-breeze xfwm4 openbox dbus-daemon feh x11-xserver-utils
+  pulseaudio pulseaudio-utils sox)
 
 # ensure_packages PACKAGE...: apt-get installs the packages that are not installed yet.
 ensure_packages() {

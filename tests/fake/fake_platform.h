@@ -46,7 +46,8 @@ class FakePlatform : public Platform {
   };
 
   // What the program did, in order: "beep", "save <file name>", "copy",
-  // "pump", "box <title>", "open <path>".
+  // "pump", "box <title>", "open <path>", "sound <event name or path>" (only
+  // with a sound server).
   std::vector<std::string> events;
   std::vector<MessageBoxCall> boxes;
   std::vector<std::string> opened;
@@ -63,6 +64,8 @@ class FakePlatform : public Platform {
 
   Image screen;
   bool failCopies = false;
+  // Whether a sound server plays the sounds; without one the program falls back.
+  bool soundServer = false;
   bool failReplace = false;
   std::optional<Point> pointer = Point{400, 300};
 
@@ -87,6 +90,8 @@ class FakePlatform : public Platform {
   int messageBox(const std::string& text, const std::string& title, int style) override;
   void beep() override;
   void openWithAssociatedProgram(const std::string& path) override;
+  bool playEventSound(const std::string& name) override;
+  bool playSoundFile(const std::string& path) override;
   std::optional<Point> pointerPosition() override { return pointer; }
   std::string applicationFolder() override { return folder_; }
   std::string findResource(const std::string& name) override { return folder_ + "/" + name; }

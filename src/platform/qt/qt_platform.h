@@ -2,12 +2,14 @@
 
 #include "platform/app_folder.h"
 #include "platform/platform.h"
+#include "platform/qt/canberra_player.h"
 #include "platform/qt/xcb_screen_grabber.h"
 
 namespace yorvane {
 
 // The platform of the real program: Qt widgets for windows, timers and boxes,
-// X11 directly for the screen copy and the pointer, POSIX for files.
+// X11 directly for the screen copy and the pointer, POSIX for files, the
+// desktop's sound server for sounds.
 class QtPlatform : public Platform {
  public:
   QtPlatform();
@@ -23,6 +25,8 @@ class QtPlatform : public Platform {
   int messageBox(const std::string& text, const std::string& title, int style) override;
   void beep() override;
   void openWithAssociatedProgram(const std::string& path) override;
+  bool playEventSound(const std::string& name) override;
+  bool playSoundFile(const std::string& path) override;
 
   std::optional<Point> pointerPosition() override;
 
@@ -40,6 +44,7 @@ class QtPlatform : public Platform {
  private:
   AppFolders folders_;
   XcbScreenGrabber grabber_;
+  CanberraPlayer sounds_;
 };
 
 }  // namespace yorvane
