@@ -7,9 +7,10 @@ YORVANE_JOBS=${YORVANE_JOBS:-$(nproc)}
 
 # Build and run the program, and drive it on a virtual display.
 # libcanberra plays the sounds through the desktop's sound server (its PulseAudio
-# driver), from the freedesktop sound theme.
-YORVANE_RUN_PACKAGES=(cmake ninja-build g++ qt6-base-dev libxcb1-dev libxcb-shm0-dev libxcb-randr0-dev
-  libcanberra-dev libcanberra-pulse sound-theme-freedesktop
+# driver), from the freedesktop sound theme. Qt's Linguist tools compile the
+# English translation.
+YORVANE_RUN_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-tools-dev qt6-l10n-tools libxcb1-dev
+  libxcb-shm0-dev libxcb-randr0-dev libcanberra-dev libcanberra-pulse sound-theme-freedesktop
   xvfb xdotool imagemagick fonts-noto-cjk x11-utils)
 # Tests, benchmarks and the picture-reader checks on top of that.
 # shellcheck disable=SC2034 # used by test.sh

@@ -3,6 +3,7 @@
 #include "app/application.h"
 #include "platform/qt/artwork.h"
 #include "platform/qt/qt_platform.h"
+#include "platform/qt/translation.h"
 #include "platform/qt/window_view.h"
 
 namespace {
@@ -28,6 +29,7 @@ int main(int argc, char** argv) {
   app.setApplicationName(QStringLiteral("Yorvane"));
   app.setWindowIcon(yorvane::applicationIcon());
   useJapaneseFont(app);
+  yorvane::useTranslationFor(QLocale::system());
 
   yorvane::QtPlatform platform;
   yorvane::Application application(platform);
