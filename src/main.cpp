@@ -29,7 +29,8 @@ int main(int argc, char** argv) {
   app.setApplicationName(QStringLiteral("Yorvane"));
   app.setWindowIcon(yorvane::applicationIcon());
   useJapaneseFont(app);
-  yorvane::useTranslationFor(QLocale::system());
+  // The language of messages (LANGUAGE, LC_ALL, LC_MESSAGES, LANG), first choice.
+  yorvane::useTranslationFor(QLocale(QLocale::system().uiLanguages().value(0)));
 
   yorvane::QtPlatform platform;
   yorvane::Application application(platform);
