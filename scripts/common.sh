@@ -18,11 +18,14 @@ YORVANE_RUN_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-tools-dev qt6-l10n-
 # clang-format checks the formatting.
 # The window managers, monitor and scaling tools and the desktop picture setter
 # serve the tests on real desktops; a PulseAudio server with a null sink, its
-# recorder and sox hear the sounds.
+# recorder and sox hear the sounds; sway, its portal, pipewire and grim the test
+# on a Wayland session.
 YORVANE_TEST_PACKAGES=("${YORVANE_RUN_PACKAGES[@]}" libgtest-dev libbenchmark-dev ffmpeg
   libgdk-pixbuf2.0-bin clang libclang-rt-14-dev clang-format
   mutter kwin-x11 kwin-style-breeze xfwm4 openbox dbus-daemon feh x11-xserver-utils
-  pulseaudio pulseaudio-utils sox)
+  pulseaudio pulseaudio-utils sox
+  sway xwayland grim xdg-desktop-portal xdg-desktop-portal-wlr xdg-desktop-portal-gtk pipewire
+  dbus-user-session fuse3 libglib2.0-bin)
 
 # ensure_packages PACKAGE...: apt-get installs the packages that are not installed yet.
 ensure_packages() {

@@ -1,4 +1,7 @@
 #include <QApplication>
+#include <QTimer>
+#include <QWindow>
+#include <memory>
 
 #include "app/application.h"
 #include "platform/qt/artwork.h"
@@ -20,10 +23,26 @@ void useJapaneseFont(QApplication& app) {
   app.setFont(font);
 }
 
+// On Wayland the desktop may ask the user once whether the program may copy the
+// screen, and asks only for a focused window, while every capture hides the
+// program's windows first: so ask as soon as a window of the program has focus.
+void primeScreenCopyOnFirstFocus(yorvane::Platform& platform) {
+  if (platform.sessionKind() != yorvane::SessionKind::Wayland) return;
+  auto connection = std::make_shared<QMetaObject::Connection>();
+  *connection = QObject::connect(
+      qApp, &QGuiApplication::focusWindowChanged, qApp, [&platform, connection](QWindow* focused) {
+        if (!focused) return;
+        QObject::disconnect(*connection);
+        // Not inside the focus change itself: the request waits for its answer.
+        QTimer::singleShot(0, qApp, [&platform] { platform.primeScreenCopy(); });
+      });
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  // The screen copy and the pointer are read from X11 directly.
+  // The windows are X11 windows, on XWayland in a Wayland session, where the
+  // screen is copied through the desktop's portal instead.
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "xcb");
   QApplication app(argc, argv);
   app.setApplicationName(QStringLiteral("Yorvane"));
@@ -35,6 +54,7 @@ int main(int argc, char** argv) {
   yorvane::QtPlatform platform;
   yorvane::Application application(platform);
   yorvane::WindowView mainWindow(application.mainWindow().window, application.dispatcher());
+  primeScreenCopyOnFirstFocus(platform);
   application.start();
   // The toolbar starts hidden: its view is made once the main window is on its way.
   yorvane::WindowView toolbar(application.toolbarWindow().window, application.dispatcher());

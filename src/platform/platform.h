@@ -13,6 +13,19 @@
 
 namespace yorvane {
 
+// The kind of desktop session the program runs in. Its windows are X11 windows
+// in both; on Wayland they live on XWayland, which cannot read the screen.
+enum class SessionKind { X11, Wayland };
+
+// Why the last screen copy failed, for the message the user gets.
+enum class ScreenCopyFailure {
+  None,         // the last copy worked
+  Busy,         // an earlier copy was still waiting for its picture (a handler re-entered)
+  Unavailable,  // the desktop offers no way to copy the screen (no screenshot portal)
+  Refused,      // the desktop or the user refused, or it gave up on the request
+  Failed,       // no picture came in time, or it could not be read
+};
+
 // One entry of a folder listing.
 struct FolderEntry {
   std::string name;
@@ -33,7 +46,21 @@ class Platform {
   // Copies the whole primary screen into dest from its top-left corner, in
   // device pixels; dest becomes the screen's size. A failed copy leaves dest as
   // it was and returns false.
+  // On Wayland the copy waits for the desktop's answer, while timers and other
+  // events go on being handled; a handler that asks for a copy during that
+  // wait gets false at once, with the failure Busy.
   virtual bool copyScreen(Image& dest) = 0;
+  // Why the last copyScreen() or primeScreenCopy() returned false.
+  virtual ScreenCopyFailure screenCopyFailure() = 0;
+  // Where the desktop asks the user once whether the program may copy the
+  // screen (Wayland portals since version 3 of their screenshot interface), it
+  // asks only on behalf of a visible, focused window. Call this while the main
+  // window is shown and focused, before the first capture hides it: the
+  // question, if any, comes now and its answer is remembered by the desktop.
+  // True when copies may go ahead; false (see screenCopyFailure()) when the
+  // desktop has none or the user refused. Nothing to do on X11.
+  virtual bool primeScreenCopy() = 0;
+  virtual SessionKind sessionKind() = 0;
   // Saves the whole image as a BMP file. False (with a reason) when it fails.
   virtual bool saveBmp(const Image& image, const std::string& path, std::string* reason) = 0;
 
@@ -55,8 +82,13 @@ class Platform {
   virtual bool playEventSound(const std::string& name) = 0;
   virtual bool playSoundFile(const std::string& path) = 0;
 
+  // Whether the desktop keeps a window set topmost above the others. False
+  // where its window manager offers no such layer, as sway's for XWayland.
+  virtual bool keepsTopmostWindowsAbove() = 0;
   // Pointer in the screen copy's pixels, from the primary screen's top-left
   // corner (negative to its left or above it); nullopt when it cannot be read.
+  // On Wayland it is known only while the pointer is over one of the
+  // program's windows: the desktop tells no program where it is elsewhere.
   virtual std::optional<Point> pointerPosition() = 0;
 
   // Files and folders. Paths are full paths with '/' separators.

@@ -158,10 +158,18 @@ int FakePlatform::timerInterval(const std::string& name) const {
 bool FakePlatform::copyScreen(Image& dest) {
   ++copies;
   events.push_back("copy");
+  lastFailure_ = failCopies ? copyFailure : ScreenCopyFailure::None;
   if (failCopies) return false;
   dest.resize(screen.width(), screen.height());
   dest.copyFrom(screen, 0, 0, screen.width(), screen.height());
   return true;
+}
+
+bool FakePlatform::primeScreenCopy() {
+  ++primes;
+  events.push_back("prime");
+  lastFailure_ = failCopies ? copyFailure : ScreenCopyFailure::None;
+  return !failCopies;
 }
 
 bool FakePlatform::saveBmp(const Image& image, const std::string& path, std::string* reason) {

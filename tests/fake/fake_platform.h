@@ -45,7 +45,7 @@ class FakePlatform : public Platform {
     int64_t at;
   };
 
-  // What the program did, in order: "beep", "save <file name>", "copy",
+  // What the program did, in order: "beep", "save <file name>", "copy", "prime",
   // "pump", "box <title>", "open <path>", "sound <event name or path>" (only
   // with a sound server).
   std::vector<std::string> events;
@@ -66,6 +66,12 @@ class FakePlatform : public Platform {
   bool failCopies = false;
   // Whether a sound server plays the sounds; without one the program falls back.
   bool soundServer = false;
+  // Why failing copies and primes fail; the session the program is told it runs
+  // in, and whether its window manager keeps topmost windows above.
+  ScreenCopyFailure copyFailure = ScreenCopyFailure::Failed;
+  SessionKind session = SessionKind::X11;
+  bool keepsAbove = true;
+  int primes = 0;
   bool failReplace = false;
   std::optional<Point> pointer = Point{400, 300};
 
@@ -83,6 +89,9 @@ class FakePlatform : public Platform {
   // Platform.
   Size screenSize() override { return screen.size(); }
   bool copyScreen(Image& dest) override;
+  ScreenCopyFailure screenCopyFailure() override { return lastFailure_; }
+  bool primeScreenCopy() override;
+  SessionKind sessionKind() override { return session; }
   bool saveBmp(const Image& image, const std::string& path, std::string* reason) override;
   std::unique_ptr<Timer> createTimer(std::string name, int intervalMs,
                                      std::function<void()> tick) override;
@@ -92,6 +101,7 @@ class FakePlatform : public Platform {
   void openWithAssociatedProgram(const std::string& path) override;
   bool playEventSound(const std::string& name) override;
   bool playSoundFile(const std::string& path) override;
+  bool keepsTopmostWindowsAbove() override { return keepsAbove; }
   std::optional<Point> pointerPosition() override { return pointer; }
   std::string applicationFolder() override { return folder_; }
   std::string findResource(const std::string& name) override { return folder_ + "/" + name; }
@@ -115,6 +125,7 @@ class FakePlatform : public Platform {
   uint64_t sequence_ = 0;
   std::vector<FakeTimer*> timers_;
   std::optional<int> exitCode_;
+  ScreenCopyFailure lastFailure_ = ScreenCopyFailure::None;
 };
 
 // A picture whose pixels all differ, so any misplaced copy shows.

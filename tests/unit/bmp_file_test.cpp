@@ -93,8 +93,10 @@ TEST_F(BmpFile, ReplacesALinkAtItsNameInsteadOfWritingThroughIt) {
   ASSERT_TRUE(writeBmpFile(patternImage(3, 2), (dir / "p.bmp").string()));
   EXPECT_FALSE(fs::is_symlink(dir / "p.bmp"));
   EXPECT_EQ(readBmpFile((dir / "p.bmp").string()), patternImage(3, 2));
-  std::ifstream kept(target);
-  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), "keep");
+  std::ifstream in(target);
+  std::string kept;
+  std::getline(in, kept);
+  EXPECT_EQ(kept, "keep");
   // Nothing but the picture and the link's old target is left in the folder.
   EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 2);
 }

@@ -4,17 +4,22 @@
 #include <xcb/xcb.h>
 
 #include <QApplication>
+#include <QDBusConnection>
 #include <QGuiApplication>
 #include <QProcess>
+#include <QScreen>
+#include <QWindow>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 
 #include "platform/bmp_file.h"
+#include "platform/portal/session.h"
 #include "platform/posix_files.h"
 #include "platform/qt/qt_message_box.h"
 #include "platform/qt/qt_timer.h"
 #include "platform/qt/screen_units.h"
+#include "platform/qt/window_manager.h"
 
 namespace yorvane {
 
@@ -23,18 +28,51 @@ std::string environment(const char* name) {
   const char* value = std::getenv(name);
   return value ? value : "";
 }
+
+// The focused window as the portal names a parent window, so the desktop can
+// tie its question to it; empty when none of the program's windows has focus.
+QString focusedWindowHandle() {
+  const QWindow* window = QGuiApplication::focusWindow();
+  return window ? QStringLiteral("x11:%1").arg(window->winId(), 0, 16) : QString();
+}
+
+// The primary screen's rectangle of the desktop, in device pixels.
+QRect primaryScreenArea() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (!screen) return {};
+  const qreal ratio = screen->devicePixelRatio();
+  const QRect logical = screen->geometry();
+  return {qRound(logical.x() * ratio), qRound(logical.y() * ratio), qRound(logical.width() * ratio),
+          qRound(logical.height() * ratio)};
+}
 }  // namespace
 
 QtPlatform::QtPlatform()
     : folders_(findAppFolders(posix::folderOfExecutable(), environment("XDG_DATA_HOME"),
-                              environment("HOME"))) {}
+                              environment("HOME"))),
+      session_(sessionKindOf(std::getenv("WAYLAND_DISPLAY"), std::getenv("XDG_SESSION_TYPE"))) {
+  if (session_ == SessionKind::Wayland) {
+    portal_ = std::make_unique<portal::PortalScreenCopy>(QDBusConnection::sessionBus());
+  }
+}
 
 Size QtPlatform::screenSize() {
   return primaryScreenSize();
 }
 
 bool QtPlatform::copyScreen(Image& dest) {
-  return grabber_.grab(dest);
+  if (portal_) return portal_->copy(dest, primaryScreenArea(), focusedWindowHandle());
+  const bool copied = grabber_.grab(dest);
+  grabFailure_ = copied ? ScreenCopyFailure::None : ScreenCopyFailure::Failed;
+  return copied;
+}
+
+ScreenCopyFailure QtPlatform::screenCopyFailure() {
+  return portal_ ? portal_->failure() : grabFailure_;
+}
+
+bool QtPlatform::primeScreenCopy() {
+  return portal_ ? portal_->prime(focusedWindowHandle()) : true;
 }
 
 bool QtPlatform::saveBmp(const Image& image, const std::string& path, std::string* reason) {
@@ -77,6 +115,10 @@ bool QtPlatform::playEventSound(const std::string& name) {
 
 bool QtPlatform::playSoundFile(const std::string& path) {
   return sounds_.playFile(path);
+}
+
+bool QtPlatform::keepsTopmostWindowsAbove() {
+  return windowManagerKeepsAbove();
 }
 
 std::optional<Point> QtPlatform::pointerPosition() {

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <memory>
+
 #include "platform/app_folder.h"
 #include "platform/platform.h"
+#include "platform/portal/portal_screen_copy.h"
 #include "platform/qt/canberra_player.h"
 #include "platform/qt/xcb_screen_grabber.h"
 
@@ -9,13 +12,18 @@ namespace yorvane {
 
 // The platform of the real program: Qt widgets for windows, timers and boxes,
 // X11 directly for the screen copy and the pointer, POSIX for files, the
-// desktop's sound server for sounds.
+// desktop's sound server for sounds. On a Wayland session the windows stay on
+// XWayland, but the screen is copied through the desktop's screenshot portal:
+// XWayland cannot read it.
 class QtPlatform : public Platform {
  public:
   QtPlatform();
 
   Size screenSize() override;
   bool copyScreen(Image& dest) override;
+  ScreenCopyFailure screenCopyFailure() override;
+  bool primeScreenCopy() override;
+  SessionKind sessionKind() override { return session_; }
   bool saveBmp(const Image& image, const std::string& path, std::string* reason) override;
 
   std::unique_ptr<Timer> createTimer(std::string name, int intervalMs,
@@ -28,6 +36,7 @@ class QtPlatform : public Platform {
   bool playEventSound(const std::string& name) override;
   bool playSoundFile(const std::string& path) override;
 
+  bool keepsTopmostWindowsAbove() override;
   std::optional<Point> pointerPosition() override;
 
   std::string applicationFolder() override;
@@ -43,8 +52,11 @@ class QtPlatform : public Platform {
 
  private:
   AppFolders folders_;
+  SessionKind session_;
   XcbScreenGrabber grabber_;
   CanberraPlayer sounds_;
+  std::unique_ptr<portal::PortalScreenCopy> portal_;  // on Wayland only
+  ScreenCopyFailure grabFailure_ = ScreenCopyFailure::None;
 };
 
 }  // namespace yorvane

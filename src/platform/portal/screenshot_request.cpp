@@ -1,0 +1,146 @@
+#include "platform/portal/screenshot_request.h"
+
+#include <QDBusError>
+#include <QDBusMessage>
+#include <QDBusObjectPath>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
+#include <QDBusVariant>
+#include <QEventLoop>
+#include <QTimer>
+#include <QUrl>
+
+namespace yorvane::portal {
+
+namespace {
+
+const QString kService = QStringLiteral("org.freedesktop.portal.Desktop");
+const QString kObject = QStringLiteral("/org/freedesktop/portal/desktop");
+const QString kScreenshot = QStringLiteral("org.freedesktop.portal.Screenshot");
+const QString kRequest = QStringLiteral("org.freedesktop.portal.Request");
+
+// The path the portal gives the request made with this token: the caller's
+// unique name without its ':' and with '_' for '.', then the token.
+QString requestPath(const QDBusConnection& bus, const QString& token) {
+  QString sender = bus.baseService().mid(1);
+  sender.replace(QLatin1Char('.'), QLatin1Char('_'));
+  return kObject + QStringLiteral("/request/") + sender + QLatin1Char('/') + token;
+}
+
+// An error answer to the call itself: no portal, or one without the interface,
+// is Unavailable; a portal that turns the caller away is a refusal.
+ScreenCopyFailure failureOfError(const QDBusError& error) {
+  switch (error.type()) {
+    case QDBusError::ServiceUnknown:
+    case QDBusError::UnknownObject:
+    case QDBusError::UnknownInterface:
+    case QDBusError::UnknownMethod:
+    case QDBusError::Disconnected:
+      return ScreenCopyFailure::Unavailable;
+    case QDBusError::AccessDenied:
+      return ScreenCopyFailure::Refused;
+    default:
+      return ScreenCopyFailure::Failed;
+  }
+}
+
+// Serves events in a nested loop until the call is answered or timeoutMs pass;
+// user input waits until it returns. True when the call was answered.
+bool waitFor(const QDBusPendingCall& call, int timeoutMs) {
+  QDBusPendingCallWatcher watcher(call);
+  QEventLoop loop;
+  QObject::connect(&watcher, &QDBusPendingCallWatcher::finished, &loop, &QEventLoop::quit);
+  QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
+  if (!watcher.isFinished()) loop.exec(QEventLoop::ExcludeUserInputEvents);
+  return watcher.isFinished();
+}
+
+}  // namespace
+
+Answer readResponse(uint code, const QVariantMap& results) {
+  if (code == 1 || code == 2) return {ScreenCopyFailure::Refused, {}};
+  if (code != 0) return {ScreenCopyFailure::Failed, {}};
+  const QUrl uri(results.value(QStringLiteral("uri")).toString());
+  if (!uri.isLocalFile()) return {ScreenCopyFailure::Failed, {}};
+  return {ScreenCopyFailure::None, uri.toLocalFile()};
+}
+
+uint screenshotInterfaceVersion(const QDBusConnection& bus, int timeoutMs) {
+  QDBusMessage get = QDBusMessage::createMethodCall(
+      kService, kObject, QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
+  get << kScreenshot << QStringLiteral("version");
+  const QDBusPendingReply<QDBusVariant> reply = bus.asyncCall(get, timeoutMs);
+  if (!waitFor(reply, timeoutMs) || reply.isError()) return 0;
+  return reply.value().variant().toUInt();
+}
+
+ScreenshotRequest::ScreenshotRequest(QDBusConnection bus) : bus_(std::move(bus)) {}
+
+Answer ScreenshotRequest::run(const QString& parentWindow, int timeoutMs) {
+  if (!bus_.isConnected()) return {ScreenCopyFailure::Unavailable, {}};
+  const QString token = QStringLiteral("yorvane%1").arg(++serial_);
+  answered_ = false;
+  answer_ = {};
+  if (!subscribe(requestPath(bus_, token))) return {ScreenCopyFailure::Failed, {}};
+
+  QDBusMessage call =
+      QDBusMessage::createMethodCall(kService, kObject, kScreenshot, QStringLiteral("Screenshot"));
+  call << parentWindow
+       << QVariantMap{{QStringLiteral("handle_token"), token},
+                      {QStringLiteral("interactive"), false}};
+  QDBusPendingCallWatcher watcher(bus_.asyncCall(call, timeoutMs));
+  connect(&watcher, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* w) {
+    const QDBusPendingReply<QDBusObjectPath> reply = *w;
+    if (reply.isError()) {
+      finish({failureOfError(reply.error()), {}});
+    } else if (reply.value().path() != subscribed_) {
+      // A portal older than handle tokens names another path: follow it.
+      unsubscribe();
+      subscribe(reply.value().path());
+    }
+  });
+
+  QEventLoop loop;
+  QTimer deadline;
+  deadline.setSingleShot(true);
+  connect(&deadline, &QTimer::timeout, &loop, &QEventLoop::quit);
+  deadline.start(timeoutMs);
+  loop_ = &loop;
+  if (!answered_) loop.exec(QEventLoop::ExcludeUserInputEvents);
+  loop_ = nullptr;
+
+  const QString path = subscribed_;
+  unsubscribe();
+  if (!answered_) {
+    // No answer in time: ask the portal to drop the request.
+    bus_.call(QDBusMessage::createMethodCall(kService, path, kRequest, QStringLiteral("Close")),
+              QDBus::NoBlock);
+    return {ScreenCopyFailure::Failed, {}};
+  }
+  return answer_;
+}
+
+void ScreenshotRequest::onResponse(uint code, const QVariantMap& results) {
+  finish(readResponse(code, results));
+}
+
+bool ScreenshotRequest::subscribe(const QString& path) {
+  subscribed_ = path;
+  return bus_.connect(kService, path, kRequest, QStringLiteral("Response"), this,
+                      SLOT(onResponse(uint, QVariantMap)));
+}
+
+void ScreenshotRequest::unsubscribe() {
+  bus_.disconnect(kService, subscribed_, kRequest, QStringLiteral("Response"), this,
+                  SLOT(onResponse(uint, QVariantMap)));
+  subscribed_.clear();
+}
+
+void ScreenshotRequest::finish(Answer answer) {
+  if (answered_) return;
+  answered_ = true;
+  answer_ = std::move(answer);
+  if (loop_) loop_->quit();
+}
+
+}  // namespace yorvane::portal

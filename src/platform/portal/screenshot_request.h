@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QDBusConnection>
+#include <QObject>
+#include <QString>
+#include <QVariantMap>
+
+#include "platform/platform.h"
+
+class QEventLoop;
+
+namespace yorvane::portal {
+
+// What one screenshot request came to: a picture file, or why there is none.
+struct Answer {
+  ScreenCopyFailure failure = ScreenCopyFailure::Failed;
+  QString path;  // the file the portal wrote, when failure is None
+};
+
+// Reads the arguments of a request's Response signal: code 0 with a local file
+// is a picture; 1 (the user cancelled) and 2 (the desktop ended it otherwise,
+// which is also how a stored "no" is answered) are refusals.
+Answer readResponse(uint code, const QVariantMap& results);
+
+// The version of the portal's screenshot interface on the bus, waited for as
+// ScreenshotRequest::run waits; 0 when no portal offers one within timeoutMs.
+uint screenshotInterfaceVersion(const QDBusConnection& bus, int timeoutMs);
+
+// One org.freedesktop.portal.Screenshot.Screenshot call, not interactive, and
+// the wait for its answer. The answer comes as a signal of a request object
+// whose path follows from the caller's unique name and a token it chooses; the
+// subscription is made before the call, so a fast answer cannot be missed.
+class ScreenshotRequest : public QObject {
+  Q_OBJECT
+
+ public:
+  explicit ScreenshotRequest(QDBusConnection bus);
+
+  // Sends the request on behalf of parentWindow ("x11:<id>" or empty) and waits
+  // at most timeoutMs for the answer in a nested event loop: timers and
+  // windows keep being served meanwhile, user input waits until it returns.
+  Answer run(const QString& parentWindow, int timeoutMs);
+
+ private slots:
+  void onResponse(uint code, const QVariantMap& results);
+
+ private:
+  bool subscribe(const QString& path);
+  void unsubscribe();
+  void finish(Answer answer);
+
+  QDBusConnection bus_;
+  QString subscribed_;
+  Answer answer_;
+  bool answered_ = false;
+  QEventLoop* loop_ = nullptr;
+  unsigned serial_ = 0;
+};
+
+}  // namespace yorvane::portal
