@@ -1,7 +1,7 @@
 # The files the program opens from its own folder, and the installed layout.
 # The readme and the end-of-series chime are put beside the built binary, so
 # the build tree works as an application folder; `cmake --install` lays out
-# bin/, share/yorvane/ and the desktop entry with its icons.
+# bin/, share/yorvane/, the desktop entry with its icons and the AppStream file.
 if(NOT TARGET yorvane)
   return()
 endif()
@@ -26,7 +26,22 @@ add_custom_command(OUTPUT ${yorvane_readme}
   COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_SOURCE_DIR}/data/Yorvane.txt ${yorvane_readme}
   DEPENDS ${CMAKE_SOURCE_DIR}/data/Yorvane.txt
   COMMENT "Copying the readme beside the program")
-add_custom_target(yorvane_assets DEPENDS ${yorvane_chime} ${yorvane_readme})
+
+# The PNG icons are rendered from the SVG by the build, so they never drift from it.
+find_program(YORVANE_RSVG_CONVERT rsvg-convert REQUIRED)
+set(yorvane_icon_svg ${CMAKE_SOURCE_DIR}/data/yorvane.svg)
+set(yorvane_icons_dir ${CMAKE_BINARY_DIR}/icons)
+set(yorvane_icons)
+foreach(size 32 48 64 128 256)
+  set(dir ${yorvane_icons_dir}/${size}x${size}/apps)
+  add_custom_command(OUTPUT ${dir}/yorvane.png
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${dir}
+    COMMAND ${YORVANE_RSVG_CONVERT} -w ${size} -h ${size} -o ${dir}/yorvane.png ${yorvane_icon_svg}
+    DEPENDS ${yorvane_icon_svg}
+    COMMENT "Rendering the ${size} px icon")
+  list(APPEND yorvane_icons ${dir}/yorvane.png)
+endforeach()
+add_custom_target(yorvane_assets DEPENDS ${yorvane_chime} ${yorvane_readme} ${yorvane_icons})
 add_dependencies(yorvane yorvane_assets)
 
 # Scripts find the built program here without knowing the build layout.
@@ -36,7 +51,7 @@ install(TARGETS yorvane RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${yorvane_readme} ${yorvane_chime} DESTINATION ${CMAKE_INSTALL_DATADIR}/yorvane)
 install(FILES ${CMAKE_SOURCE_DIR}/data/yorvane.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES ${CMAKE_SOURCE_DIR}/data/yorvane.png
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/32x32/apps)
-install(FILES ${CMAKE_SOURCE_DIR}/data/yorvane.svg
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+install(DIRECTORY ${yorvane_icons_dir}/ DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
+install(FILES ${yorvane_icon_svg} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+install(FILES ${CMAKE_SOURCE_DIR}/data/io.github.yorvane.Yorvane.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)

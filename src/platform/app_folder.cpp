@@ -32,7 +32,9 @@ AppFolders findAppFolders(const std::string& executableFolder, const std::string
                           const std::string& home) {
   AppFolders folders;
   folders.installedData = parentOf(executableFolder) + "/share/yorvane";
-  if (::access(executableFolder.c_str(), W_OK) == 0) {
+  // An installed copy never writes beside its program file, even where it may
+  // (root, or /usr/local/bin): that folder is shared by every user.
+  if (!exists(folders.installedData) && ::access(executableFolder.c_str(), W_OK) == 0) {
     folders.application = executableFolder;
     return folders;
   }

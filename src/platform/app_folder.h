@@ -13,8 +13,9 @@ struct AppFolders {
 };
 
 // The program file's folder when the user can write there (a portable copy,
-// the build tree); otherwise a per-user folder under the XDG data home, made
-// when missing. The installed documents sit in ../share/yorvane beside bin/.
+// the build tree); otherwise, and always for an installed copy (one with
+// ../share/yorvane beside its bin/, where the installed documents sit), a
+// per-user folder under the XDG data home, made when missing.
 AppFolders findAppFolders(const std::string& executableFolder, const std::string& xdgDataHome,
                           const std::string& home);
 

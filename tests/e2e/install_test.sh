@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
-# `cmake --install` lays out the program, its readme and chime, the desktop entry
-# and the icons, and the generated chime is a short, audible, unclipped sound.
+# `cmake --install` lays out the program, its readme and chime, the desktop entry,
+# the icons and the AppStream file; the generated chime is a short, audible,
+# unclipped sound, and the desktop files pass their validators.
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 
 prefix=$E2E_TMP/prefix
 cmake --install "${YORVANE_BUILD_DIR:?the build tree}" --prefix "$prefix" >/dev/null
 for file in bin/yorvane share/yorvane/Yorvane.txt "share/yorvane/$E2E_CHIME_NAME" \
-  share/applications/yorvane.desktop share/icons/hicolor/32x32/apps/yorvane.png \
-  share/icons/hicolor/scalable/apps/yorvane.svg; do
+  share/applications/yorvane.desktop share/icons/hicolor/scalable/apps/yorvane.svg \
+  share/metainfo/io.github.yorvane.Yorvane.metainfo.xml; do
   [[ -s $prefix/$file ]] || e2e_fail "not installed: $file"
 done
 [[ -x $prefix/bin/yorvane ]] || e2e_fail "bin/yorvane is not executable"
@@ -23,12 +24,18 @@ peak=$(ffmpeg -hide_banner -nostdin -i "$chime" -af volumedetect -f null - 2>&1 
   sed -n 's/.*max_volume: \(-\?[0-9.]*\) dB/\1/p')
 awk -v p="$peak" 'BEGIN { exit !(p > -20 && p < -0.5) }' || e2e_fail "chime peak at ${peak} dB"
 
-[[ $(identify -format '%wx%h' "$prefix/share/icons/hicolor/32x32/apps/yorvane.png") == 32x32 ]] ||
-  e2e_fail "the PNG icon is not 32x32"
+for size in 32 48 64 128 256; do
+  icon=$prefix/share/icons/hicolor/${size}x$size/apps/yorvane.png
+  [[ $(identify -format '%wx%h' "$icon" 2>&1) == "${size}x$size" ]] ||
+    e2e_fail "no ${size}x$size PNG icon: $icon"
+done
 identify "$prefix/share/icons/hicolor/scalable/apps/yorvane.svg" >/dev/null ||
   e2e_fail "the SVG icon does not parse"
 desktop=$prefix/share/applications/yorvane.desktop
 if ! grep -qx 'Exec=yorvane' "$desktop" || ! grep -qx 'Icon=yorvane' "$desktop"; then
   e2e_fail "the desktop entry does not start the installed program with its icon"
 fi
+desktop-file-validate "$desktop" || e2e_fail "desktop-file-validate rejects the desktop entry"
+appstreamcli validate --no-net "$prefix/share/metainfo/io.github.yorvane.Yorvane.metainfo.xml" ||
+  e2e_fail "appstreamcli rejects the AppStream file"
 echo "install layout is complete"

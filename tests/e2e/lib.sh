@@ -187,9 +187,13 @@ wait_for_steady_count() {
 # directly, not as $(...): a subshell would keep the program's pid to itself,
 # so it could neither be stopped nor its exit status read.
 E2E_WINDOW=
+start_program() { start_command "$1/yorvane"; }
+
+# start_command COMMAND...: as start_program, for a command line that ends by
+# executing the program (env, setpriv), so the pid is the program's.
 # shellcheck disable=SC2034 # E2E_WINDOW is read by the tests
-start_program() {
-  "$1/yorvane" >"$E2E_TMP/program.log" 2>&1 &
+start_command() {
+  "$@" >"$E2E_TMP/program.log" 2>&1 &
   E2E_PROGRAM_PID=$!
   E2E_PIDS+=("$E2E_PROGRAM_PID")
   E2E_WINDOW=$(wait_for_window Yorvane 20)

@@ -1,11 +1,21 @@
 #include <gtest/gtest.h>
 
 #include "platform/message_box.h"
+#include "platform/qt/artwork.h"
 #include "platform/qt/mouse_events.h"
 #include "platform/qt/qt_message_box.h"
 
 namespace yorvane {
 namespace {
+
+// The pictures are resources of a static library: they must reach the program.
+TEST(Artwork, PicturesAreCompiledInAtTheSizeTheLayoutWasMadeFor) {
+  const QImage oneShot = artworkPixmap("oneshot").toImage();
+  EXPECT_EQ(oneShot.size(), QSize(83, 23));
+  EXPECT_GT(oneShot.pixelColor(15, 12).alpha(), 0) << "the camera's lens is not drawn";
+  EXPECT_TRUE(artworkPixmap("no such picture").isNull());
+  EXPECT_FALSE(applicationIcon().isNull());
+}
 
 TEST(MessageBoxStyle, ButtonsAndTheAnswerWhenClosed) {
   EXPECT_EQ(messageBoxAnswers(mb::kOkOnly + mb::kCritical), (std::vector<int>{mb::kOk}));

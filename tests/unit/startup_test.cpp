@@ -149,8 +149,14 @@ class AppFolderLookup : public ::testing::Test {
 };
 
 TEST_F(AppFolderLookup, AWritableProgramFolderIsTheApplicationFolder) {
+  fs::create_directories(root / "portable");
+  const AppFolders f = findAppFolders((root / "portable").string(), "", (root / "home").string());
+  EXPECT_EQ(f.application, (root / "portable").string());
+}
+
+TEST_F(AppFolderLookup, AnInstalledCopyUsesThePerUserFolderEvenWhereItCanWrite) {
   const AppFolders f = findAppFolders((root / "usr/bin").string(), "", (root / "home").string());
-  EXPECT_EQ(f.application, (root / "usr/bin").string());
+  EXPECT_EQ(f.application, (root / "home/.local/share/Yorvane").string());
   EXPECT_EQ(f.installedData, (root / "usr/share/yorvane").string());
 }
 
