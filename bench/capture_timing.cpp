@@ -2,7 +2,10 @@
 // captures at the 0.2 s delay and a series of 60 at 0.5 s, on the current X
 // display, with the program's own timers, event pump and windows.
 //
-//   yorvane_capture_timing
+//   yorvane_capture_timing [sounds]
+//
+// With "sounds" the save sound and the end chime are on, played through the
+// sound server when one answers, and how long the sound calls take is reported.
 //
 // Pictures go to a temporary application folder that is removed at the end.
 #include <QApplication>
@@ -22,6 +25,10 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
+double ms(Clock::duration d) {
+  return std::chrono::duration<double, std::milli>(d).count();
+}
+
 // The program's platform, noting when each screen copy starts.
 class TimedPlatform : public yorvane::QtPlatform {
  public:
@@ -31,17 +38,35 @@ class TimedPlatform : public yorvane::QtPlatform {
     return QtPlatform::copyScreen(dest);
   }
   std::string applicationFolder() override { return folder_; }
+  // The chime of the build tree.
+  std::string findResource(const std::string& name) override {
+    return std::string(YORVANE_PROGRAM_DIR) + "/" + name;
+  }
   void openWithAssociatedProgram(const std::string&) override {}
+  bool playEventSound(const std::string& name) override {
+    return timed([&] { return QtPlatform::playEventSound(name); });
+  }
+  bool playSoundFile(const std::string& path) override {
+    return timed([&] { return QtPlatform::playSoundFile(path); });
+  }
 
   std::vector<Clock::time_point> copies;
+  std::vector<double> soundCallMs;
+  int soundsPlayed = 0;
+  int soundsFallenBack = 0;
 
  private:
+  template <typename Play>
+  bool timed(Play play) {
+    const auto start = Clock::now();
+    const bool played = play();
+    soundCallMs.push_back(ms(Clock::now() - start));
+    ++(played ? soundsPlayed : soundsFallenBack);
+    return played;
+  }
+
   std::string folder_;
 };
-
-double ms(Clock::duration d) {
-  return std::chrono::duration<double, std::milli>(d).count();
-}
 
 void report(const char* what, std::vector<double> offsets) {
   std::sort(offsets.begin(), offsets.end());
@@ -59,6 +84,7 @@ void runUntil(Done done) {
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  const bool sounds = argc > 1 && std::string(argv[1]) == "sounds";
   const std::filesystem::path folder =
       std::filesystem::temp_directory_path() / ("yorvane-timing-" + std::to_string(::getpid()));
   std::filesystem::create_directories(folder / "BMP");
@@ -71,7 +97,8 @@ int main(int argc, char** argv) {
   yorvane::MainWindow& main = program.mainWindow();
   main.delayOptions(1).userClick();     // 0.2 s: the copy on the 2nd tick of 100 ms
   main.intervalOptions(0).userClick();  // 0.5 s between series pictures
-  main.saveSoundBox.setValue(0);        // no beep
+  main.saveSoundBox.setValue(sounds ? 1 : 0);
+  main.endSoundBox.setValue(sounds ? 1 : 0);
 
   std::vector<double> oneShot;
   for (int i = 0; i < 20; ++i) {
@@ -96,6 +123,14 @@ int main(int argc, char** argv) {
   }
   std::printf("series drift (last minus first offset): %+.2f ms\n", series.back() - series.front());
   report("series of 60 at 0.5 s", series);
+  if (sounds) {
+    std::vector<double>& calls = platform.soundCallMs;
+    std::sort(calls.begin(), calls.end());
+    std::printf(
+        "sounds: %d played by the sound server, %d fell back; call median %.2f ms, "
+        "longest %.2f ms\n",
+        platform.soundsPlayed, platform.soundsFallenBack, calls[calls.size() / 2], calls.back());
+  }
 
   std::filesystem::remove_all(folder);
   return 0;

@@ -1,6 +1,7 @@
 # `cpack -G DEB` in the build tree packs what `cmake --install` lays out into
 # yorvane_<version>_<arch>.deb under /usr. dpkg-shlibdeps (dpkg-dev) works out
-# the libraries' packages; the CJK captions and the desktop sound theme are
+# the libraries' packages; the CJK captions, the desktop sound theme and
+# libcanberra's PulseAudio driver (which libcanberra loads at run time) are
 # named here because no binary links them.
 if(NOT TARGET yorvane)
   return()
@@ -20,6 +21,6 @@ set(YORVANE_PACKAGE_MAINTAINER "Yorvane developers <maintainer@yorvane.invalid>"
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${YORVANE_PACKAGE_MAINTAINER})
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-noto-cjk, sound-theme-freedesktop")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-noto-cjk, sound-theme-freedesktop, libcanberra-pulse")
 
 include(CPack)

@@ -6,22 +6,27 @@ YORVANE_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 YORVANE_JOBS=${YORVANE_JOBS:-$(nproc)}
 
 # Build and run the program, and drive it on a virtual display; rsvg-convert
-# renders the PNG icons from the SVG.
-YORVANE_RUN_PACKAGES=(cmake ninja-build pkg-config g++ qt6-base-dev qt6-svg-dev libxcb1-dev
-  libxcb-shm0-dev libxcb-randr0-dev librsvg2-bin xvfb xdotool imagemagick fonts-noto-cjk x11-utils)
+# renders the PNG icons from the SVG. libcanberra plays the sounds through the
+# desktop's sound server (its PulseAudio driver), from the freedesktop sound
+# theme. Qt's Linguist tools compile the English translation.
+YORVANE_RUN_PACKAGES=(cmake ninja-build pkg-config g++ qt6-base-dev qt6-svg-dev qt6-tools-dev
+  qt6-l10n-tools libxcb1-dev libxcb-shm0-dev libxcb-randr0-dev libcanberra-dev libcanberra-pulse
+  sound-theme-freedesktop librsvg2-bin xvfb xdotool imagemagick fonts-noto-cjk x11-utils)
 # Tests, benchmarks and the picture-reader checks on top of that: clang builds
 # the sanitized unit tests with the libFuzzer target and clang-format checks the
 # formatting; ImageMagick reads SVG through its extra coders; the desktop entry
 # and the AppStream file have their validators; dpkg-dev works out the Debian
 # package's library dependencies, on the programs CPack picks out with file.
 # The window managers, monitor and scaling tools and the desktop picture setter
-# serve the tests on real desktops; sway, its portal, pipewire and grim the test
+# serve the tests on real desktops; a PulseAudio server with a null sink, its
+# recorder and sox hear the sounds; sway, its portal, pipewire and grim the test
 # on a Wayland session.
 # shellcheck disable=SC2034 # used by test.sh
 YORVANE_TEST_PACKAGES=("${YORVANE_RUN_PACKAGES[@]}" libgtest-dev libbenchmark-dev ffmpeg
   libgdk-pixbuf2.0-bin clang libclang-rt-14-dev clang-format libmagickcore-6.q16-6-extra
   desktop-file-utils appstream dpkg-dev file
   mutter kwin-x11 kwin-style-breeze xfwm4 openbox dbus-daemon feh x11-xserver-utils
+  pulseaudio pulseaudio-utils sox
   sway xwayland grim xdg-desktop-portal xdg-desktop-portal-wlr xdg-desktop-portal-gtk pipewire
   dbus-user-session fuse3 libglib2.0-bin)
 

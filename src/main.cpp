@@ -6,6 +6,7 @@
 #include "app/application.h"
 #include "platform/qt/artwork.h"
 #include "platform/qt/qt_platform.h"
+#include "platform/qt/translation.h"
 #include "platform/qt/window_view.h"
 
 namespace {
@@ -47,6 +48,8 @@ int main(int argc, char** argv) {
   app.setApplicationName(QStringLiteral("Yorvane"));
   app.setWindowIcon(yorvane::applicationIcon());
   useJapaneseFont(app);
+  // The language of messages (LANGUAGE, LC_ALL, LC_MESSAGES, LANG), first choice.
+  yorvane::useTranslationFor(QLocale(QLocale::system().uiLanguages().value(0)));
 
   yorvane::QtPlatform platform;
   yorvane::Application application(platform);

@@ -31,7 +31,9 @@ std::string PictureStore::pathOf(int16_t number) const {
 }
 
 void PictureStore::playSaveSound() {
-  if (saveSoundBox_.value() == 1) platform_.beep();
+  if (saveSoundBox_.value() != 1) return;
+  // The sound server plays it beside the save; without one the X bell stands in.
+  if (!platform_.playEventSound("camera-shutter")) platform_.beep();
 }
 
 void PictureStore::save(const Image& image) {

@@ -28,7 +28,8 @@ class PictureStore {
 
   // Runs span; any failure inside it shows the fixed message and ends the program.
   void withFailureTrap(const std::function<void()>& span);
-  // The sound before a save, when its box is ticked.
+  // The sound before a save, when its box is ticked: the sound theme's camera
+  // shutter, or the X bell where no sound server plays it.
   void playSaveSound();
   // Saves image under the running number; throws when it cannot.
   void save(const Image& image);

@@ -72,9 +72,15 @@ class Platform {
 
   // Interaction. Returns the answer code of the button pressed (see mb::).
   virtual int messageBox(const std::string& text, const std::string& title, int style) = 0;
+  // The X bell.
   virtual void beep() = 0;
   // Opens a file with the program the desktop associates with it; the result is ignored.
   virtual void openWithAssociatedProgram(const std::string& path) = 0;
+  // Plays an event sound of the desktop's sound theme ("camera-shutter"), or a
+  // sound file, through the desktop's sound server without waiting for it to
+  // end. False when no sound server takes it, so the caller can fall back.
+  virtual bool playEventSound(const std::string& name) = 0;
+  virtual bool playSoundFile(const std::string& path) = 0;
 
   // Whether the desktop keeps a window set topmost above the others. False
   // where its window manager offers no such layer, as sway's for XWayland.

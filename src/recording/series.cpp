@@ -84,7 +84,10 @@ void Series::endWhenComplete(Timer& timer) {
   picturesTaken_ = 0;
   pictures_.showNumber();
   if (endSoundBox_.value() == 1) {
-    platform_.openWithAssociatedProgram(platform_.findResource(kEndSound));
+    // Played by the sound server, the chime leaves the focus where it is; the
+    // opener, which may show a player window, is the fallback.
+    const std::string chime = platform_.findResource(kEndSound);
+    if (!platform_.playSoundFile(chime)) platform_.openWithAssociatedProgram(chime);
     platform_.doEvents();
   }
 }

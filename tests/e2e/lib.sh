@@ -18,6 +18,9 @@ E2E_TWIPS_PER_PIXEL=${E2E_TWIPS_PER_PIXEL:-15}
 # Device pixels per logical pixel on a scaled screen, as NUMERATOR/DENOMINATOR.
 E2E_SCALE=${E2E_SCALE:-1/1}
 readonly E2E_CHIME_NAME="録画が、終りました.wav"
+# No sound server unless a test starts its own: the program then falls back to
+# the X bell and the opener, whatever runs on the machine.
+export PULSE_SERVER=unix:$E2E_TMP/no-sound-server
 
 e2e_log() { echo "-- $*" >&2; }
 e2e_fail() {

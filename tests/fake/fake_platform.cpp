@@ -217,6 +217,16 @@ void FakePlatform::openWithAssociatedProgram(const std::string& path) {
   events.push_back("open " + path);
 }
 
+bool FakePlatform::playEventSound(const std::string& name) {
+  if (soundServer) events.push_back("sound " + name);
+  return soundServer;
+}
+
+bool FakePlatform::playSoundFile(const std::string& path) {
+  if (soundServer) events.push_back("sound " + path);
+  return soundServer;
+}
+
 std::vector<FolderEntry> FakePlatform::listFolder(const std::string& path) {
   return posix::listFolder(path);
 }

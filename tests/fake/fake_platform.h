@@ -46,7 +46,8 @@ class FakePlatform : public Platform {
   };
 
   // What the program did, in order: "beep", "save <file name>", "copy", "prime",
-  // "pump", "box <title>", "open <path>".
+  // "pump", "box <title>", "open <path>", "sound <event name or path>" (only
+  // with a sound server).
   std::vector<std::string> events;
   std::vector<MessageBoxCall> boxes;
   std::vector<std::string> opened;
@@ -63,6 +64,8 @@ class FakePlatform : public Platform {
 
   Image screen;
   bool failCopies = false;
+  // Whether a sound server plays the sounds; without one the program falls back.
+  bool soundServer = false;
   // Why failing copies and primes fail; the session the program is told it runs
   // in, and whether its window manager keeps topmost windows above.
   ScreenCopyFailure copyFailure = ScreenCopyFailure::Failed;
@@ -96,6 +99,8 @@ class FakePlatform : public Platform {
   int messageBox(const std::string& text, const std::string& title, int style) override;
   void beep() override;
   void openWithAssociatedProgram(const std::string& path) override;
+  bool playEventSound(const std::string& name) override;
+  bool playSoundFile(const std::string& path) override;
   bool keepsTopmostWindowsAbove() override { return keepsAbove; }
   std::optional<Point> pointerPosition() override { return pointer; }
   std::string applicationFolder() override { return folder_; }

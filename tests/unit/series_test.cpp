@@ -271,6 +271,19 @@ TEST_F(Series, TheEndSoundIsOpenedAndFollowedByAPumpOnlyWhenTicked) {
   EXPECT_EQ(app.fake.opened.size(), 1u);
 }
 
+TEST_F(Series, WithASoundServerBothSoundsPlayThereAndTheOpenerStaysShut) {
+  app.fake.soundServer = true;
+  chooseCount(1);
+  chooseInterval(0);
+  press(app.main.seriesButton);
+  const std::vector<std::string> tick = eventsOfTickAt(5200);
+  const std::string chime = app.fake.folder() + "/録画が、終りました.wav";
+  EXPECT_EQ(tick, (std::vector<std::string>{"pump", "copy", "pump", "sound camera-shutter",
+                                            "save 壁紙- 5.bmp", "pump", "sound " + chime, "pump"}));
+  EXPECT_TRUE(app.fake.opened.empty());
+  EXPECT_EQ(app.fake.beeps, 0);
+}
+
 TEST_F(Series, TheNumberButtonShowsTheLastNumberOnlyWhenTheSeriesEnds) {
   chooseCount(1);
   chooseInterval(0);

@@ -13,6 +13,7 @@
 #include "platform/qt/mouse_events.h"
 #include "platform/qt/painted_controls.h"
 #include "platform/qt/screen_units.h"
+#include "platform/qt/translation.h"
 #include "ui_model/window.h"
 
 namespace yorvane {
@@ -151,7 +152,7 @@ void ControlView::userAction(const std::function<void()>& action) {
 void ControlView::sync() {
   syncing_ = true;
   widget_->setGeometry(rectInParent(control_, *widget_->parentWidget()));
-  widget_->setToolTip(QString::fromStdString(control_.tip()));
+  widget_->setToolTip(translated(QString::fromStdString(control_.tip())));
   widget_->setEnabled(control_.enabled());
   if (const auto back = control_.backColor()) {
     QPalette pal = widget_->palette();
@@ -160,7 +161,7 @@ void ControlView::sync() {
     widget_->setPalette(pal);
   }
   if (frame_) {
-    frame_->setCaption(QString::fromStdString(control_.caption()));
+    frame_->setCaption(translated(QString::fromStdString(control_.caption())));
     frame_->setBordered(control_.borderStyle() != 0);
   }
   if (button_) syncButton();
@@ -189,7 +190,8 @@ void ControlView::syncButton() {
       }
       button_->setIconSize(fit);
     }
-    button_->setText(art.isNull() ? QString::fromStdString(control_.caption()) : QString());
+    button_->setText(art.isNull() ? translated(QString::fromStdString(control_.caption()))
+                                  : QString());
     if (art.isNull() && !qobject_cast<QPushButton*>(button_))
       fitCaption(*button_, widget_->width());
   }

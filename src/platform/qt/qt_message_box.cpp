@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "platform/message_box.h"
+#include "platform/qt/translation.h"
 
 namespace yorvane {
 
@@ -79,7 +80,8 @@ QString messageBoxText(const std::string& text) {
 }
 
 int showMessageBox(const std::string& text, const std::string& title, int style) {
-  QMessageBox box(boxIcon(style), QString::fromStdString(title), messageBoxText(text));
+  QMessageBox box(boxIcon(style), translated(QString::fromStdString(title)),
+                  translated(messageBoxText(text)));
   box.setTextFormat(Qt::PlainText);
   box.setWindowModality(Qt::ApplicationModal);
   if ((style & mb::kSystemModal) != 0 || anyTopmostWindowShown()) {

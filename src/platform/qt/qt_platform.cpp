@@ -109,6 +109,14 @@ void QtPlatform::openWithAssociatedProgram(const std::string& path) {
   QProcess::startDetached(QStringLiteral("xdg-open"), {QString::fromStdString(path)});
 }
 
+bool QtPlatform::playEventSound(const std::string& name) {
+  return sounds_.playEvent(name);
+}
+
+bool QtPlatform::playSoundFile(const std::string& path) {
+  return sounds_.playFile(path);
+}
+
 bool QtPlatform::keepsTopmostWindowsAbove() {
   return windowManagerKeepsAbove();
 }

@@ -5,14 +5,16 @@
 #include "platform/app_folder.h"
 #include "platform/platform.h"
 #include "platform/portal/portal_screen_copy.h"
+#include "platform/qt/canberra_player.h"
 #include "platform/qt/xcb_screen_grabber.h"
 
 namespace yorvane {
 
 // The platform of the real program: Qt widgets for windows, timers and boxes,
-// X11 directly for the screen copy and the pointer, POSIX for files. On a
-// Wayland session the windows stay on XWayland, but the screen is copied
-// through the desktop's screenshot portal: XWayland cannot read it.
+// X11 directly for the screen copy and the pointer, POSIX for files, the
+// desktop's sound server for sounds. On a Wayland session the windows stay on
+// XWayland, but the screen is copied through the desktop's screenshot portal:
+// XWayland cannot read it.
 class QtPlatform : public Platform {
  public:
   QtPlatform();
@@ -31,6 +33,8 @@ class QtPlatform : public Platform {
   int messageBox(const std::string& text, const std::string& title, int style) override;
   void beep() override;
   void openWithAssociatedProgram(const std::string& path) override;
+  bool playEventSound(const std::string& name) override;
+  bool playSoundFile(const std::string& path) override;
 
   bool keepsTopmostWindowsAbove() override;
   std::optional<Point> pointerPosition() override;
@@ -50,6 +54,7 @@ class QtPlatform : public Platform {
   AppFolders folders_;
   SessionKind session_;
   XcbScreenGrabber grabber_;
+  CanberraPlayer sounds_;
   std::unique_ptr<portal::PortalScreenCopy> portal_;  // on Wayland only
   ScreenCopyFailure grabFailure_ = ScreenCopyFailure::None;
 };

@@ -8,6 +8,7 @@
 
 #include "platform/qt/mouse_events.h"
 #include "platform/qt/screen_units.h"
+#include "platform/qt/translation.h"
 
 namespace yorvane {
 
@@ -72,7 +73,7 @@ Qt::WindowFlags WindowView::wantedFlags() const {
 
 void WindowView::sync() {
   applying_ = true;
-  setWindowTitle(QString::fromStdString(window_.caption()));
+  setWindowTitle(translated(QString::fromStdString(window_.caption())));
   // Compared with what was asked for, not with windowFlags(): Qt adds hints
   // of its own to a bordered window, and setting the flags again unmaps and
   // maps it, which under a window manager cancels a drag and loses the

@@ -1,0 +1,161 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<!-- Kept by hand: the Japanese source texts live in the logic as plain strings,
+     which lupdate cannot find. -->
+<TS version="2.1" language="en_US" sourcelanguage="ja_JP">
+<context>
+    <name>Yorvane</name>
+    <message>
+        <source>手動</source>
+        <translation>Manual</translation>
+    </message>
+    <message>
+        <source>ワンポイント録画します</source>
+        <translation>Takes one picture</translation>
+    </message>
+    <message>
+        <source>遅れ時間</source>
+        <translation>Delay</translation>
+    </message>
+    <message>
+        <source>失敗する場合遅れ時間を大きくする</source>
+        <translation>If a capture fails, choose a longer delay</translation>
+    </message>
+    <message>
+        <source>録画ボタンクイック後0.2秒後録画</source>
+        <translation>Captures 0.2 s after the capture button is clicked</translation>
+    </message>
+    <message>
+        <source>画ボタンクイック後0.4秒後録画</source>
+        <translation>Captures 0.4 s after the capture button is clicked</translation>
+    </message>
+    <message>
+        <source>画ボタンクイック後0.8秒後録画</source>
+        <translation>Captures 0.8 s after the capture button is clicked</translation>
+    </message>
+    <message>
+        <source>自動</source>
+        <translation>Series</translation>
+    </message>
+    <message>
+        <source>連続録画開始</source>
+        <translation>Starts a series of pictures</translation>
+    </message>
+    <message>
+        <source>録画枚数を指定</source>
+        <translation>Choose how many pictures to take</translation>
+    </message>
+    <message>
+        <source>録画間隔</source>
+        <translation>Interval</translation>
+    </message>
+    <message>
+        <source>録画間隔を指定します</source>
+        <translation>Choose the time between pictures</translation>
+    </message>
+    <message>
+        <source>録画間隔　0.8秒</source>
+        <translation>Interval 0.8 s</translation>
+    </message>
+    <message>
+        <source>縦横比</source>
+        <translation>Aspect</translation>
+    </message>
+    <message>
+        <source>任意</source>
+        <translation>Free</translation>
+    </message>
+    <message>
+        <source>マウスポイント位置を検索して、録画ボタンを押します</source>
+        <translation>Watches the mouse pointer and presses the capture button</translation>
+    </message>
+    <message>
+        <source>ファイル名初期化</source>
+        <translation>Reset file names</translation>
+    </message>
+    <message>
+        <source>全面,部分切り替え</source>
+        <translation>Switch between full screen and region</translation>
+    </message>
+    <message>
+        <source>コピー範囲選択フォーム表示</source>
+        <translation>Shows the form to pick the capture region</translation>
+    </message>
+    <message>
+        <source>コンパクト表示</source>
+        <translation>Compact view</translation>
+    </message>
+    <message>
+        <source>録音終ば知せる</source>
+        <translation>Chime at end</translation>
+    </message>
+    <message>
+        <source>保存音を有効にする</source>
+        <translation>Sound on save</translation>
+    </message>
+    <message>
+        <source>右ボタンで移動</source>
+        <translation>Drag with the right button to move</translation>
+    </message>
+    <message>
+        <source>標準表示</source>
+        <translation>Standard view</translation>
+    </message>
+    <message>
+        <source>BMPフォルダが有りません</source>
+        <translation>No BMP folder</translation>
+    </message>
+    <message>
+        <source>BMPフォルダが有りません。
+初期化します。再起動してください。</source>
+        <translation>The BMP folder is missing.
+It will be set up again. Please start the program again.</translation>
+    </message>
+    <message>
+        <source>コピー範囲が未設定です</source>
+        <translation>No capture region has been picked</translation>
+    </message>
+    <message>
+        <source>ファイル名を初期化します</source>
+        <translation>The file numbers start again from 1</translation>
+    </message>
+    <message>
+        <source>選択範囲確認</source>
+        <translation>Confirm the selection</translation>
+    </message>
+    <message>
+        <source>選択範囲は良いですか？
+[キャンセル] を選択すると選択フォームを閉じます</source>
+        <translation>Is the selection right?
+Choose [Cancel] to close the selection form</translation>
+    </message>
+    <message>
+        <source>実行時エラー '%1':</source>
+        <translation>Run-time error '%1':</translation>
+    </message>
+    <message>
+        <source>オーバーフローしました。</source>
+        <translation>Overflow.</translation>
+    </message>
+    <message>
+        <source>プロパティの値が不正です。</source>
+        <translation>Invalid property value.</translation>
+    </message>
+    <message>
+        <source>コントロール配列の要素が存在しません。</source>
+        <translation>Control array element does not exist.</translation>
+    </message>
+    <message>
+        <source>パス名が無効です。</source>
+        <translation>Path/File access error.</translation>
+    </message>
+    <message>
+        <source>ファイルが見つかりません。</source>
+        <translation>File not found.</translation>
+    </message>
+    <message>
+        <source>メモリが不足しています。</source>
+        <translation>Out of memory.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,119 @@
+// The English translation: every text the program shows has one, and the
+// locale decides between it and the Japanese.
+#include "platform/qt/translation.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QMessageBox>
+#include <QTimer>
+#include <algorithm>
+#include <filesystem>
+
+#include "platform/message_box.h"
+#include "platform/qt/qt_message_box.h"
+#include "platform/qt/window_view.h"
+#include "test_app.h"
+
+namespace yorvane {
+namespace {
+
+bool isAscii(const QString& text) {
+  return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; });
+}
+
+// Puts the Japanese back for the tests that follow.
+struct TranslationTest : ::testing::Test {
+  void TearDown() override { useTranslationFor(QLocale(QLocale::Japanese, QLocale::Japan)); }
+};
+
+TEST_F(TranslationTest, EveryTextTheProgramShowsHasAnEnglishOne) {
+  ASSERT_TRUE(useTranslationFor(QLocale(QLocale::English, QLocale::UnitedKingdom)));
+  std::vector<std::string> texts;
+  testing::TestApp app;
+  app.start();
+  for (const Window* w : {&app.main.window, &app.strip.window}) {
+    texts.push_back(w->caption());
+    for (const auto& c : w->controls()) {
+      texts.push_back(c->caption());
+      texts.push_back(c->tip());
+    }
+  }
+
+  // Every message box, as the user meets them.
+  app.click(app.main.numberButton);   // the reset question
+  app.click(app.main.modeBox);        // partial mode ...
+  app.click(app.main.oneShotButton);  // ... without a region
+  app.click(app.main.pickerButton);   // the picker ...
+  app.fake.advanceBy(1200);
+  app.mouse(app.main.snapshot.onMouseDown, 1, 10, 10);
+  app.mouse(app.main.snapshot.onMouseMove, 1, 50, 40);
+  app.mouse(app.main.snapshot.onMouseUp, 1, 50, 40);  // ... asks to confirm
+  app.click(app.main.modeBox);
+  std::filesystem::remove_all(app.fake.bmpFolder());
+  app.click(app.main.oneShotButton);  // a failed save
+  app.fake.advanceBy(1200);
+  testing::TestApp overflow;
+  overflow.fake.writeFile("setutei", "1,\"0\",1,1,32767,0\r\n");
+  overflow.start();
+  overflow.click(overflow.main.oneShotButton);  // a runtime error
+  overflow.fake.advanceBy(1200);
+  ASSERT_EQ(app.fake.boxes.size() + overflow.fake.boxes.size(), 5u);
+  for (const auto* fake : {&app.fake, &overflow.fake}) {
+    for (const auto& box : fake->boxes) {
+      texts.push_back(box.text);
+      texts.push_back(box.title);
+    }
+  }
+  for (const RuntimeError& e : {errors::invalidPropertyValue(), errors::noSuchControlArrayElement(),
+                                errors::pathFileAccess(""), errors::fileNotFound("")}) {
+    texts.push_back(e.description());
+  }
+
+  for (const std::string& text : texts) {
+    const QString shown = translated(messageBoxText(text));
+    EXPECT_TRUE(isAscii(shown)) << text << " shows as " << shown.toStdString();
+  }
+}
+
+// The caption of the save-sound box and the text and title of a box.
+struct Shown {
+  QString caption, text, title;
+};
+
+Shown shownIn(const QLocale& locale) {
+  useTranslationFor(locale);
+  testing::TestApp app;
+  app.start();
+  const WindowView view(app.main.window, app.program.dispatcher());
+  Shown shown;
+  const auto* box = view.findChild<QCheckBox*>(QStringLiteral("Check4"));
+  if (box) shown.caption = box->text();
+  QTimer::singleShot(0, [&shown] {
+    auto* open = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!open) return;
+    shown.text = open->text();
+    shown.title = open->windowTitle();
+    open->reject();
+  });
+  showMessageBox("コピー範囲が未設定です", "選択範囲確認", mb::kOkOnly + mb::kExclamation);
+  return shown;
+}
+
+TEST_F(TranslationTest, EnglishLocalesShowEnglishAndEveryOtherShowsJapanese) {
+  const Shown english = shownIn(QLocale(QLocale::English, QLocale::UnitedStates));
+  EXPECT_EQ(english.caption, QStringLiteral("Sound on save"));
+  EXPECT_EQ(english.text, QStringLiteral("No capture region has been picked"));
+  EXPECT_EQ(english.title, QStringLiteral("Confirm the selection"));
+  for (const QLocale& other :
+       {QLocale(QLocale::Japanese, QLocale::Japan), QLocale(QLocale::German, QLocale::Germany)}) {
+    const Shown japanese = shownIn(other);
+    EXPECT_EQ(japanese.caption, QStringLiteral("保存音を有効にする")) << other.name().toStdString();
+    EXPECT_EQ(japanese.text, QStringLiteral("コピー範囲が未設定です"));
+    EXPECT_EQ(japanese.title, QStringLiteral("選択範囲確認"));
+  }
+}
+
+}  // namespace
+}  // namespace yorvane
