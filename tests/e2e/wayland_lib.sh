@@ -4,8 +4,9 @@
 # calling script's own session bus. Source it first thing from a script that
 # runs with `set -euo pipefail`: it exits with 77 (skip) when a tool is missing
 # and, as root (sway refuses root), runs the script again as the ordinary user
-# yorvane-e2e inside `dbus-run-session`, handing on YORVANE_BIN and
-# YORVANE_WM_CLOSE as copies the user can read. Then it sources lib.sh.
+# yorvane-e2e inside `dbus-run-session`, from a copy of the test scripts and
+# with YORVANE_BIN and YORVANE_WM_CLOSE as copies the user can read. Then it
+# sources lib.sh.
 
 readonly WAYLAND_SKIP=77 WAYLAND_TEST_USER=yorvane-e2e
 
@@ -36,10 +37,14 @@ if ((EUID == 0)); then
     cp "$YORVANE_WM_CLOSE" "$wayland_shared/"
     wayland_env+=(YORVANE_WM_CLOSE="$wayland_shared/$(basename "$YORVANE_WM_CLOSE")")
   fi
+  # The test scripts too: the checkout may lie in a home the user cannot enter.
+  mkdir "$wayland_shared/e2e"
+  cp "$(dirname "$0")"/*.sh "$wayland_shared/e2e/"
   chmod -R a+rX "$wayland_shared"
+  cd "$wayland_shared" || exit
   wayland_status=0
   runuser -u "$WAYLAND_TEST_USER" -- env -i "${wayland_env[@]}" \
-    dbus-run-session -- bash "$0" "$@" || wayland_status=$?
+    dbus-run-session -- bash "$wayland_shared/e2e/$(basename "$0")" "$@" || wayland_status=$?
   exit "$wayland_status"
 fi
 
