@@ -40,12 +40,16 @@ QMessageBox::Icon boxIcon(int style) {
   }
 }
 
-// A box must not end up beneath an always-on-top window of the program.
-bool anyTopmostWindowShown() {
+// A box must not end up beneath an always-on-top window of the program, nor,
+// while the program's windows are hidden, beneath whatever fills the screen:
+// the program would wait for an answer nobody sees.
+bool boxMustStayOnTop() {
   const auto windows = QApplication::topLevelWidgets();
-  return std::any_of(windows.begin(), windows.end(), [](const QWidget* w) {
-    return w->isVisible() && w->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
-  });
+  const auto shown = [](const QWidget* w) { return w->isVisible(); };
+  return std::none_of(windows.begin(), windows.end(), shown) ||
+         std::any_of(windows.begin(), windows.end(), [](const QWidget* w) {
+           return w->isVisible() && w->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+         });
 }
 
 }  // namespace
@@ -82,7 +86,7 @@ int showMessageBox(const std::string& text, const std::string& title, int style)
   QMessageBox box(boxIcon(style), QString::fromStdString(title), messageBoxText(text));
   box.setTextFormat(Qt::PlainText);
   box.setWindowModality(Qt::ApplicationModal);
-  if ((style & mb::kSystemModal) != 0 || anyTopmostWindowShown()) {
+  if ((style & mb::kSystemModal) != 0 || boxMustStayOnTop()) {
     box.setWindowFlag(Qt::WindowStaysOnTopHint, true);
   }
 
