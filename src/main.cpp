@@ -2,6 +2,7 @@
 
 #include "app/application.h"
 #include "platform/qt/artwork.h"
+#include "platform/qt/end_signals.h"
 #include "platform/qt/qt_platform.h"
 #include "platform/qt/window_view.h"
 
@@ -33,6 +34,9 @@ int main(int argc, char** argv) {
   yorvane::Application application(platform);
   yorvane::WindowView mainWindow(application.mainWindow().window, application.dispatcher());
   application.start();
+  // Asked to end (a logout, kill): the settings are stored as at a close.
+  yorvane::EndSignals endSignals(
+      [&application] { application.dispatch([&application] { application.close(); }); });
   // The toolbar starts hidden: its view is made once the main window is on its way.
   yorvane::WindowView toolbar(application.toolbarWindow().window, application.dispatcher());
   return QApplication::exec();

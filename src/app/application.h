@@ -42,6 +42,10 @@ class Application : private FailureExit, private CaptureCommands {
   void dispatch(const std::function<void()>& handler);
   const Dispatcher& dispatcher() const { return dispatch_; }
 
+  // Stores the settings and ends the program: a close of the main window, or
+  // a request to end from outside.
+  void close();
+
   MainWindow& mainWindow() { return main_; }
   ToolbarWindow& toolbarWindow() { return toolbar_; }
 
@@ -49,8 +53,6 @@ class Application : private FailureExit, private CaptureCommands {
   void wireMainWindow();
   void loadSettings();
   StoredSettings currentSettings() const;
-  // Closing the main window stores the settings and ends the program.
-  void close();
   [[noreturn]] void reportAndEnd(int number, const std::string& description,
                                  const std::string& detail);
 
