@@ -32,7 +32,8 @@ AppFolders findAppFolders(const std::string& executableFolder, const std::string
                           const std::string& home) {
   AppFolders folders;
   folders.installedData = parentOf(executableFolder) + "/share/yorvane";
-  if (::access(executableFolder.c_str(), W_OK) == 0) {
+  // An unknown program folder is never the working directory.
+  if (!executableFolder.empty() && ::access(executableFolder.c_str(), W_OK) == 0) {
     folders.application = executableFolder;
     return folders;
   }

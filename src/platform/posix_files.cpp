@@ -137,8 +137,9 @@ bool replaceFile(const std::string& path, const std::string& content, std::strin
 
 std::string folderOfExecutable() {
   char buffer[PATH_MAX];
-  const ssize_t n = ::readlink("/proc/self/exe", buffer, sizeof buffer - 1);
-  if (n <= 0) return ".";
+  const ssize_t n = ::readlink("/proc/self/exe", buffer, sizeof buffer);
+  // Unreadable, or cut off at the buffer's end.
+  if (n <= 0 || static_cast<size_t>(n) >= sizeof buffer) return {};
   std::string path(buffer, static_cast<size_t>(n));
   const auto slash = path.rfind('/');
   return slash == 0 ? "/" : path.substr(0, slash);

@@ -21,6 +21,7 @@ bool replaceFile(const std::string& path, const std::string& content, std::strin
 // over what another writer left, with the permissions of a new file. Returns
 // its descriptor and sets tempPath, or returns -1 with errno set.
 int createTemporaryBeside(const std::string& path, std::string& tempPath);
+// The program file's folder; empty when its path cannot be read.
 std::string folderOfExecutable();
 std::string errnoText(int err);
 

@@ -167,6 +167,11 @@ TEST_F(AppFolderLookup, AnUnwritableProgramFolderFallsBackToAPerUserFolder) {
   EXPECT_EQ(findResourceIn(f, "Yorvane.txt"), (root / "data/Yorvane/Yorvane.txt").string());
 }
 
+TEST_F(AppFolderLookup, AnUnknownProgramFolderIsNeverTheWorkingDirectory) {
+  const AppFolders f = findAppFolders("", (root / "data").string(), (root / "home").string());
+  EXPECT_EQ(f.application, (root / "data/Yorvane").string());
+}
+
 TEST_F(AppFolderLookup, ARelativeDataHomeIsIgnored) {
   const AppFolders f =
       findAppFolders((root / "opt/bin").string(), "relative/path", (root / "home").string());
