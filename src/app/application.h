@@ -5,6 +5,7 @@
 
 #include "app/main_window.h"
 #include "capture/failure_exit.h"
+#include "capture/number_keeper.h"
 #include "capture/picture_store.h"
 #include "capture/region_capture.h"
 #include "capture/screen_capture.h"
@@ -28,7 +29,7 @@ namespace yorvane {
 
 // The running program: both windows, the subsystems behind their controls,
 // start-up, shutdown and the settings kept between runs.
-class Application : private FailureExit, private CaptureCommands {
+class Application : private FailureExit, private NumberKeeper, private CaptureCommands {
  public:
   explicit Application(Platform& platform);
   Application(const Application&) = delete;
@@ -58,6 +59,10 @@ class Application : private FailureExit, private CaptureCommands {
 
   // FailureExit.
   [[noreturn]] void endAfterFailure() final;
+  // NumberKeeper: a quick store, so that it does not hold up the picture.
+  bool keepNumber(std::string* failure) final {
+    return settingsFile_.storeQuickly(currentSettings(), failure);
+  }
   // CaptureCommands.
   void startOneShot() override { oneShot_.start(); }
   void startSeries(Window& pressed) override { series_.start(pressed); }

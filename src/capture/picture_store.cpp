@@ -1,5 +1,6 @@
 #include "capture/picture_store.h"
 
+#include <limits>
 #include <stdexcept>
 
 #include "platform/message_box.h"
@@ -8,18 +9,47 @@
 namespace yorvane {
 
 namespace {
+// A failure whose text is the whole message.
 class SaveFailed : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// A save failed for a reason other than the missing folder; its text says
+// which.
+class SaveFailedWithReason : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
 };
 }  // namespace
 
 PictureStore::PictureStore(Platform& platform, const Control& saveSoundBox, Control& numberButton,
-                           FailureExit& exit)
-    : platform_(platform), saveSoundBox_(saveSoundBox), numberButton_(numberButton), exit_(exit) {}
+                           NumberKeeper& keeper, FailureExit& exit)
+    : platform_(platform),
+      saveSoundBox_(saveSoundBox),
+      numberButton_(numberButton),
+      keeper_(keeper),
+      exit_(exit) {}
+
+bool PictureStore::atLastNumber() const {
+  return fileNumber_ == std::numeric_limits<int16_t>::max();
+}
+
+bool PictureStore::refuseAtTop() {
+  if (!atLastNumber()) return false;
+  platform_.messageBox("番号が最後の " + numberText(fileNumber_) +
+                           " に達したため、保存できません。\r番号のボタン（ファイル名初期化）で 1 "
+                           "から始め直してください。",
+                       "番号が最後です", mb::kOkOnly + mb::kExclamation);
+  return true;
+}
 
 void PictureStore::takeNextNumber() {
   fileNumber_ = checkedAdd(fileNumber_, 1);
+  std::string failure;
+  if (!keeper_.keepNumber(&failure)) {
+    throw SaveFailed("番号を記録できないため、保存しませんでした。\r" + failure);
+  }
 }
 
 void PictureStore::showNumber() {
@@ -36,20 +66,34 @@ void PictureStore::playSaveSound() {
 
 void PictureStore::save(const Image& image) {
   std::string reason;
-  if (!platform_.saveBmp(image, pathOf(fileNumber_), &reason)) throw SaveFailed(reason);
+  if (!platform_.saveBmp(image, pathOf(fileNumber_), &reason)) throw SaveFailedWithReason(reason);
 }
 
 void PictureStore::withFailureTrap(const std::function<void()>& span) {
   try {
     span();
+  } catch (const SaveFailed& e) {
+    platform_.messageBox(e.what(), "保存できません", mb::kOkOnly + mb::kExclamation);
+    exit_.endAfterFailure();
+  } catch (const SaveFailedWithReason& e) {
+    failedSave(e.what());
   } catch (const std::exception&) {
-    failedSave();
+    failedSave({});
   }
 }
 
-void PictureStore::failedSave() {
-  platform_.messageBox("BMPフォルダが有りません。\r初期化します。再起動してください。",
-                       "BMPフォルダが有りません", mb::kOkOnly + mb::kExclamation);
+void PictureStore::failedSave(const std::string& reason) {
+  bool folderThere = false;
+  for (const FolderEntry& entry : platform_.listFolder(platform_.applicationFolder())) {
+    if (entry.isDirectory && entry.name == "BMP") folderThere = true;
+  }
+  if (folderThere) {
+    platform_.messageBox("画像を保存できませんでした。" + (reason.empty() ? "" : "\r" + reason),
+                         "保存できません", mb::kOkOnly + mb::kExclamation);
+  } else {
+    platform_.messageBox("BMPフォルダが有りません。\r初期化します。再起動してください。",
+                         "BMPフォルダが有りません", mb::kOkOnly + mb::kExclamation);
+  }
   exit_.endAfterFailure();
 }
 

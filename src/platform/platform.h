@@ -13,6 +13,19 @@
 
 namespace yorvane {
 
+// How far a replaced file must have got when the replacement returns: onto
+// the disk, surviving a power cut; or into the kernel's hands, surviving any
+// end of the program but not of the machine, without waiting for the disk.
+enum class Durability { kOnDisk, kPastProgramEnd };
+
+// What became of a screen copy.
+enum class ScreenCopy {
+  kCopied,
+  kFailed,
+  // A screen of a palette (8 bits or fewer): its colours cannot be read.
+  kPaletteScreen,
+};
+
 // One entry of a folder listing.
 struct FolderEntry {
   std::string name;
@@ -32,8 +45,8 @@ class Platform {
   virtual Size screenSize() = 0;
   // Copies the whole primary screen into dest from its top-left corner, in
   // device pixels; dest becomes the screen's size. A failed copy leaves dest as
-  // it was and returns false.
-  virtual bool copyScreen(Image& dest) = 0;
+  // it was.
+  virtual ScreenCopy copyScreen(Image& dest) = 0;
   // Saves the whole image as a BMP file. False (with a reason) when it fails.
   virtual bool saveBmp(const Image& image, const std::string& path, std::string* reason) = 0;
 
@@ -66,7 +79,7 @@ class Platform {
   // Replaces the file's content as a whole: readers see the old or the new
   // content, never a torn one.
   virtual bool replaceFile(const std::string& path, const std::string& content,
-                           std::string* reason) = 0;
+                           Durability durability, std::string* reason) = 0;
 
   // Ends the program at once: no further handler runs.
   [[noreturn]] void endProgram(int exitCode) {

@@ -108,15 +108,17 @@ int createTemporaryBeside(const std::string& path, std::string& tempPath) {
   return fd;
 }
 
-bool replaceFile(const std::string& path, const std::string& content, std::string* reason) {
-  // The old file stays untouched until the new content is complete on disk.
+bool replaceFile(const std::string& path, const std::string& content, Durability durability,
+                 std::string* reason) {
+  // The old file stays untouched until the new content is complete.
   std::string temp;
   const int fd = createTemporaryBeside(path, temp);
   if (fd < 0) {
     setReason(reason, errno);
     return false;
   }
-  bool ok = writeAll(fd, content) && ::fsync(fd) == 0;
+  const bool onDisk = durability == Durability::kOnDisk;
+  bool ok = writeAll(fd, content) && (!onDisk || ::fsync(fd) == 0);
   int err = errno;
   if (::close(fd) != 0 && ok) {
     ok = false;
@@ -131,7 +133,7 @@ bool replaceFile(const std::string& path, const std::string& content, std::strin
     setReason(reason, err);
     return false;
   }
-  syncFolderOf(path);
+  if (onDisk) syncFolderOf(path);
   return true;
 }
 

@@ -14,8 +14,10 @@ bool createFolder(const std::string& path, std::string* reason);
 // Reads at most maxBytes of a regular file; nullopt when it cannot be opened
 // or read, or is no regular file (a FIFO or device never blocks or floods it).
 std::optional<std::string> readFile(const std::string& path, size_t maxBytes);
-// Writes a temporary file beside path, flushes it to disk and renames it over path.
-bool replaceFile(const std::string& path, const std::string& content, std::string* reason);
+// Writes a temporary file beside path and renames it over path; with
+// Durability::kOnDisk the content and the rename are flushed to disk first.
+bool replaceFile(const std::string& path, const std::string& content, Durability durability,
+                 std::string* reason);
 // Creates a file beside path under a name no other file has, ".NAME.part-"
 // and six more characters: exclusively, so never through a symbolic link or
 // over what another writer left, with the permissions of a new file. Returns

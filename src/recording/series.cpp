@@ -1,5 +1,6 @@
 #include "recording/series.h"
 
+#include "platform/message_box.h"
 #include "ui_model/handler_timer.h"
 #include "ui_model/runtime_error.h"
 
@@ -26,18 +27,15 @@ Series::Series(Platform& platform, const Dispatcher& dispatch, WindowPair& windo
       endSoundBox_(endSoundBox),
       leadInTimer_(makeHandlerTimer(platform, dispatch, "leadInTimer", kLeadInTickMs,
                                     [this] { leadInTick(); })),
-      screenSeriesTimer_(makeHandlerTimer(platform, dispatch, "screenSeriesTimer", kRegionPaceMs,
-                                          [this] {
-                                            takeSeriesPicture([this]() -> const Image& {
-                                              return screen_.screen();
-                                            });
-                                            endWhenComplete(*screenSeriesTimer_);
-                                          })),
+      screenSeriesTimer_(makeHandlerTimer(
+          platform, dispatch, "screenSeriesTimer", kRegionPaceMs,
+          [this] {
+            seriesTick(*screenSeriesTimer_, [this]() -> const Image& { return screen_.screen(); });
+          })),
       regionSeriesTimer_(
           makeHandlerTimer(platform, dispatch, "regionSeriesTimer", kRegionPaceMs, [this] {
             // The region is cut after the save sound, right before the save.
-            takeSeriesPicture([this]() -> const Image& { return region_.cut(); });
-            endWhenComplete(*regionSeriesTimer_);
+            seriesTick(*regionSeriesTimer_, [this]() -> const Image& { return region_.cut(); });
           })) {}
 
 void Series::start(Window& pressed) {
@@ -63,13 +61,38 @@ void Series::leadInTick() {
   }
 }
 
+void Series::seriesTick(Timer& timer, const std::function<const Image&()>& picture) {
+  if (pictures_.atLastNumber()) {
+    finish(timer);
+    pictures_.refuseAtTop();
+    return;
+  }
+  takeSeriesPicture(picture);
+  if (picturesTaken_ < picturesWanted_) return;
+  finish(timer);
+  if (endSoundBox_.value() == 1) {
+    platform_.openWithAssociatedProgram(platform_.findResource(kEndSound));
+    platform_.doEvents();
+  }
+  if (skipped_ > 0) {
+    const std::string text =
+        copyFailureText(lastFailure_) + "\r" + std::to_string(skipped_) + " 枚は保存していません。";
+    skipped_ = 0;
+    platform_.messageBox(text, "画面をコピーできません", mb::kOkOnly + mb::kExclamation);
+  }
+}
+
 void Series::takeSeriesPicture(const std::function<const Image&()>& picture) {
   picturesTaken_ = checkedAdd(picturesTaken_, 1);
-  pictures_.takeNextNumber();
   platform_.doEvents();
-  // A failed copy is not looked at: the image keeps its last content and is saved as it is.
-  screen_.copy();
+  const ScreenCopy copy = screen_.copy();
+  if (copy != ScreenCopy::kCopied) {
+    skipped_ = checkedAdd(skipped_, 1);
+    lastFailure_ = copy;
+    return;
+  }
   pictures_.withFailureTrap([this, &picture] {
+    pictures_.takeNextNumber();
     platform_.doEvents();
     pictures_.playSaveSound();
     pictures_.save(picture());
@@ -77,16 +100,11 @@ void Series::takeSeriesPicture(const std::function<const Image&()>& picture) {
   });
 }
 
-void Series::endWhenComplete(Timer& timer) {
-  if (picturesTaken_ < picturesWanted_) return;
+void Series::finish(Timer& timer) {
   timer.setEnabled(false);
   windows_.showOneInUse();
   picturesTaken_ = 0;
   pictures_.showNumber();
-  if (endSoundBox_.value() == 1) {
-    platform_.openWithAssociatedProgram(platform_.findResource(kEndSound));
-    platform_.doEvents();
-  }
 }
 
 void Series::chooseInterval(int16_t element) {

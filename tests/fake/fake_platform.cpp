@@ -155,13 +155,13 @@ int FakePlatform::timerInterval(const std::string& name) const {
   return -1;
 }
 
-bool FakePlatform::copyScreen(Image& dest) {
+ScreenCopy FakePlatform::copyScreen(Image& dest) {
   ++copies;
   events.push_back("copy");
-  if (failCopies) return false;
+  if (copyResult != ScreenCopy::kCopied) return copyResult;
   dest.resize(screen.width(), screen.height());
   dest.copyFrom(screen, 0, 0, screen.width(), screen.height());
-  return true;
+  return ScreenCopy::kCopied;
 }
 
 bool FakePlatform::saveBmp(const Image& image, const std::string& path, std::string* reason) {
@@ -222,12 +222,16 @@ std::optional<std::string> FakePlatform::readFile(const std::string& path, size_
 }
 
 bool FakePlatform::replaceFile(const std::string& path, const std::string& content,
-                               std::string* reason) {
+                               Durability durability, std::string* reason) {
   if (failReplace) {
     if (reason) *reason = "No space left on device";
     return false;
   }
-  return posix::replaceFile(path, content, reason);
+  return posix::replaceFile(path, content, durability, reason);
+}
+
+void FakePlatform::kill() {
+  exitCode_ = 128 + 9;
 }
 
 void FakePlatform::end(int exitCode) {

@@ -36,6 +36,8 @@ class FakePlatform : public Platform {
   // Runs a handler as the event loop would.
   void run(const std::function<void()>& handler);
   bool ended() const { return exitCode_.has_value(); }
+  // The program is killed: nothing more of it runs.
+  void kill();
   std::optional<int> exitCode() const { return exitCode_; }
 
   struct MessageBoxCall {
@@ -62,7 +64,8 @@ class FakePlatform : public Platform {
   std::function<void()> whileBoxOpen;
 
   Image screen;
-  bool failCopies = false;
+  // What the next screen copies give; any failure leaves the image as it was.
+  ScreenCopy copyResult = ScreenCopy::kCopied;
   bool failReplace = false;
   std::optional<Point> pointer = Point{400, 300};
 
@@ -79,7 +82,7 @@ class FakePlatform : public Platform {
 
   // Platform.
   Size screenSize() override { return screen.size(); }
-  bool copyScreen(Image& dest) override;
+  ScreenCopy copyScreen(Image& dest) override;
   bool saveBmp(const Image& image, const std::string& path, std::string* reason) override;
   std::unique_ptr<Timer> createTimer(std::string name, int intervalMs,
                                      std::function<void()> tick) override;
@@ -93,7 +96,7 @@ class FakePlatform : public Platform {
   std::vector<FolderEntry> listFolder(const std::string& path) override;
   bool createFolder(const std::string& path, std::string* reason) override;
   std::optional<std::string> readFile(const std::string& path, size_t maxBytes) override;
-  bool replaceFile(const std::string& path, const std::string& content,
+  bool replaceFile(const std::string& path, const std::string& content, Durability durability,
                    std::string* reason) override;
 
  protected:

@@ -295,7 +295,8 @@ TEST(ReplaceFile, ReplacesTheContentAndLeavesNoTemporaryFile) {
   const std::string path = fake.folder() + "/setutei";
   fake.writeFile("setutei", "a much longer old content than the new one\r\n");
   std::string reason;
-  ASSERT_TRUE(posix::replaceFile(path, "1,\"2\",3,1,5,0\r\n", &reason)) << reason;
+  ASSERT_TRUE(posix::replaceFile(path, "1,\"2\",3,1,5,0\r\n", Durability::kOnDisk, &reason))
+      << reason;
   EXPECT_EQ(fake.readText("setutei"), "1,\"2\",3,1,5,0\r\n");
   std::vector<std::string> names;
   for (const auto& e : fs::directory_iterator(fake.folder())) names.push_back(e.path().filename());
@@ -308,7 +309,8 @@ TEST(ReplaceFile, AReadOnlyFolderKeepsTheOldFile) {
   ASSERT_EQ(::chmod(fake.folder().c_str(), 0555), 0);
   const bool writable = ::access(fake.folder().c_str(), W_OK) == 0;
   std::string reason;
-  const bool replaced = !writable && posix::replaceFile(fake.folder() + "/setutei", "new", &reason);
+  const bool replaced = !writable && posix::replaceFile(fake.folder() + "/setutei", "new",
+                                                        Durability::kOnDisk, &reason);
   ::chmod(fake.folder().c_str(), 0755);
   if (writable) GTEST_SKIP() << "permissions do not bind this user";
   EXPECT_FALSE(replaced);
@@ -348,8 +350,7 @@ TEST_F(Settings, AFailedSaveStoresTheNumberAndARestartGoesOnWithoutOverwriting) 
 TEST_F(Settings, TheRuntimeErrorReportStoresTheNumberBeforeTheEnd) {
   startWith("1,\"0\",2,0,32767,0\r\n");
   app.click(app.main.intervalOptions(3));
-  app.click(app.main.oneShotButton);
-  app.fake.advanceBy(400);
+  app.run([] { throw errors::overflow(); });
   ASSERT_TRUE(app.fake.ended());
   ASSERT_EQ(app.fake.boxes.size(), 1u);
   EXPECT_NE(app.fake.boxes[0].text.find("オーバーフロー"), std::string::npos);

@@ -33,8 +33,9 @@ Size QtPlatform::screenSize() {
   return primaryScreenSize();
 }
 
-bool QtPlatform::copyScreen(Image& dest) {
-  return grabber_.grab(dest);
+ScreenCopy QtPlatform::copyScreen(Image& dest) {
+  if (grabber_.grab(dest)) return ScreenCopy::kCopied;
+  return grabber_.paletteScreen() ? ScreenCopy::kPaletteScreen : ScreenCopy::kFailed;
 }
 
 bool QtPlatform::saveBmp(const Image& image, const std::string& path, std::string* reason) {
@@ -96,8 +97,8 @@ std::optional<std::string> QtPlatform::readFile(const std::string& path, size_t 
 }
 
 bool QtPlatform::replaceFile(const std::string& path, const std::string& content,
-                             std::string* reason) {
-  return posix::replaceFile(path, content, reason);
+                             Durability durability, std::string* reason) {
+  return posix::replaceFile(path, content, durability, reason);
 }
 
 void QtPlatform::end(int exitCode) {

@@ -13,7 +13,7 @@ class QtPlatform : public Platform {
   QtPlatform();
 
   Size screenSize() override;
-  bool copyScreen(Image& dest) override;
+  ScreenCopy copyScreen(Image& dest) override;
   bool saveBmp(const Image& image, const std::string& path, std::string* reason) override;
 
   std::unique_ptr<Timer> createTimer(std::string name, int intervalMs,
@@ -31,7 +31,7 @@ class QtPlatform : public Platform {
   std::vector<FolderEntry> listFolder(const std::string& path) override;
   bool createFolder(const std::string& path, std::string* reason) override;
   std::optional<std::string> readFile(const std::string& path, size_t maxBytes) override;
-  bool replaceFile(const std::string& path, const std::string& content,
+  bool replaceFile(const std::string& path, const std::string& content, Durability durability,
                    std::string* reason) override;
 
  protected:
