@@ -76,6 +76,11 @@ class Platform {
   virtual bool createFolder(const std::string& path, std::string* reason) = 0;
   // Reads at most maxBytes of a regular file; nullopt when it cannot be read.
   virtual std::optional<std::string> readFile(const std::string& path, size_t maxBytes) = 0;
+  // Removes a file; false when it cannot.
+  virtual bool removeFile(const std::string& path) = 0;
+  // Takes the application folder for this program until it ends, however it
+  // ends; false when another running program has it.
+  virtual bool lockApplicationFolder() = 0;
   // Replaces the file's content as a whole: readers see the old or the new
   // content, never a torn one.
   virtual bool replaceFile(const std::string& path, const std::string& content,

@@ -2,6 +2,7 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -135,6 +136,20 @@ bool replaceFile(const std::string& path, const std::string& content, Durability
   }
   if (onDisk) syncFolderOf(path);
   return true;
+}
+
+int lockFile(const std::string& path) {
+  const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0644);
+  if (fd < 0) return -1;
+  if (::flock(fd, LOCK_EX | LOCK_NB) == 0) return fd;
+  const int err = errno;
+  ::close(fd);
+  errno = err;
+  return -1;
+}
+
+bool removeFile(const std::string& path) {
+  return ::unlink(path.c_str()) == 0;
 }
 
 std::string folderOfExecutable() {

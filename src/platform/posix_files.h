@@ -23,6 +23,15 @@ bool replaceFile(const std::string& path, const std::string& content, Durability
 // over what another writer left, with the permissions of a new file. Returns
 // its descriptor and sets tempPath, or returns -1 with errno set.
 int createTemporaryBeside(const std::string& path, std::string& tempPath);
+// The file in the application folder whose lock a running program holds.
+inline constexpr char kLockFileName[] = ".yorvane.lock";
+
+// Opens (creating it) the file and locks it for this open file until it is
+// closed or the process ends; the kernel releases it however the process
+// ends. Returns the descriptor, or -1 with errno EWOULDBLOCK when another
+// open of the file holds the lock, or another errno when it cannot be opened.
+int lockFile(const std::string& path);
+bool removeFile(const std::string& path);
 // The program file's folder; empty when its path cannot be read.
 std::string folderOfExecutable();
 std::string errnoText(int err);

@@ -1,5 +1,7 @@
 #include "fake_platform.h"
 
+#include <unistd.h>
+
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
@@ -74,6 +76,7 @@ FakePlatform::FakePlatform(std::string folder, Size screenSize)
       ownsFolder_(false) {}
 
 FakePlatform::~FakePlatform() {
+  releaseLock();
   if (!ownsFolder_) return;
   std::error_code ec;
   fs::remove_all(folder_, ec);
@@ -221,6 +224,15 @@ std::optional<std::string> FakePlatform::readFile(const std::string& path, size_
   return posix::readFile(path, maxBytes);
 }
 
+bool FakePlatform::removeFile(const std::string& path) {
+  return posix::removeFile(path);
+}
+
+bool FakePlatform::lockApplicationFolder() {
+  lockFd_ = posix::lockFile(folder_ + "/" + posix::kLockFileName);
+  return lockFd_ >= 0;
+}
+
 bool FakePlatform::replaceFile(const std::string& path, const std::string& content,
                                Durability durability, std::string* reason) {
   if (failReplace) {
@@ -232,10 +244,17 @@ bool FakePlatform::replaceFile(const std::string& path, const std::string& conte
 
 void FakePlatform::kill() {
   exitCode_ = 128 + 9;
+  releaseLock();
+}
+
+void FakePlatform::releaseLock() {
+  if (lockFd_ >= 0) ::close(lockFd_);
+  lockFd_ = -1;
 }
 
 void FakePlatform::end(int exitCode) {
   exitCode_ = exitCode;
+  releaseLock();
   events.push_back("end");
   throw ProgramEnded{exitCode};
 }

@@ -36,7 +36,8 @@ class FakePlatform : public Platform {
   // Runs a handler as the event loop would.
   void run(const std::function<void()>& handler);
   bool ended() const { return exitCode_.has_value(); }
-  // The program is killed: nothing more of it runs.
+  // The program is killed: nothing more of it runs, and its lock on the
+  // folder goes, as the kernel releases it.
   void kill();
   std::optional<int> exitCode() const { return exitCode_; }
 
@@ -96,6 +97,8 @@ class FakePlatform : public Platform {
   std::vector<FolderEntry> listFolder(const std::string& path) override;
   bool createFolder(const std::string& path, std::string* reason) override;
   std::optional<std::string> readFile(const std::string& path, size_t maxBytes) override;
+  bool removeFile(const std::string& path) override;
+  bool lockApplicationFolder() override;
   bool replaceFile(const std::string& path, const std::string& content, Durability durability,
                    std::string* reason) override;
 
@@ -106,6 +109,7 @@ class FakePlatform : public Platform {
   class FakeTimer;
   friend class FakeTimer;
   FakeTimer* nextDue(int64_t limit) const;
+  void releaseLock();
 
   std::string folder_;
   bool ownsFolder_ = true;
@@ -113,6 +117,7 @@ class FakePlatform : public Platform {
   uint64_t sequence_ = 0;
   std::vector<FakeTimer*> timers_;
   std::optional<int> exitCode_;
+  int lockFd_ = -1;
 };
 
 // A picture whose pixels all differ, so any misplaced copy shows.

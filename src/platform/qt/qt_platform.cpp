@@ -96,6 +96,18 @@ std::optional<std::string> QtPlatform::readFile(const std::string& path, size_t 
   return posix::readFile(path, maxBytes);
 }
 
+bool QtPlatform::removeFile(const std::string& path) {
+  return posix::removeFile(path);
+}
+
+bool QtPlatform::lockApplicationFolder() {
+  // The descriptor stays open, and the lock held, until the program ends.
+  // A folder the lock file cannot be made in cannot take pictures either:
+  // that is told at the first save.
+  return posix::lockFile(folders_.application + "/" + posix::kLockFileName) >= 0 ||
+         errno != EWOULDBLOCK;
+}
+
 bool QtPlatform::replaceFile(const std::string& path, const std::string& content,
                              Durability durability, std::string* reason) {
   return posix::replaceFile(path, content, durability, reason);

@@ -31,6 +31,8 @@ class QtPlatform : public Platform {
   std::vector<FolderEntry> listFolder(const std::string& path) override;
   bool createFolder(const std::string& path, std::string* reason) override;
   std::optional<std::string> readFile(const std::string& path, size_t maxBytes) override;
+  bool removeFile(const std::string& path) override;
+  bool lockApplicationFolder() override;
   bool replaceFile(const std::string& path, const std::string& content, Durability durability,
                    std::string* reason) override;
 
