@@ -82,6 +82,8 @@ void Application::loadSettings() {
   delay_.setSteps(stored.delaySteps);
   series_.setIntervalChoice(stored.intervalChoice);
   pictures_.setFileNumber(stored.fileNumber);
+  // Without a stored number, the pictures already there must not be written over.
+  if (!readable) pictures_.continueAfterSavedPictures();
   aspect_.setFactor(stored.aspect);
   try {
     if (!readable) throw UnusableSettings();

@@ -1,5 +1,6 @@
 #include "capture/picture_store.h"
 
+#include <charconv>
 #include <limits>
 #include <stdexcept>
 
@@ -30,6 +31,27 @@ PictureStore::PictureStore(Platform& platform, const Control& saveSoundBox, Cont
       numberButton_(numberButton),
       keeper_(keeper),
       exit_(exit) {}
+
+void PictureStore::continueAfterSavedPictures() {
+  const std::string prefix = "壁紙- ";
+  const std::string suffix = ".bmp";
+  for (const FolderEntry& entry : platform_.listFolder(platform_.applicationFolder() + "/BMP")) {
+    const std::string& name = entry.name;
+    if (name.size() <= prefix.size() + suffix.size() || !name.starts_with(prefix) ||
+        !name.ends_with(suffix)) {
+      continue;
+    }
+    const char* first = name.data() + prefix.size();
+    const char* last = name.data() + name.size() - suffix.size();
+    int16_t number = 0;
+    const auto [end, error] = std::from_chars(first, last, number);
+    // Only the names the store gives: no sign, no leading zero, nothing after the digits.
+    if (error == std::errc() && end == last && *first >= '1' && *first <= '9' &&
+        number > fileNumber_) {
+      fileNumber_ = number;
+    }
+  }
+}
 
 bool PictureStore::atLastNumber() const {
   return fileNumber_ == std::numeric_limits<int16_t>::max();

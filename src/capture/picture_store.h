@@ -21,6 +21,9 @@ class PictureStore {
 
   int16_t fileNumber() const { return fileNumber_; }
   void setFileNumber(int16_t number) { fileNumber_ = number; }
+  // Moves the number up to the highest of the numbered pictures in BMP/, so
+  // that numbering without a stored number goes on after them.
+  void continueAfterSavedPictures();
   bool atLastNumber() const;
   // At the last number no picture can be taken: says so, naming the way out,
   // and returns true.

@@ -347,6 +347,28 @@ TEST_F(Settings, AFailedSaveStoresTheNumberAndARestartGoesOnWithoutOverwriting) 
   EXPECT_EQ(readBmpFile(again.fake.bmpFolder() + "/壁紙- 4.bmp"), again.fake.screen);
 }
 
+TEST_F(Settings, WithoutAUsableFileNumberingGoesOnAfterTheSavedPictures) {
+  for (const char* settings : {"", "2,\"2\",x,1,1,0\r\n"}) {
+    TestApp lost;
+    fs::create_directory(lost.fake.bmpFolder());
+    if (*settings) lost.fake.writeFile("setutei", settings);
+    for (const char* name :
+         {"壁紙- 2.bmp", "壁紙- 7.bmp", "壁紙- 09.bmp", "壁紙- 30x.bmp", "x- 99.bmp"}) {
+      lost.fake.writeFile(std::string("BMP/") + name, "BM");
+    }
+    lost.start();
+    lost.click(lost.main.oneShotButton);
+    lost.fake.advanceBy(1200);
+    EXPECT_TRUE(lost.fake.fileExists(lost.picturePath(8))) << settings;
+
+    lost.fake.answers.push_back(mb::kYes);
+    lost.click(lost.main.numberButton);
+    lost.click(lost.main.oneShotButton);
+    lost.fake.advanceBy(1200);
+    EXPECT_EQ(readBmpFile(lost.picturePath(1)), lost.fake.screen) << "the reset starts at 1";
+  }
+}
+
 TEST_F(Settings, TheRuntimeErrorReportStoresTheNumberBeforeTheEnd) {
   startWith("1,\"0\",2,0,32767,0\r\n");
   app.click(app.main.intervalOptions(3));
