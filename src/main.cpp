@@ -27,6 +27,9 @@ int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "xcb");
   QApplication app(argc, argv);
   app.setApplicationName(QStringLiteral("Yorvane"));
+  // The program ends through its close only: a message box closed while the
+  // windows are hidden for a picture must not end it, unstored.
+  app.setQuitOnLastWindowClosed(false);
   app.setWindowIcon(yorvane::applicationIcon());
   useJapaneseFont(app);
 
