@@ -11,10 +11,8 @@ mkdir "$app/BMP"
 # Delay 0.2 s, last number 0.
 printf '1,"2",3,1,0,0\r\n' >"$app/setutei"
 
-# Command1 sits at (240, 360) twips inside Frame3 at (0, 0) of Frame1 at (0, 0);
-# it is 1095 x 375 twips. Aim at its middle.
 one_shot() {
-  click_twips "$E2E_WINDOW" $((240 + 1095 / 2)) $((360 + 375 / 2))
+  click_twips "$E2E_WINDOW" "${E2E_COMMAND1[@]}"
 }
 
 # take_pictures FROM TO: one-shots numbered FROM to TO, each waited for.

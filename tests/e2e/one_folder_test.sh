@@ -12,10 +12,8 @@ mkdir "$app/BMP"
 # Delay 0.2 s, last number 0.
 printf '1,"2",3,1,0,0\r\n' >"$app/setutei"
 
-# Command1 sits at (240, 360) twips inside Frame3 at (0, 0) of Frame1 at (0, 0);
-# it is 1095 x 375 twips. Aim at its middle.
 take_picture() {
-  click_twips "$E2E_WINDOW" $((240 + 1095 / 2)) $((360 + 375 / 2))
+  click_twips "$E2E_WINDOW" "${E2E_COMMAND1[@]}"
   wait_for_file "$app/BMP/壁紙- $1.bmp" 10
   E2E_WINDOW=$(wait_for_window Yorvane 10)
 }
