@@ -10,15 +10,14 @@
 namespace yorvane {
 
 namespace {
-// A failure whose text is the whole message.
-class SaveFailed : public std::runtime_error {
+// The number could not be stored, so nothing was saved; the text is the message.
+class NumberNotStored : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
 };
 
-// A save failed for a reason other than the missing folder; its text says
-// which.
-class SaveFailedWithReason : public std::runtime_error {
+// The save failed; the text is the system's reason.
+class SaveFailed : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
 };
@@ -60,8 +59,8 @@ bool PictureStore::atLastNumber() const {
 bool PictureStore::refuseAtTop() {
   if (!atLastNumber()) return false;
   platform_.messageBox("番号が最後の " + numberText(fileNumber_) +
-                           " に達したため、保存できません。\r番号のボタン（ファイル名初期化）で 1 "
-                           "から始め直してください。",
+                           " に達したため、保存できません。\r"
+                           "番号のボタン（ファイル名初期化）で 1 から始め直してください。",
                        "番号が最後です", mb::kOkOnly + mb::kExclamation);
   return true;
 }
@@ -70,7 +69,7 @@ void PictureStore::takeNextNumber() {
   fileNumber_ = checkedAdd(fileNumber_, 1);
   std::string failure;
   if (!keeper_.keepNumber(&failure)) {
-    throw SaveFailed("番号を記録できないため、保存しませんでした。\r" + failure);
+    throw NumberNotStored("番号を記録できないため、保存しませんでした。\r" + failure);
   }
 }
 
@@ -88,16 +87,16 @@ void PictureStore::playSaveSound() {
 
 void PictureStore::save(const Image& image) {
   std::string reason;
-  if (!platform_.saveBmp(image, pathOf(fileNumber_), &reason)) throw SaveFailedWithReason(reason);
+  if (!platform_.saveBmp(image, pathOf(fileNumber_), &reason)) throw SaveFailed(reason);
 }
 
 void PictureStore::withFailureTrap(const std::function<void()>& span) {
   try {
     span();
-  } catch (const SaveFailed& e) {
+  } catch (const NumberNotStored& e) {
     platform_.messageBox(e.what(), "保存できません", mb::kOkOnly + mb::kExclamation);
     exit_.endAfterFailure();
-  } catch (const SaveFailedWithReason& e) {
+  } catch (const SaveFailed& e) {
     failedSave(e.what());
   } catch (const std::exception&) {
     failedSave({});

@@ -22,8 +22,7 @@ class ScreenCapture {
   Image screen_;
 };
 
-// What the user is told about a copy that failed: the cause, then that
-// nothing was saved.
+// What the user is told of the cause of a failed copy.
 std::string copyFailureText(ScreenCopy failure);
 
 }  // namespace yorvane
