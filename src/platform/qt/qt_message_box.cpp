@@ -40,10 +40,10 @@ QMessageBox::Icon boxIcon(int style) {
   }
 }
 
-// A box must not end up beneath an always-on-top window of the program, nor,
-// while the program's windows are hidden, beneath whatever fills the screen:
-// the program would wait for an answer nobody sees.
-bool boxMustStayOnTop() {
+}  // namespace
+
+bool messageBoxStaysOnTop(int style) {
+  if ((style & mb::kSystemModal) != 0) return true;
   const auto windows = QApplication::topLevelWidgets();
   const auto shown = [](const QWidget* w) { return w->isVisible(); };
   return std::none_of(windows.begin(), windows.end(), shown) ||
@@ -51,8 +51,6 @@ bool boxMustStayOnTop() {
            return w->isVisible() && w->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
          });
 }
-
-}  // namespace
 
 std::vector<int> messageBoxAnswers(int style) {
   switch (mb::buttons(style)) {
@@ -86,9 +84,7 @@ int showMessageBox(const std::string& text, const std::string& title, int style)
   QMessageBox box(boxIcon(style), QString::fromStdString(title), messageBoxText(text));
   box.setTextFormat(Qt::PlainText);
   box.setWindowModality(Qt::ApplicationModal);
-  if ((style & mb::kSystemModal) != 0 || boxMustStayOnTop()) {
-    box.setWindowFlag(Qt::WindowStaysOnTopHint, true);
-  }
+  box.setWindowFlag(Qt::WindowStaysOnTopHint, messageBoxStaysOnTop(style));
 
   const std::vector<int> answers = messageBoxAnswers(style);
   std::vector<QPushButton*> buttons;
