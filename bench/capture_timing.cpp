@@ -33,7 +33,7 @@ double ms(Clock::duration d) {
 class TimedPlatform : public yorvane::QtPlatform {
  public:
   explicit TimedPlatform(std::string folder) : folder_(std::move(folder)) {}
-  bool copyScreen(yorvane::Image& dest) override {
+  yorvane::ScreenCopy copyScreen(yorvane::Image& dest) override {
     copies.push_back(Clock::now());
     return QtPlatform::copyScreen(dest);
   }

@@ -43,7 +43,7 @@ bool portalPicture(yorvane::portal::ScreenshotRequest& request, yorvane::Image& 
   clock.start();
   const yorvane::portal::Answer answer = request.run({}, 10000);
   millis = static_cast<double>(clock.nsecsElapsed()) / 1e6;
-  if (answer.failure != yorvane::ScreenCopyFailure::None) return false;
+  if (answer.failure != yorvane::ScreenCopy::kCopied) return false;
   const bool loaded = yorvane::portal::loadPicture(answer.path, {}, picture);
   ::unlink(answer.path.toLocal8Bit().constData());
   return loaded;

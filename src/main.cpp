@@ -5,6 +5,7 @@
 
 #include "app/application.h"
 #include "platform/qt/artwork.h"
+#include "platform/qt/end_signals.h"
 #include "platform/qt/qt_platform.h"
 #include "platform/qt/translation.h"
 #include "platform/qt/window_view.h"
@@ -46,6 +47,9 @@ int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "xcb");
   QApplication app(argc, argv);
   app.setApplicationName(QStringLiteral("Yorvane"));
+  // The program ends through its close only: a message box closed while the
+  // windows are hidden for a picture must not end it, unstored.
+  app.setQuitOnLastWindowClosed(false);
   app.setWindowIcon(yorvane::applicationIcon());
   useJapaneseFont(app);
   // The language of messages (LANGUAGE, LC_ALL, LC_MESSAGES, LANG), first choice.
@@ -56,6 +60,9 @@ int main(int argc, char** argv) {
   yorvane::WindowView mainWindow(application.mainWindow().window, application.dispatcher());
   primeScreenCopyOnFirstFocus(platform);
   application.start();
+  // Asked to end (a logout, kill): the settings are stored as at a close.
+  yorvane::EndSignals endSignals(
+      [&application] { application.dispatch([&application] { application.close(); }); });
   // The toolbar starts hidden: its view is made once the main window is on its way.
   yorvane::WindowView toolbar(application.toolbarWindow().window, application.dispatcher());
   return QApplication::exec();

@@ -14,7 +14,7 @@ Application::Application(Platform& platform)
       windows_(main_.window, toolbar_.window),
       settingsFile_(platform),
       screen_(platform),
-      pictures_(platform, main_.saveSoundBox, main_.numberButton, *this),
+      pictures_(platform, main_.saveSoundBox, main_.numberButton, *this, *this),
       region_(screen_, main_.selection, main_.regionPicture),
       oneShot_(platform, dispatch_, windows_, delay_, screen_, region_, pictures_),
       series_(platform, dispatch_, windows_, screen_, region_, pictures_, oneShot_, main_.countList,

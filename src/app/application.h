@@ -5,6 +5,7 @@
 
 #include "app/main_window.h"
 #include "capture/failure_exit.h"
+#include "capture/number_keeper.h"
 #include "capture/picture_store.h"
 #include "capture/region_capture.h"
 #include "capture/screen_capture.h"
@@ -28,7 +29,7 @@ namespace yorvane {
 
 // The running program: both windows, the subsystems behind their controls,
 // start-up, shutdown and the settings kept between runs.
-class Application : private FailureExit, private CaptureCommands {
+class Application : private FailureExit, private NumberKeeper, private CaptureCommands {
  public:
   explicit Application(Platform& platform);
   Application(const Application&) = delete;
@@ -42,6 +43,10 @@ class Application : private FailureExit, private CaptureCommands {
   void dispatch(const std::function<void()>& handler);
   const Dispatcher& dispatcher() const { return dispatch_; }
 
+  // Stores the settings and ends the program: a close of the main window, or
+  // a request to end from outside.
+  void close();
+
   MainWindow& mainWindow() { return main_; }
   ToolbarWindow& toolbarWindow() { return toolbar_; }
 
@@ -49,13 +54,15 @@ class Application : private FailureExit, private CaptureCommands {
   void wireMainWindow();
   void loadSettings();
   StoredSettings currentSettings() const;
-  // Closing the main window stores the settings and ends the program.
-  void close();
   [[noreturn]] void reportAndEnd(int number, const std::string& description,
                                  const std::string& detail);
 
   // FailureExit.
   [[noreturn]] void endAfterFailure() final;
+  // NumberKeeper: a quick store, so that it does not hold up the picture.
+  bool keepNumber(std::string* failure) final {
+    return settingsFile_.storeQuickly(currentSettings(), failure);
+  }
   // CaptureCommands.
   void startOneShot() override { oneShot_.start(); }
   void startSeries(Window& pressed) override { series_.start(pressed); }

@@ -1,7 +1,9 @@
 // Start-up: the picture folder, the main window on top, and the settings.
 #include <stdexcept>
+#include <string_view>
 
 #include "app/application.h"
+#include "platform/message_box.h"
 #include "settings/settings_record.h"
 #include "ui_model/runtime_error.h"
 
@@ -18,6 +20,21 @@ int16_t integerOrFail(const std::string& field) {
   if (!v) throw UnusableSettings();
   return *v;
 }
+
+// ".NAME.part-" and six characters: a file whose write was cut off.
+bool leftoverOfAWrite(const std::string& name) {
+  constexpr std::string_view kPart = ".part-";
+  constexpr size_t kTail = kPart.size() + 6;
+  return name.size() > kTail + 1 && name.front() == '.' &&
+         std::string_view(name).substr(name.size() - kTail, kPart.size()) == kPart;
+}
+
+void removeLeftoversIn(Platform& platform, const std::string& folder) {
+  for (const FolderEntry& entry : platform.listFolder(folder)) {
+    if (!entry.isDirectory && leftoverOfAWrite(entry.name))
+      platform.removeFile(folder + entry.name);
+  }
+}
 }  // namespace
 
 void Application::start() {
@@ -25,6 +42,15 @@ void Application::start() {
     delay_.setSteps(1);
 
     const std::string folder = platform_.applicationFolder() + "/";
+    if (!platform_.lockApplicationFolder()) {
+      platform_.messageBox(
+          "このフォルダは、ほかの Yorvane が使っています。\r" + folder + "\r終了します。",
+          "フォルダが使用中です", mb::kOkOnly + mb::kExclamation);
+      platform_.endProgram(1);
+    }
+    // Only this program writes here now: what an earlier one left half-written goes.
+    removeLeftoversIn(platform_, folder);
+    removeLeftoversIn(platform_, folder + "BMP/");
     bool found = false;
     for (const FolderEntry& entry : platform_.listFolder(folder)) {
       if (entry.name == "." || entry.name == "..") continue;
@@ -56,6 +82,8 @@ void Application::loadSettings() {
   delay_.setSteps(stored.delaySteps);
   series_.setIntervalChoice(stored.intervalChoice);
   pictures_.setFileNumber(stored.fileNumber);
+  // Without a stored number, the pictures already there must not be written over.
+  if (!readable) pictures_.continueAfterSavedPictures();
   aspect_.setFactor(stored.aspect);
   try {
     if (!readable) throw UnusableSettings();

@@ -1,5 +1,7 @@
 #include "capture/picture_store.h"
 
+#include <charconv>
+#include <limits>
 #include <stdexcept>
 
 #include "platform/message_box.h"
@@ -8,6 +10,13 @@
 namespace yorvane {
 
 namespace {
+// The number could not be stored, so nothing was saved; the text is the message.
+class NumberNotStored : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// The save failed; the text is the system's reason.
 class SaveFailed : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
@@ -15,11 +24,53 @@ class SaveFailed : public std::runtime_error {
 }  // namespace
 
 PictureStore::PictureStore(Platform& platform, const Control& saveSoundBox, Control& numberButton,
-                           FailureExit& exit)
-    : platform_(platform), saveSoundBox_(saveSoundBox), numberButton_(numberButton), exit_(exit) {}
+                           NumberKeeper& keeper, FailureExit& exit)
+    : platform_(platform),
+      saveSoundBox_(saveSoundBox),
+      numberButton_(numberButton),
+      keeper_(keeper),
+      exit_(exit) {}
+
+void PictureStore::continueAfterSavedPictures() {
+  const std::string prefix = "壁紙- ";
+  const std::string suffix = ".bmp";
+  for (const FolderEntry& entry : platform_.listFolder(platform_.applicationFolder() + "/BMP")) {
+    const std::string& name = entry.name;
+    if (name.size() <= prefix.size() + suffix.size() || !name.starts_with(prefix) ||
+        !name.ends_with(suffix)) {
+      continue;
+    }
+    const char* first = name.data() + prefix.size();
+    const char* last = name.data() + name.size() - suffix.size();
+    int16_t number = 0;
+    const auto [end, error] = std::from_chars(first, last, number);
+    // Only the names the store gives: no sign, no leading zero, nothing after the digits.
+    if (error == std::errc() && end == last && *first >= '1' && *first <= '9' &&
+        number > fileNumber_) {
+      fileNumber_ = number;
+    }
+  }
+}
+
+bool PictureStore::atLastNumber() const {
+  return fileNumber_ == std::numeric_limits<int16_t>::max();
+}
+
+bool PictureStore::refuseAtTop() {
+  if (!atLastNumber()) return false;
+  platform_.messageBox("番号が最後の " + numberText(fileNumber_) +
+                           " に達したため、保存できません。\r"
+                           "番号のボタン（ファイル名初期化）で 1 から始め直してください。",
+                       "番号が最後です", mb::kOkOnly + mb::kExclamation);
+  return true;
+}
 
 void PictureStore::takeNextNumber() {
   fileNumber_ = checkedAdd(fileNumber_, 1);
+  std::string failure;
+  if (!keeper_.keepNumber(&failure)) {
+    throw NumberNotStored("番号を記録できないため、保存しませんでした。\r" + failure);
+  }
 }
 
 void PictureStore::showNumber() {
@@ -44,14 +95,28 @@ void PictureStore::save(const Image& image) {
 void PictureStore::withFailureTrap(const std::function<void()>& span) {
   try {
     span();
+  } catch (const NumberNotStored& e) {
+    platform_.messageBox(e.what(), "保存できません", mb::kOkOnly + mb::kExclamation);
+    exit_.endAfterFailure();
+  } catch (const SaveFailed& e) {
+    failedSave(e.what());
   } catch (const std::exception&) {
-    failedSave();
+    failedSave({});
   }
 }
 
-void PictureStore::failedSave() {
-  platform_.messageBox("BMPフォルダが有りません。\r初期化します。再起動してください。",
-                       "BMPフォルダが有りません", mb::kOkOnly + mb::kExclamation);
+void PictureStore::failedSave(const std::string& reason) {
+  bool folderThere = false;
+  for (const FolderEntry& entry : platform_.listFolder(platform_.applicationFolder())) {
+    if (entry.isDirectory && entry.name == "BMP") folderThere = true;
+  }
+  if (folderThere) {
+    platform_.messageBox("画像を保存できませんでした。" + (reason.empty() ? "" : "\r" + reason),
+                         "保存できません", mb::kOkOnly + mb::kExclamation);
+  } else {
+    platform_.messageBox("BMPフォルダが有りません。\r初期化します。再起動してください。",
+                         "BMPフォルダが有りません", mb::kOkOnly + mb::kExclamation);
+  }
   exit_.endAfterFailure();
 }
 

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "capture/failure_exit.h"
+#include "capture/number_keeper.h"
 #include "platform/image.h"
 #include "platform/platform.h"
 #include "ui_model/control.h"
@@ -12,21 +13,29 @@
 namespace yorvane {
 
 // The numbered picture files in BMP/: the running number and the button that
-// shows it, the save sound, the save, and the one way a save fails.
+// shows it, the save sound, the save, and the ways a save fails.
 class PictureStore {
  public:
   PictureStore(Platform& platform, const Control& saveSoundBox, Control& numberButton,
-               FailureExit& exit);
+               NumberKeeper& keeper, FailureExit& exit);
 
   int16_t fileNumber() const { return fileNumber_; }
   void setFileNumber(int16_t number) { fileNumber_ = number; }
-  // Takes the next number; past the last one is an overflow error.
+  // Moves the number up to the highest of the numbered pictures in BMP/, so
+  // that numbering without a stored number goes on after them.
+  void continueAfterSavedPictures();
+  bool atLastNumber() const;
+  // At the last number no picture can be taken: says so, naming the way out,
+  // and returns true.
+  bool refuseAtTop();
+  // Takes the next number and stores it before anything is saved under it;
+  // throws when it cannot be stored. Call inside withFailureTrap.
   void takeNextNumber();
   // Shows the running number on its button.
   void showNumber();
   std::string pathOf(int16_t number) const;
 
-  // Runs span; any failure inside it shows the fixed message and ends the program.
+  // Runs span; a failure inside it says what went wrong and ends the program.
   void withFailureTrap(const std::function<void()>& span);
   // The sound before a save, when its box is ticked: the sound theme's camera
   // shutter, or the X bell where no sound server plays it.
@@ -35,12 +44,13 @@ class PictureStore {
   void save(const Image& image);
 
  private:
-  // Shows the fixed message and ends the program.
-  void failedSave();
+  // Says why the save failed and ends the program.
+  void failedSave(const std::string& reason);
 
   Platform& platform_;
   const Control& saveSoundBox_;
   Control& numberButton_;
+  NumberKeeper& keeper_;
   FailureExit& exit_;
   int16_t fileNumber_ = 0;
 };

@@ -33,8 +33,10 @@ AppFolders findAppFolders(const std::string& executableFolder, const std::string
   AppFolders folders;
   folders.installedData = parentOf(executableFolder) + "/share/yorvane";
   // An installed copy never writes beside its program file, even where it may
-  // (root, or /usr/local/bin): that folder is shared by every user.
-  if (!exists(folders.installedData) && ::access(executableFolder.c_str(), W_OK) == 0) {
+  // (root, or /usr/local/bin): that folder is shared by every user. An unknown
+  // program folder is never the working directory.
+  if (!executableFolder.empty() && !exists(folders.installedData) &&
+      ::access(executableFolder.c_str(), W_OK) == 0) {
     folders.application = executableFolder;
     return folders;
   }

@@ -17,13 +17,20 @@ namespace yorvane {
 // in both; on Wayland they live on XWayland, which cannot read the screen.
 enum class SessionKind { X11, Wayland };
 
-// Why the last screen copy failed, for the message the user gets.
-enum class ScreenCopyFailure {
-  None,         // the last copy worked
-  Busy,         // an earlier copy was still waiting for its picture (a handler re-entered)
-  Unavailable,  // the desktop offers no way to copy the screen (no screenshot portal)
-  Refused,      // the desktop or the user refused, or it gave up on the request
-  Failed,       // no picture came in time, or it could not be read
+// How far a replaced file must have got when the replacement returns: onto
+// the disk, surviving a power cut; or into the kernel's hands, surviving any
+// end of the program but not of the machine, without waiting for the disk.
+enum class Durability { kOnDisk, kPastProgramEnd };
+
+// What became of a screen copy.
+enum class ScreenCopy {
+  kCopied,
+  kFailed,  // no picture came, or in time, or it could not be read
+  // A screen of a palette (8 bits or fewer): its colours cannot be read.
+  kPaletteScreen,
+  kBusy,         // an earlier copy was still waiting for its picture (a handler re-entered)
+  kUnavailable,  // the desktop offers no way to copy the screen (no screenshot portal)
+  kRefused,      // the desktop or the user refused
 };
 
 // One entry of a folder listing.
@@ -45,21 +52,18 @@ class Platform {
   virtual Size screenSize() = 0;
   // Copies the whole primary screen into dest from its top-left corner, in
   // device pixels; dest becomes the screen's size. A failed copy leaves dest as
-  // it was and returns false.
+  // it was.
   // On Wayland the copy waits for the desktop's answer, while timers and other
   // events go on being handled; a handler that asks for a copy during that
-  // wait gets false at once, with the failure Busy.
-  virtual bool copyScreen(Image& dest) = 0;
-  // Why the last copyScreen() or primeScreenCopy() returned false.
-  virtual ScreenCopyFailure screenCopyFailure() = 0;
+  // wait gets kBusy at once.
+  virtual ScreenCopy copyScreen(Image& dest) = 0;
   // Where the desktop asks the user once whether the program may copy the
   // screen (Wayland portals since version 3 of their screenshot interface), it
   // asks only on behalf of a visible, focused window. Call this while the main
   // window is shown and focused, before the first capture hides it: the
   // question, if any, comes now and its answer is remembered by the desktop.
-  // True when copies may go ahead; false (see screenCopyFailure()) when the
-  // desktop has none or the user refused. Nothing to do on X11.
-  virtual bool primeScreenCopy() = 0;
+  // kCopied when copies may go ahead, else why not. Nothing to do on X11.
+  virtual ScreenCopy primeScreenCopy() = 0;
   virtual SessionKind sessionKind() = 0;
   // Saves the whole image as a BMP file. False (with a reason) when it fails.
   virtual bool saveBmp(const Image& image, const std::string& path, std::string* reason) = 0;
@@ -101,10 +105,15 @@ class Platform {
   virtual bool createFolder(const std::string& path, std::string* reason) = 0;
   // Reads at most maxBytes of a regular file; nullopt when it cannot be read.
   virtual std::optional<std::string> readFile(const std::string& path, size_t maxBytes) = 0;
+  // Removes a file; false when it cannot.
+  virtual bool removeFile(const std::string& path) = 0;
+  // Takes the application folder for this program until it ends, however it
+  // ends; false when another running program has it.
+  virtual bool lockApplicationFolder() = 0;
   // Replaces the file's content as a whole: readers see the old or the new
   // content, never a torn one.
   virtual bool replaceFile(const std::string& path, const std::string& content,
-                           std::string* reason) = 0;
+                           Durability durability, std::string* reason) = 0;
 
   // Ends the program at once: no further handler runs.
   [[noreturn]] void endProgram(int exitCode) {

@@ -2,6 +2,7 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -108,15 +109,17 @@ int createTemporaryBeside(const std::string& path, std::string& tempPath) {
   return fd;
 }
 
-bool replaceFile(const std::string& path, const std::string& content, std::string* reason) {
-  // The old file stays untouched until the new content is complete on disk.
+bool replaceFile(const std::string& path, const std::string& content, Durability durability,
+                 std::string* reason) {
+  // The old file stays untouched until the new content is complete.
   std::string temp;
   const int fd = createTemporaryBeside(path, temp);
   if (fd < 0) {
     setReason(reason, errno);
     return false;
   }
-  bool ok = writeAll(fd, content) && ::fsync(fd) == 0;
+  const bool onDisk = durability == Durability::kOnDisk;
+  bool ok = writeAll(fd, content) && (!onDisk || ::fsync(fd) == 0);
   int err = errno;
   if (::close(fd) != 0 && ok) {
     ok = false;
@@ -131,14 +134,29 @@ bool replaceFile(const std::string& path, const std::string& content, std::strin
     setReason(reason, err);
     return false;
   }
-  syncFolderOf(path);
+  if (onDisk) syncFolderOf(path);
   return true;
+}
+
+int lockFile(const std::string& path) {
+  const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0644);
+  if (fd < 0) return -1;
+  if (::flock(fd, LOCK_EX | LOCK_NB) == 0) return fd;
+  const int err = errno;
+  ::close(fd);
+  errno = err;
+  return -1;
+}
+
+bool removeFile(const std::string& path) {
+  return ::unlink(path.c_str()) == 0;
 }
 
 std::string folderOfExecutable() {
   char buffer[PATH_MAX];
-  const ssize_t n = ::readlink("/proc/self/exe", buffer, sizeof buffer - 1);
-  if (n <= 0) return ".";
+  const ssize_t n = ::readlink("/proc/self/exe", buffer, sizeof buffer);
+  // Unreadable, or cut off at the buffer's end.
+  if (n <= 0 || static_cast<size_t>(n) >= sizeof buffer) return {};
   std::string path(buffer, static_cast<size_t>(n));
   const auto slash = path.rfind('/');
   return slash == 0 ? "/" : path.substr(0, slash);

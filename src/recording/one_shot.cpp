@@ -43,11 +43,19 @@ void OneShot::refuseMissingRegion() {
   platform_.messageBox("コピー範囲が未設定です", "", mb::kOkOnly + mb::kExclamation);
 }
 
+bool OneShot::copied() {
+  if (pictures_.refuseAtTop()) return false;
+  const ScreenCopy copy = screen_.copy();
+  if (copy == ScreenCopy::kCopied) return true;
+  platform_.messageBox(copyFailureText(copy) + "\r保存していません。", "画面をコピーできません",
+                       mb::kOkOnly + mb::kExclamation);
+  return false;
+}
+
 void OneShot::takeScreenPicture() {
-  pictures_.takeNextNumber();
-  // A failed copy is not looked at: the image keeps its last content and is saved as it is.
-  screen_.copy();
+  if (!copied()) return;
   pictures_.withFailureTrap([this] {
+    pictures_.takeNextNumber();
     platform_.doEvents();
     pictures_.playSaveSound();
     pictures_.save(screen_.screen());
@@ -66,9 +74,9 @@ void OneShot::regionTick() {
 }
 
 void OneShot::takeRegionPicture() {
-  pictures_.takeNextNumber();
-  screen_.copy();
+  if (!copied()) return;
   pictures_.withFailureTrap([this] {
+    pictures_.takeNextNumber();
     platform_.doEvents();
     const Image& cut = region_.cut();
     region_.setCutWaiting(true);

@@ -31,6 +31,9 @@ class OneShot {
   void refuseMissingRegion();
 
  private:
+  // Copies the screen for a picture; false, after telling the user why, when
+  // no picture can be taken.
+  bool copied();
   void takeScreenPicture();
   void regionTick();
   void takeRegionPicture();

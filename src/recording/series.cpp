@@ -1,5 +1,6 @@
 #include "recording/series.h"
 
+#include "platform/message_box.h"
 #include "ui_model/handler_timer.h"
 #include "ui_model/runtime_error.h"
 
@@ -26,18 +27,15 @@ Series::Series(Platform& platform, const Dispatcher& dispatch, WindowPair& windo
       endSoundBox_(endSoundBox),
       leadInTimer_(makeHandlerTimer(platform, dispatch, "leadInTimer", kLeadInTickMs,
                                     [this] { leadInTick(); })),
-      screenSeriesTimer_(makeHandlerTimer(platform, dispatch, "screenSeriesTimer", kRegionPaceMs,
-                                          [this] {
-                                            takeSeriesPicture([this]() -> const Image& {
-                                              return screen_.screen();
-                                            });
-                                            endWhenComplete(*screenSeriesTimer_);
-                                          })),
+      screenSeriesTimer_(makeHandlerTimer(
+          platform, dispatch, "screenSeriesTimer", kRegionPaceMs,
+          [this] {
+            seriesTick(*screenSeriesTimer_, [this]() -> const Image& { return screen_.screen(); });
+          })),
       regionSeriesTimer_(
           makeHandlerTimer(platform, dispatch, "regionSeriesTimer", kRegionPaceMs, [this] {
             // The region is cut after the save sound, right before the save.
-            takeSeriesPicture([this]() -> const Image& { return region_.cut(); });
-            endWhenComplete(*regionSeriesTimer_);
+            seriesTick(*regionSeriesTimer_, [this]() -> const Image& { return region_.cut(); });
           })) {}
 
 void Series::start(Window& pressed) {
@@ -63,26 +61,15 @@ void Series::leadInTick() {
   }
 }
 
-void Series::takeSeriesPicture(const std::function<const Image&()>& picture) {
-  picturesTaken_ = checkedAdd(picturesTaken_, 1);
-  pictures_.takeNextNumber();
-  platform_.doEvents();
-  // A failed copy is not looked at: the image keeps its last content and is saved as it is.
-  screen_.copy();
-  pictures_.withFailureTrap([this, &picture] {
-    platform_.doEvents();
-    pictures_.playSaveSound();
-    pictures_.save(picture());
-    platform_.doEvents();
-  });
-}
-
-void Series::endWhenComplete(Timer& timer) {
+void Series::seriesTick(Timer& timer, const std::function<const Image&()>& picture) {
+  if (pictures_.atLastNumber()) {
+    finish(timer);
+    pictures_.refuseAtTop();
+    return;
+  }
+  takeSeriesPicture(picture);
   if (picturesTaken_ < picturesWanted_) return;
-  timer.setEnabled(false);
-  windows_.showOneInUse();
-  picturesTaken_ = 0;
-  pictures_.showNumber();
+  finish(timer);
   if (endSoundBox_.value() == 1) {
     // Played by the sound server, the chime leaves the focus where it is; the
     // opener, which may show a player window, is the fallback.
@@ -90,6 +77,37 @@ void Series::endWhenComplete(Timer& timer) {
     if (!platform_.playSoundFile(chime)) platform_.openWithAssociatedProgram(chime);
     platform_.doEvents();
   }
+  if (skipped_ > 0) {
+    const std::string text =
+        copyFailureText(lastFailure_) + "\r" + std::to_string(skipped_) + " 枚は保存していません。";
+    skipped_ = 0;
+    platform_.messageBox(text, "画面をコピーできません", mb::kOkOnly + mb::kExclamation);
+  }
+}
+
+void Series::takeSeriesPicture(const std::function<const Image&()>& picture) {
+  picturesTaken_ = checkedAdd(picturesTaken_, 1);
+  platform_.doEvents();
+  const ScreenCopy copy = screen_.copy();
+  if (copy != ScreenCopy::kCopied) {
+    skipped_ = checkedAdd(skipped_, 1);
+    lastFailure_ = copy;
+    return;
+  }
+  pictures_.withFailureTrap([this, &picture] {
+    pictures_.takeNextNumber();
+    platform_.doEvents();
+    pictures_.playSaveSound();
+    pictures_.save(picture());
+    platform_.doEvents();
+  });
+}
+
+void Series::finish(Timer& timer) {
+  timer.setEnabled(false);
+  windows_.showOneInUse();
+  picturesTaken_ = 0;
+  pictures_.showNumber();
 }
 
 void Series::chooseInterval(int16_t element) {

@@ -41,8 +41,13 @@ class Series {
 
  private:
   void leadInTick();
+  // One tick of a running series: its picture, and its end after the last one
+  // or at the last number. At the end it says how many ticks saved nothing
+  // because the screen copy failed.
+  void seriesTick(Timer& timer, const std::function<const Image&()>& picture);
   void takeSeriesPicture(const std::function<const Image&()>& picture);
-  void endWhenComplete(Timer& timer);
+  // Stops the series and brings the window back.
+  void finish(Timer& timer);
 
   Platform& platform_;
   WindowPair& windows_;
@@ -55,6 +60,8 @@ class Series {
   int16_t picturesWanted_ = 0;
   int16_t picturesTaken_ = 0;
   int16_t leadInTicks_ = 0;
+  int16_t skipped_ = 0;
+  ScreenCopy lastFailure_ = ScreenCopy::kCopied;
   std::string intervalChoice_;
   std::unique_ptr<Timer> leadInTimer_;
   std::unique_ptr<Timer> screenSeriesTimer_;

@@ -45,7 +45,7 @@ void RegionPicker::open(bool showMainWindow) {
 
 void RegionPicker::takeSnapshot() {
   // A failed copy leaves the snapshot already shown.
-  const bool copied = screen_.copy();
+  const bool copied = screen_.copy() == ScreenCopy::kCopied;
   platform_.doEvents();
   if (copied) {
     snapshot_.picture().assignHalfSizeOf(screen_.screen());

@@ -59,14 +59,24 @@ std::string SettingsFile::record(const StoredSettings& values) {
 void SettingsFile::store(const StoredSettings& values) const {
   std::string reason;
   const std::string file = path();
-  if (!platform_.replaceFile(file, record(values), &reason)) {
+  if (!platform_.replaceFile(file, record(values), Durability::kOnDisk, &reason)) {
     throw errors::pathFileAccess(file + ": " + reason);
   }
 }
 
 void SettingsFile::storeQuietly(const StoredSettings& values) const {
   std::string reason;
-  platform_.replaceFile(path(), record(values), &reason);
+  platform_.replaceFile(path(), record(values), Durability::kOnDisk, &reason);
+}
+
+bool SettingsFile::storeQuickly(const StoredSettings& values, std::string* failure) const {
+  std::string reason;
+  const std::string file = path();
+  if (platform_.replaceFile(file, record(values), Durability::kPastProgramEnd, &reason)) {
+    return true;
+  }
+  *failure = file + "\r" + reason;
+  return false;
 }
 
 }  // namespace yorvane

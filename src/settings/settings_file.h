@@ -32,10 +32,15 @@ class SettingsFile {
   // inside a record.
   bool read(StoredSettings& values) const;
   static std::string record(const StoredSettings& values);
-  // Replaces the file; a failure is a path error of the caller's handler.
+  // Replaces the file, flushed to disk; a failure is a path error of the
+  // caller's handler.
   void store(const StoredSettings& values) const;
-  // Replaces the file, ignoring a failure.
+  // Replaces the file, flushed to disk, ignoring a failure.
   void storeQuietly(const StoredSettings& values) const;
+  // Replaces the file without waiting for the disk: what the kernel holds
+  // outlives any end of the program. False with the file's path and the
+  // system's reason on lines of their own when it fails.
+  bool storeQuickly(const StoredSettings& values, std::string* failure) const;
 
  private:
   Platform& platform_;

@@ -1,5 +1,7 @@
 #include "fake_platform.h"
 
+#include <unistd.h>
+
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
@@ -74,6 +76,7 @@ FakePlatform::FakePlatform(std::string folder, Size screenSize)
       ownsFolder_(false) {}
 
 FakePlatform::~FakePlatform() {
+  releaseLock();
   if (!ownsFolder_) return;
   std::error_code ec;
   fs::remove_all(folder_, ec);
@@ -155,21 +158,19 @@ int FakePlatform::timerInterval(const std::string& name) const {
   return -1;
 }
 
-bool FakePlatform::copyScreen(Image& dest) {
+ScreenCopy FakePlatform::copyScreen(Image& dest) {
   ++copies;
   events.push_back("copy");
-  lastFailure_ = failCopies ? copyFailure : ScreenCopyFailure::None;
-  if (failCopies) return false;
+  if (copyResult != ScreenCopy::kCopied) return copyResult;
   dest.resize(screen.width(), screen.height());
   dest.copyFrom(screen, 0, 0, screen.width(), screen.height());
-  return true;
+  return ScreenCopy::kCopied;
 }
 
-bool FakePlatform::primeScreenCopy() {
+ScreenCopy FakePlatform::primeScreenCopy() {
   ++primes;
   events.push_back("prime");
-  lastFailure_ = failCopies ? copyFailure : ScreenCopyFailure::None;
-  return !failCopies;
+  return copyResult;
 }
 
 bool FakePlatform::saveBmp(const Image& image, const std::string& path, std::string* reason) {
@@ -239,17 +240,37 @@ std::optional<std::string> FakePlatform::readFile(const std::string& path, size_
   return posix::readFile(path, maxBytes);
 }
 
+bool FakePlatform::removeFile(const std::string& path) {
+  return posix::removeFile(path);
+}
+
+bool FakePlatform::lockApplicationFolder() {
+  lockFd_ = posix::lockFile(folder_ + "/" + posix::kLockFileName);
+  return lockFd_ >= 0;
+}
+
 bool FakePlatform::replaceFile(const std::string& path, const std::string& content,
-                               std::string* reason) {
+                               Durability durability, std::string* reason) {
   if (failReplace) {
     if (reason) *reason = "No space left on device";
     return false;
   }
-  return posix::replaceFile(path, content, reason);
+  return posix::replaceFile(path, content, durability, reason);
+}
+
+void FakePlatform::kill() {
+  exitCode_ = 128 + 9;
+  releaseLock();
+}
+
+void FakePlatform::releaseLock() {
+  if (lockFd_ >= 0) ::close(lockFd_);
+  lockFd_ = -1;
 }
 
 void FakePlatform::end(int exitCode) {
   exitCode_ = exitCode;
+  releaseLock();
   events.push_back("end");
   throw ProgramEnded{exitCode};
 }

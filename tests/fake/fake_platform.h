@@ -36,6 +36,9 @@ class FakePlatform : public Platform {
   // Runs a handler as the event loop would.
   void run(const std::function<void()>& handler);
   bool ended() const { return exitCode_.has_value(); }
+  // The program is killed: nothing more of it runs, and its lock on the
+  // folder goes, as the kernel releases it.
+  void kill();
   std::optional<int> exitCode() const { return exitCode_; }
 
   struct MessageBoxCall {
@@ -63,12 +66,12 @@ class FakePlatform : public Platform {
   std::function<void()> whileBoxOpen;
 
   Image screen;
-  bool failCopies = false;
+  // What the next screen copies give; any failure leaves the image as it was.
+  ScreenCopy copyResult = ScreenCopy::kCopied;
   // Whether a sound server plays the sounds; without one the program falls back.
   bool soundServer = false;
-  // Why failing copies and primes fail; the session the program is told it runs
-  // in, and whether its window manager keeps topmost windows above.
-  ScreenCopyFailure copyFailure = ScreenCopyFailure::Failed;
+  // The session the program is told it runs in, and whether its window manager
+  // keeps topmost windows above.
   SessionKind session = SessionKind::X11;
   bool keepsAbove = true;
   int primes = 0;
@@ -88,9 +91,8 @@ class FakePlatform : public Platform {
 
   // Platform.
   Size screenSize() override { return screen.size(); }
-  bool copyScreen(Image& dest) override;
-  ScreenCopyFailure screenCopyFailure() override { return lastFailure_; }
-  bool primeScreenCopy() override;
+  ScreenCopy copyScreen(Image& dest) override;
+  ScreenCopy primeScreenCopy() override;
   SessionKind sessionKind() override { return session; }
   bool saveBmp(const Image& image, const std::string& path, std::string* reason) override;
   std::unique_ptr<Timer> createTimer(std::string name, int intervalMs,
@@ -108,7 +110,9 @@ class FakePlatform : public Platform {
   std::vector<FolderEntry> listFolder(const std::string& path) override;
   bool createFolder(const std::string& path, std::string* reason) override;
   std::optional<std::string> readFile(const std::string& path, size_t maxBytes) override;
-  bool replaceFile(const std::string& path, const std::string& content,
+  bool removeFile(const std::string& path) override;
+  bool lockApplicationFolder() override;
+  bool replaceFile(const std::string& path, const std::string& content, Durability durability,
                    std::string* reason) override;
 
  protected:
@@ -118,6 +122,7 @@ class FakePlatform : public Platform {
   class FakeTimer;
   friend class FakeTimer;
   FakeTimer* nextDue(int64_t limit) const;
+  void releaseLock();
 
   std::string folder_;
   bool ownsFolder_ = true;
@@ -125,7 +130,7 @@ class FakePlatform : public Platform {
   uint64_t sequence_ = 0;
   std::vector<FakeTimer*> timers_;
   std::optional<int> exitCode_;
-  ScreenCopyFailure lastFailure_ = ScreenCopyFailure::None;
+  int lockFd_ = -1;
 };
 
 // A picture whose pixels all differ, so any misplaced copy shows.

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QWidget>
+
 #include "platform/message_box.h"
 #include "platform/qt/artwork.h"
 #include "platform/qt/mouse_events.h"
@@ -30,6 +32,17 @@ TEST(MessageBoxStyle, ButtonsAndTheAnswerWhenClosed) {
   EXPECT_EQ(messageBoxEscapeAnswer(mb::kOkCancel), mb::kCancel);
   EXPECT_EQ(messageBoxEscapeAnswer(mb::kYesNoCancel + mb::kSystemModal), mb::kCancel);
   EXPECT_EQ(messageBoxEscapeAnswer(mb::kYesNo + mb::kDefaultButton2), mb::kNo);
+}
+
+TEST(MessageBoxStyle, StaysOnTopWhileTheProgramShowsNoWindowOrATopmostOne) {
+  EXPECT_TRUE(messageBoxStaysOnTop(mb::kOkOnly)) << "no window shown";
+  QWidget window;
+  window.show();
+  EXPECT_FALSE(messageBoxStaysOnTop(mb::kOkOnly));
+  EXPECT_TRUE(messageBoxStaysOnTop(mb::kOkOnly + mb::kSystemModal));
+  window.setWindowFlag(Qt::WindowStaysOnTopHint, true);
+  window.show();
+  EXPECT_TRUE(messageBoxStaysOnTop(mb::kOkOnly));
 }
 
 TEST(MessageBoxText, CarriageReturnsBreakTheLine) {

@@ -124,7 +124,7 @@ TEST_F(PortalTest, APictureIsLoadedAndItsFileRemoved) {
   portal::PortalScreenCopy copy(client_);
   Image image;
   ASSERT_TRUE(copy.copy(image, {}, {}));
-  EXPECT_EQ(copy.failure(), ScreenCopyFailure::None);
+  EXPECT_EQ(copy.failure(), ScreenCopy::kCopied);
   ASSERT_EQ(image.size(), (Size{4, 2}));
   EXPECT_EQ(image.pixel(3, 1) & 0xFFFFFFu, 0x1E65C8u);  // (30, 101, 200)
   EXPECT_FALSE(QFile::exists(portal_.picture));
@@ -142,20 +142,20 @@ TEST_F(PortalTest, RefusalsAndFailuresLeaveTheImageAlone) {
   const Image before = image;
   portal_.code = 1;  // the user cancelled
   EXPECT_FALSE(copy.copy(image, {}, {}));
-  EXPECT_EQ(copy.failure(), ScreenCopyFailure::Refused);
+  EXPECT_EQ(copy.failure(), ScreenCopy::kRefused);
   portal_.code = 2;  // the desktop ended it, as for a stored "no"
   EXPECT_FALSE(copy.copy(image, {}, {}));
-  EXPECT_EQ(copy.failure(), ScreenCopyFailure::Refused);
+  EXPECT_EQ(copy.failure(), ScreenCopy::kRefused);
   portal_.code = 0;  // a picture file that is not there
   EXPECT_FALSE(copy.copy(image, {}, {}));
-  EXPECT_EQ(copy.failure(), ScreenCopyFailure::Failed);
+  EXPECT_EQ(copy.failure(), ScreenCopy::kFailed);
   EXPECT_EQ(image, before);
 }
 
 TEST_F(PortalTest, APortalThatNeverAnswersTimesOut) {
   portal_.code.reset();
   portal::ScreenshotRequest request(client_);
-  EXPECT_EQ(request.run({}, 100).failure, ScreenCopyFailure::Failed);
+  EXPECT_EQ(request.run({}, 100).failure, ScreenCopy::kFailed);
   EXPECT_EQ(portal_.requests, 1);
 }
 
@@ -164,15 +164,15 @@ TEST_F(PortalTest, WithoutAPortalCopiesAreUnavailable) {
   portal::PortalScreenCopy copy(client_);
   Image image;
   EXPECT_FALSE(copy.prime({}));
-  EXPECT_EQ(copy.failure(), ScreenCopyFailure::Unavailable);
+  EXPECT_EQ(copy.failure(), ScreenCopy::kUnavailable);
   EXPECT_FALSE(copy.copy(image, {}, {}));
-  EXPECT_EQ(copy.failure(), ScreenCopyFailure::Unavailable);
+  EXPECT_EQ(copy.failure(), ScreenCopy::kUnavailable);
 }
 
 TEST_F(PortalTest, ACopyAskedForWhileOneWaitsIsBusy) {
   writePicture();
   portal::PortalScreenCopy copy(client_);
-  std::optional<ScreenCopyFailure> inner;
+  std::optional<ScreenCopy> inner;
   // A timer handler that runs while the copy waits for the portal, as a series tick may.
   QTimer::singleShot(0, [&] {
     Image other;
@@ -181,7 +181,7 @@ TEST_F(PortalTest, ACopyAskedForWhileOneWaitsIsBusy) {
   });
   Image image;
   EXPECT_TRUE(copy.copy(image, {}, {}));
-  EXPECT_EQ(inner, ScreenCopyFailure::Busy);
+  EXPECT_EQ(inner, ScreenCopy::kBusy);
   EXPECT_EQ(portal_.requests, 1);
 }
 

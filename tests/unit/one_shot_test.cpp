@@ -150,27 +150,67 @@ TEST_F(Pictures, AMissingFolderEndsTheProgramWithItsMessage) {
   EXPECT_EQ(app.fake.events.size(), eventsAtEnd) << "nothing runs after the end";
 }
 
-TEST(Overflow, PastTheLastNumberIsReportedBeforeAnyCopy) {
+TEST(LastNumber, IsRefusedNamingTheResetButtonAndTheProgramGoesOn) {
   TestApp app;
   startAt(app, 32767);
   app.click(app.main.oneShotButton);
   app.fake.advanceBy(400);
+  app.click(app.main.seriesButton);
+  app.fake.advanceBy(5000);
 
-  ASSERT_TRUE(app.fake.ended());
+  EXPECT_FALSE(app.fake.ended());
   EXPECT_EQ(app.fake.copies, 0);
-  ASSERT_EQ(app.fake.boxes.size(), 1u);
-  EXPECT_NE(app.fake.boxes[0].text.find("6"), std::string::npos);
-  EXPECT_NE(app.fake.boxes[0].text.find("オーバーフロー"), std::string::npos);
-  EXPECT_EQ(app.fake.boxes[0].style, mb::kCritical);
   EXPECT_TRUE(app.fake.bmpFiles().empty());
-  EXPECT_EQ(app.fake.readText("setutei"), "2,\"2\",3,1,32767,0\r\n");
+  ASSERT_EQ(app.fake.boxes.size(), 2u) << "one for the one-shot, one for the series";
+  for (const auto& box : app.fake.boxes) {
+    EXPECT_NE(box.text.find("ファイル名初期化"), std::string::npos) << box.text;
+  }
+  EXPECT_TRUE(app.main.window.visible());
+  EXPECT_FALSE(app.fake.timerEnabled("screenSeriesTimer"));
+
+  app.fake.answers.push_back(mb::kYes);
+  app.click(app.main.numberButton);
+  app.click(app.main.oneShotButton);
+  app.fake.advanceBy(400);
+  EXPECT_EQ(app.fake.bmpFiles(), std::vector<std::string>{"壁紙- 1.bmp"});
 }
 
-TEST_F(Pictures, AFailedScreenCopySavesTheImageAsItWas) {
+TEST_F(Pictures, AFailedScreenCopySavesNothingAndUsesNoNumber) {
   takeOne();
-  app.fake.failCopies = true;
+  for (const ScreenCopy failure : {ScreenCopy::kFailed, ScreenCopy::kPaletteScreen}) {
+    app.fake.copyResult = failure;
+    takeOne();
+  }
+  app.fake.copyResult = ScreenCopy::kCopied;
   takeOne();
-  EXPECT_EQ(readBmpFile(app.fake.bmpFolder() + "/壁紙- 2.bmp"), app.fake.screen);
+  EXPECT_EQ(app.fake.bmpFiles(), (std::vector<std::string>{"壁紙- 1.bmp", "壁紙- 2.bmp"}));
+  ASSERT_EQ(app.fake.boxes.size(), 2u);
+  EXPECT_NE(app.fake.boxes[0].text.find("コピーできません"), std::string::npos);
+  EXPECT_NE(app.fake.boxes[1].text.find("色数"), std::string::npos);
+  EXPECT_FALSE(app.fake.ended());
+}
+
+TEST_F(Pictures, TheNumberIsStoredBeforeTheSaveSoAnyEndKeepsIt) {
+  takeOne();
+  takeOne();
+  app.fake.kill();  // no close: killed, or the display lost
+  TestApp again(app.fake.folder());
+  again.start();
+  again.click(again.main.oneShotButton);
+  again.fake.advanceBy(1200);
+  EXPECT_EQ(again.fake.bmpFiles(),
+            (std::vector<std::string>{"壁紙- 1.bmp", "壁紙- 2.bmp", "壁紙- 3.bmp"}));
+}
+
+TEST_F(Pictures, ANumberThatCannotBeStoredSavesNothingAndNamesTheSettingsFile) {
+  app.fake.failReplace = true;
+  takeOne();
+  EXPECT_TRUE(app.fake.bmpFiles().empty());
+  ASSERT_TRUE(app.fake.ended());
+  ASSERT_FALSE(app.fake.boxes.empty());
+  EXPECT_NE(app.fake.boxes[0].text.find(app.fake.folder() + "/setutei\rNo space left on device"),
+            std::string::npos)
+      << app.fake.boxes[0].text;
 }
 
 }  // namespace

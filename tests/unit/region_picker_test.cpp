@@ -147,7 +147,7 @@ TEST_P(Snapshot, AFailedCopyKeepsTheSnapshotShown) {
   app.fake.advanceBy(300 * GetParam());
   app.click(app.main.modeBox);
   ASSERT_EQ(readBmpFile(app.picturePath(1)), app.fake.screen);
-  app.fake.failCopies = true;
+  app.fake.copyResult = ScreenCopy::kFailed;
   app.click(app.main.pickerButton);
   app.fake.advanceBy(300 * GetParam());
   EXPECT_EQ(app.main.snapshot.picture(), first);

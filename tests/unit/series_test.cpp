@@ -101,6 +101,25 @@ TEST_F(Series, FivePicturesHalfASecondApartAfterTheLeadIn) {
   EXPECT_EQ(pictures(), 5u);
 }
 
+TEST_F(Series, TicksWhoseCopyFailsAreSkippedAndCountedAtTheEnd) {
+  chooseCount(1);
+  chooseInterval(0);
+  press(app.main.seriesButton);
+  for (int64_t at : {3200, 3700, 4200, 4700}) {
+    app.fake.copyResult = at == 3700 || at == 4700 ? ScreenCopy::kFailed : ScreenCopy::kCopied;
+    advanceTo(at);
+    EXPECT_TRUE(app.fake.boxes.empty()) << "no box during the series, at " << at;
+  }
+  app.fake.copyResult = ScreenCopy::kCopied;
+  advanceTo(5200);
+  EXPECT_EQ(app.fake.bmpFiles(),
+            (std::vector<std::string>{"壁紙- 1.bmp", "壁紙- 2.bmp", "壁紙- 3.bmp"}));
+  ASSERT_EQ(app.fake.boxes.size(), 1u);
+  EXPECT_NE(app.fake.boxes[0].text.find("2 枚"), std::string::npos) << app.fake.boxes[0].text;
+  EXPECT_TRUE(seriesIdle());
+  EXPECT_TRUE(app.main.window.visible());
+}
+
 TEST_F(Series, FifteenAtOneAndAHalfSecondsEndsAt25200) {
   ASSERT_EQ(app.main.countList.listIndex(), 3) << "the default count";
   ASSERT_EQ(app.fake.timerInterval("screenSeriesTimer"), 1500) << "the default interval";

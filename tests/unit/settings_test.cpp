@@ -295,7 +295,8 @@ TEST(ReplaceFile, ReplacesTheContentAndLeavesNoTemporaryFile) {
   const std::string path = fake.folder() + "/setutei";
   fake.writeFile("setutei", "a much longer old content than the new one\r\n");
   std::string reason;
-  ASSERT_TRUE(posix::replaceFile(path, "1,\"2\",3,1,5,0\r\n", &reason)) << reason;
+  ASSERT_TRUE(posix::replaceFile(path, "1,\"2\",3,1,5,0\r\n", Durability::kOnDisk, &reason))
+      << reason;
   EXPECT_EQ(fake.readText("setutei"), "1,\"2\",3,1,5,0\r\n");
   std::vector<std::string> names;
   for (const auto& e : fs::directory_iterator(fake.folder())) names.push_back(e.path().filename());
@@ -308,7 +309,8 @@ TEST(ReplaceFile, AReadOnlyFolderKeepsTheOldFile) {
   ASSERT_EQ(::chmod(fake.folder().c_str(), 0555), 0);
   const bool writable = ::access(fake.folder().c_str(), W_OK) == 0;
   std::string reason;
-  const bool replaced = !writable && posix::replaceFile(fake.folder() + "/setutei", "new", &reason);
+  const bool replaced = !writable && posix::replaceFile(fake.folder() + "/setutei", "new",
+                                                        Durability::kOnDisk, &reason);
   ::chmod(fake.folder().c_str(), 0755);
   if (writable) GTEST_SKIP() << "permissions do not bind this user";
   EXPECT_FALSE(replaced);
@@ -345,11 +347,32 @@ TEST_F(Settings, AFailedSaveStoresTheNumberAndARestartGoesOnWithoutOverwriting) 
   EXPECT_EQ(readBmpFile(again.fake.bmpFolder() + "/壁紙- 4.bmp"), again.fake.screen);
 }
 
+TEST_F(Settings, WithoutAUsableFileNumberingGoesOnAfterTheSavedPictures) {
+  for (const char* settings : {"", "2,\"2\",x,1,1,0\r\n"}) {
+    TestApp lost;
+    fs::create_directory(lost.fake.bmpFolder());
+    if (*settings) lost.fake.writeFile("setutei", settings);
+    for (const char* name :
+         {"壁紙- 2.bmp", "壁紙- 7.bmp", "壁紙- 09.bmp", "壁紙- 30x.bmp", "x- 99.bmp"}) {
+      lost.fake.writeFile(std::string("BMP/") + name, "BM");
+    }
+    lost.start();
+    lost.click(lost.main.oneShotButton);
+    lost.fake.advanceBy(1200);
+    EXPECT_TRUE(lost.fake.fileExists(lost.picturePath(8))) << settings;
+
+    lost.fake.answers.push_back(mb::kYes);
+    lost.click(lost.main.numberButton);
+    lost.click(lost.main.oneShotButton);
+    lost.fake.advanceBy(1200);
+    EXPECT_EQ(readBmpFile(lost.picturePath(1)), lost.fake.screen) << "the reset starts at 1";
+  }
+}
+
 TEST_F(Settings, TheRuntimeErrorReportStoresTheNumberBeforeTheEnd) {
   startWith("1,\"0\",2,0,32767,0\r\n");
   app.click(app.main.intervalOptions(3));
-  app.click(app.main.oneShotButton);
-  app.fake.advanceBy(400);
+  app.run([] { throw errors::overflow(); });
   ASSERT_TRUE(app.fake.ended());
   ASSERT_EQ(app.fake.boxes.size(), 1u);
   EXPECT_NE(app.fake.boxes[0].text.find("オーバーフロー"), std::string::npos);

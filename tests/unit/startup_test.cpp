@@ -136,6 +136,37 @@ TEST(Shutdown, AFailedWriteIsReportedAndKeepsTheOldFile) {
   EXPECT_EQ(app.fake.readText("setutei"), "4,\"0\",5,0,77,0.75\r\n");
 }
 
+TEST(OneProgramPerFolder, ASecondProgramOnTheFolderSaysSoAndEnds) {
+  TestApp first;
+  first.start();
+  TestApp second(first.fake.folder());
+  second.start();
+  EXPECT_EQ(second.fake.exitCode(), 1);
+  ASSERT_EQ(second.fake.boxes.size(), 1u);
+  EXPECT_NE(second.fake.boxes[0].text.find("ほかの Yorvane"), std::string::npos);
+  EXPECT_FALSE(second.fake.fileExists(second.fake.folder() + "/setutei")) << "nothing stored";
+
+  first.click(first.main.oneShotButton);
+  first.fake.advanceBy(1200);
+  EXPECT_EQ(first.fake.bmpFiles(), std::vector<std::string>{"壁紙- 1.bmp"});
+}
+
+TEST(OneProgramPerFolder, WritesCutOffInAnEarlierRunAreRemovedAtTheStart) {
+  TestApp app;
+  fs::create_directory(app.fake.bmpFolder());
+  app.fake.writeFile(".setutei.part-a1B2c3", "1,");
+  app.fake.writeFile("BMP/.壁紙- 4.bmp.part-Xy9zQ0", "BM");
+  app.fake.writeFile("BMP/.kept", "");
+  app.fake.writeFile("BMP/壁紙- 3.bmp", "BM");
+  app.start();
+  std::vector<std::string> names;
+  for (const auto& e : fs::directory_iterator(app.fake.folder())) {
+    if (!e.is_directory()) names.push_back(e.path().filename());
+  }
+  EXPECT_EQ(names, std::vector<std::string>{".yorvane.lock"});
+  EXPECT_EQ(app.fake.bmpFiles(), (std::vector<std::string>{".kept", "壁紙- 3.bmp"}));
+}
+
 class AppFolderLookup : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -171,6 +202,11 @@ TEST_F(AppFolderLookup, AnUnwritableProgramFolderFallsBackToAPerUserFolder) {
   EXPECT_EQ(findResourceIn(f, "Yorvane.txt"), (root / "opt/share/yorvane/Yorvane.txt").string());
   std::ofstream(root / "data/Yorvane/Yorvane.txt") << "own copy";
   EXPECT_EQ(findResourceIn(f, "Yorvane.txt"), (root / "data/Yorvane/Yorvane.txt").string());
+}
+
+TEST_F(AppFolderLookup, AnUnknownProgramFolderIsNeverTheWorkingDirectory) {
+  const AppFolders f = findAppFolders("", (root / "data").string(), (root / "home").string());
+  EXPECT_EQ(f.application, (root / "data/Yorvane").string());
 }
 
 TEST_F(AppFolderLookup, ARelativeDataHomeIsIgnored) {

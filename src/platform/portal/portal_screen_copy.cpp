@@ -33,17 +33,17 @@ bool PortalScreenCopy::copy(Image& dest, const QRect& area, const QString& paren
   const std::time_t sent = std::time(nullptr);
   const Answer answer = request(parentWindow);
   failure_ = answer.failure;
-  if (failure_ != ScreenCopyFailure::None) return false;
+  if (failure_ != ScreenCopy::kCopied) return false;
   const bool loaded = loadPicture(answer.path, area, dest);
   removeWrittenFile(answer.path, sent);
-  if (!loaded) failure_ = ScreenCopyFailure::Failed;
+  if (!loaded) failure_ = ScreenCopy::kFailed;
   return loaded;
 }
 
 bool PortalScreenCopy::prime(const QString& parentWindow) {
   if (primed_) return true;
   if (busy_) {
-    failure_ = ScreenCopyFailure::Busy;
+    failure_ = ScreenCopy::kBusy;
     return false;
   }
   busy_ = true;
@@ -51,7 +51,7 @@ bool PortalScreenCopy::prime(const QString& parentWindow) {
   const uint version = screenshotInterfaceVersion(bus_, kStartTimeoutMs);
   busy_ = false;
   if (version == 0) {
-    failure_ = ScreenCopyFailure::Unavailable;
+    failure_ = ScreenCopy::kUnavailable;
     return false;
   }
   if (version >= kPermissionVersion) {
@@ -59,7 +59,7 @@ bool PortalScreenCopy::prime(const QString& parentWindow) {
     const std::time_t sent = std::time(nullptr);
     const Answer answer = request(parentWindow);
     failure_ = answer.failure;
-    if (failure_ != ScreenCopyFailure::None) return false;
+    if (failure_ != ScreenCopy::kCopied) return false;
     removeWrittenFile(answer.path, sent);
   }
   primed_ = true;
@@ -67,7 +67,7 @@ bool PortalScreenCopy::prime(const QString& parentWindow) {
 }
 
 Answer PortalScreenCopy::request(const QString& parentWindow) {
-  if (busy_) return {ScreenCopyFailure::Busy, {}};
+  if (busy_) return {ScreenCopy::kBusy, {}};
   busy_ = true;
   waitForSettledScreen();
   Answer answer = request_.run(parentWindow, kAnswerTimeoutMs);

@@ -22,7 +22,7 @@ class PortalScreenCopy : public QObject {
   bool copy(Image& dest, const QRect& area, const QString& parentWindow);
   // Asks once for leave to copy, on behalf of parentWindow; see Platform::primeScreenCopy.
   bool prime(const QString& parentWindow);
-  ScreenCopyFailure failure() const { return failure_; }
+  ScreenCopy failure() const { return failure_; }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -46,7 +46,7 @@ class PortalScreenCopy : public QObject {
   QDBusConnection bus_;
   ScreenshotRequest request_;
   QElapsedTimer sinceHide_;
-  ScreenCopyFailure failure_ = ScreenCopyFailure::None;
+  ScreenCopy failure_ = ScreenCopy::kCopied;
   bool busy_ = false;
   bool primed_ = false;
 };

@@ -29,18 +29,18 @@ QString requestPath(const QDBusConnection& bus, const QString& token) {
 
 // An error answer to the call itself: no portal, or one without the interface,
 // is Unavailable; a portal that turns the caller away is a refusal.
-ScreenCopyFailure failureOfError(const QDBusError& error) {
+ScreenCopy failureOfError(const QDBusError& error) {
   switch (error.type()) {
     case QDBusError::ServiceUnknown:
     case QDBusError::UnknownObject:
     case QDBusError::UnknownInterface:
     case QDBusError::UnknownMethod:
     case QDBusError::Disconnected:
-      return ScreenCopyFailure::Unavailable;
+      return ScreenCopy::kUnavailable;
     case QDBusError::AccessDenied:
-      return ScreenCopyFailure::Refused;
+      return ScreenCopy::kRefused;
     default:
-      return ScreenCopyFailure::Failed;
+      return ScreenCopy::kFailed;
   }
 }
 
@@ -58,11 +58,11 @@ bool waitFor(const QDBusPendingCall& call, int timeoutMs) {
 }  // namespace
 
 Answer readResponse(uint code, const QVariantMap& results) {
-  if (code == 1 || code == 2) return {ScreenCopyFailure::Refused, {}};
-  if (code != 0) return {ScreenCopyFailure::Failed, {}};
+  if (code == 1 || code == 2) return {ScreenCopy::kRefused, {}};
+  if (code != 0) return {ScreenCopy::kFailed, {}};
   const QUrl uri(results.value(QStringLiteral("uri")).toString());
-  if (!uri.isLocalFile()) return {ScreenCopyFailure::Failed, {}};
-  return {ScreenCopyFailure::None, uri.toLocalFile()};
+  if (!uri.isLocalFile()) return {ScreenCopy::kFailed, {}};
+  return {ScreenCopy::kCopied, uri.toLocalFile()};
 }
 
 uint screenshotInterfaceVersion(const QDBusConnection& bus, int timeoutMs) {
@@ -77,11 +77,11 @@ uint screenshotInterfaceVersion(const QDBusConnection& bus, int timeoutMs) {
 ScreenshotRequest::ScreenshotRequest(QDBusConnection bus) : bus_(std::move(bus)) {}
 
 Answer ScreenshotRequest::run(const QString& parentWindow, int timeoutMs) {
-  if (!bus_.isConnected()) return {ScreenCopyFailure::Unavailable, {}};
+  if (!bus_.isConnected()) return {ScreenCopy::kUnavailable, {}};
   const QString token = QStringLiteral("yorvane%1").arg(++serial_);
   answered_ = false;
   answer_ = {};
-  if (!subscribe(requestPath(bus_, token))) return {ScreenCopyFailure::Failed, {}};
+  if (!subscribe(requestPath(bus_, token))) return {ScreenCopy::kFailed, {}};
 
   QDBusMessage call =
       QDBusMessage::createMethodCall(kService, kObject, kScreenshot, QStringLiteral("Screenshot"));
@@ -115,7 +115,7 @@ Answer ScreenshotRequest::run(const QString& parentWindow, int timeoutMs) {
     // No answer in time: ask the portal to drop the request.
     bus_.call(QDBusMessage::createMethodCall(kService, path, kRequest, QStringLiteral("Close")),
               QDBus::NoBlock);
-    return {ScreenCopyFailure::Failed, {}};
+    return {ScreenCopy::kFailed, {}};
   }
   return answer_;
 }

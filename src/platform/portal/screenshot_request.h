@@ -13,8 +13,8 @@ namespace yorvane::portal {
 
 // What one screenshot request came to: a picture file, or why there is none.
 struct Answer {
-  ScreenCopyFailure failure = ScreenCopyFailure::Failed;
-  QString path;  // the file the portal wrote, when failure is None
+  ScreenCopy failure = ScreenCopy::kFailed;
+  QString path;  // the file the portal wrote, when failure is kCopied
 };
 
 // Reads the arguments of a request's Response signal: code 0 with a local file

@@ -41,15 +41,17 @@ QMessageBox::Icon boxIcon(int style) {
   }
 }
 
-// A box must not end up beneath an always-on-top window of the program.
-bool anyTopmostWindowShown() {
-  const auto windows = QApplication::topLevelWidgets();
-  return std::any_of(windows.begin(), windows.end(), [](const QWidget* w) {
-    return w->isVisible() && w->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
-  });
-}
-
 }  // namespace
+
+bool messageBoxStaysOnTop(int style) {
+  if ((style & mb::kSystemModal) != 0) return true;
+  const auto windows = QApplication::topLevelWidgets();
+  const auto shown = [](const QWidget* w) { return w->isVisible(); };
+  return std::none_of(windows.begin(), windows.end(), shown) ||
+         std::any_of(windows.begin(), windows.end(), [](const QWidget* w) {
+           return w->isVisible() && w->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+         });
+}
 
 std::vector<int> messageBoxAnswers(int style) {
   switch (mb::buttons(style)) {
@@ -84,9 +86,7 @@ int showMessageBox(const std::string& text, const std::string& title, int style)
                   translated(messageBoxText(text)));
   box.setTextFormat(Qt::PlainText);
   box.setWindowModality(Qt::ApplicationModal);
-  if ((style & mb::kSystemModal) != 0 || anyTopmostWindowShown()) {
-    box.setWindowFlag(Qt::WindowStaysOnTopHint, true);
-  }
+  box.setWindowFlag(Qt::WindowStaysOnTopHint, messageBoxStaysOnTop(style));
 
   const std::vector<int> answers = messageBoxAnswers(style);
   std::vector<QPushButton*> buttons;

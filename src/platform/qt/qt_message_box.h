@@ -11,6 +11,11 @@ std::vector<int> messageBoxAnswers(int style);
 // The answer when the box is closed without a button: Cancel when there is
 // one, else No, else OK.
 int messageBoxEscapeAnswer(int style);
+// Whether a box of that style opened now stays above other windows: when
+// asked to, beside an always-on-top window of the program, and while the
+// program shows no window at all (hidden for a picture), where it could
+// otherwise open beneath a full-screen video and wait for an answer unseen.
+bool messageBoxStaysOnTop(int style);
 // The text with every CR LF and lone CR turned into a line break.
 QString messageBoxText(const std::string& text);
 

@@ -60,19 +60,18 @@ Size QtPlatform::screenSize() {
   return primaryScreenSize();
 }
 
-bool QtPlatform::copyScreen(Image& dest) {
-  if (portal_) return portal_->copy(dest, primaryScreenArea(), focusedWindowHandle());
-  const bool copied = grabber_.grab(dest);
-  grabFailure_ = copied ? ScreenCopyFailure::None : ScreenCopyFailure::Failed;
-  return copied;
+ScreenCopy QtPlatform::copyScreen(Image& dest) {
+  if (portal_) {
+    return portal_->copy(dest, primaryScreenArea(), focusedWindowHandle()) ? ScreenCopy::kCopied
+                                                                           : portal_->failure();
+  }
+  if (grabber_.grab(dest)) return ScreenCopy::kCopied;
+  return grabber_.paletteScreen() ? ScreenCopy::kPaletteScreen : ScreenCopy::kFailed;
 }
 
-ScreenCopyFailure QtPlatform::screenCopyFailure() {
-  return portal_ ? portal_->failure() : grabFailure_;
-}
-
-bool QtPlatform::primeScreenCopy() {
-  return portal_ ? portal_->prime(focusedWindowHandle()) : true;
+ScreenCopy QtPlatform::primeScreenCopy() {
+  if (!portal_) return ScreenCopy::kCopied;
+  return portal_->prime(focusedWindowHandle()) ? ScreenCopy::kCopied : portal_->failure();
 }
 
 bool QtPlatform::saveBmp(const Image& image, const std::string& path, std::string* reason) {
@@ -145,9 +144,21 @@ std::optional<std::string> QtPlatform::readFile(const std::string& path, size_t 
   return posix::readFile(path, maxBytes);
 }
 
+bool QtPlatform::removeFile(const std::string& path) {
+  return posix::removeFile(path);
+}
+
+bool QtPlatform::lockApplicationFolder() {
+  // The descriptor stays open, and the lock held, until the program ends.
+  // A folder the lock file cannot be made in cannot take pictures either:
+  // that is told at the first save.
+  return posix::lockFile(folders_.application + "/" + posix::kLockFileName) >= 0 ||
+         errno != EWOULDBLOCK;
+}
+
 bool QtPlatform::replaceFile(const std::string& path, const std::string& content,
-                             std::string* reason) {
-  return posix::replaceFile(path, content, reason);
+                             Durability durability, std::string* reason) {
+  return posix::replaceFile(path, content, durability, reason);
 }
 
 void QtPlatform::end(int exitCode) {

@@ -20,9 +20,8 @@ class QtPlatform : public Platform {
   QtPlatform();
 
   Size screenSize() override;
-  bool copyScreen(Image& dest) override;
-  ScreenCopyFailure screenCopyFailure() override;
-  bool primeScreenCopy() override;
+  ScreenCopy copyScreen(Image& dest) override;
+  ScreenCopy primeScreenCopy() override;
   SessionKind sessionKind() override { return session_; }
   bool saveBmp(const Image& image, const std::string& path, std::string* reason) override;
 
@@ -44,7 +43,9 @@ class QtPlatform : public Platform {
   std::vector<FolderEntry> listFolder(const std::string& path) override;
   bool createFolder(const std::string& path, std::string* reason) override;
   std::optional<std::string> readFile(const std::string& path, size_t maxBytes) override;
-  bool replaceFile(const std::string& path, const std::string& content,
+  bool removeFile(const std::string& path) override;
+  bool lockApplicationFolder() override;
+  bool replaceFile(const std::string& path, const std::string& content, Durability durability,
                    std::string* reason) override;
 
  protected:
@@ -56,7 +57,6 @@ class QtPlatform : public Platform {
   XcbScreenGrabber grabber_;
   CanberraPlayer sounds_;
   std::unique_ptr<portal::PortalScreenCopy> portal_;  // on Wayland only
-  ScreenCopyFailure grabFailure_ = ScreenCopyFailure::None;
 };
 
 }  // namespace yorvane

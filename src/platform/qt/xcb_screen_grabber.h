@@ -33,6 +33,8 @@ class XcbScreenGrabber {
 
   bool connected() const { return connection_ != nullptr; }
   bool usingSharedMemory() const { return shmSegment_ != 0; }
+  // A screen whose pixels grab() refuses: a palette of 8 bits or fewer.
+  bool paletteScreen() const { return connected() && !pixelFormatSupported(); }
 
   // The primary monitor's current size in pixels; {0, 0} without a display.
   Size screenSize();

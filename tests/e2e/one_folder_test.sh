@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# One program per application folder: a second copy started on a folder in use
+# says so and ends, and every picture of the first is kept. The first's lock
+# goes with it however it ends, and what its cut-off writes left is removed at
+# the next start.
+set -euo pipefail
+source "$(dirname "$0")/lib.sh"
+
+start_xvfb 640x480
+app=$(make_app_folder "$E2E_TMP/app")
+mkdir "$app/BMP"
+# Delay 0.2 s, last number 0.
+printf '1,"2",3,1,0,0\r\n' >"$app/setutei"
+
+take_picture() {
+  click_twips "$E2E_WINDOW" "${E2E_COMMAND1[@]}"
+  wait_for_file "$app/BMP/壁紙- $1.bmp" 10
+  E2E_WINDOW=$(wait_for_window Yorvane 10)
+}
+
+start_program "$app"
+first=$E2E_PROGRAM_PID
+take_picture 1
+
+"$app/yorvane" >"$E2E_TMP/second.log" 2>&1 &
+second=$!
+E2E_PIDS+=("$second")
+wait_for_window "フォルダが使用中です" 15 >/dev/null
+xdotool key Return
+wait_until 10 "the second copy to end" bash -c "! kill -0 $second 2>/dev/null"
+status=0
+wait "$second" || status=$?
+[[ $status == 1 ]] || e2e_fail "the second copy ended with status $status, not 1"
+
+take_picture 2
+expect_pictures 2
+
+e2e_log "killed: the lock goes with it, and so do cut-off writes"
+kill -KILL "$first"
+wait "$first" 2>/dev/null || true
+touch "$app/BMP/.壁紙- 3.bmp.part-AbC123" "$app/.setutei.part-xYz789"
+start_program "$app"
+take_picture 3
+expect_pictures 3
+leftovers=$(find "$app" -name '.*.part-*')
+[[ -z $leftovers ]] || e2e_fail "left over: $leftovers"
+close_program 10
+echo "one program per folder: ok"
