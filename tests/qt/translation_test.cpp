@@ -77,6 +77,30 @@ TEST_F(TranslationTest, EveryTextTheProgramShowsHasAnEnglishOne) {
   }
 }
 
+TEST_F(TranslationTest, CopyFailuresAndTheWaylandNoticeHaveEnglishOnes) {
+  ASSERT_TRUE(useTranslationFor(QLocale(QLocale::English, QLocale::UnitedKingdom)));
+  testing::TestApp app;
+  app.start();
+  app.fake.copyResult = ScreenCopy::kUnavailable;
+  app.click(app.main.oneShotButton);
+  app.fake.advanceBy(1200);
+  app.fake.copyResult = ScreenCopy::kPaletteScreen;
+  app.run([&] { app.main.countList.setListIndex(1); });
+  app.click(app.main.seriesButton);  // five skipped pictures, counted at the end
+  app.fake.advanceBy(20000);
+  app.fake.session = SessionKind::Wayland;
+  app.click(app.main.edgeTriggerBox);
+  ASSERT_EQ(app.fake.boxes.size(), 3u);
+  for (const auto& box : app.fake.boxes) {
+    for (const std::string& text : {box.text, box.title}) {
+      const QString shown = translated(messageBoxText(text));
+      EXPECT_TRUE(isAscii(shown)) << text << " shows as " << shown.toStdString();
+    }
+  }
+  EXPECT_TRUE(
+      translated(messageBoxText(app.fake.boxes[1].text)).contains(QStringLiteral("5 pictures")));
+}
+
 // The caption of the save-sound box and the text and title of a box.
 struct Shown {
   QString caption, text, title;

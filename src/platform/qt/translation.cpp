@@ -12,14 +12,19 @@ namespace {
 constexpr const char* kContext = "Yorvane";
 
 QString translatedLine(const QString& line) {
-  // The runtime error's heading carries the error number.
-  static const QRegularExpression heading(QStringLiteral("^実行時エラー '(-?\\d+)':$"));
-  const QRegularExpressionMatch m = heading.match(line);
-  if (m.hasMatch()) {
-    return QCoreApplication::translate(kContext, "実行時エラー '%1':").arg(m.captured(1));
-  }
-  return QCoreApplication::translate(kContext, line.toUtf8().constData());
+  const QString whole = QCoreApplication::translate(kContext, line.toUtf8().constData());
+  if (whole != line) return whole;
+  // A line that carries a number (an error code, a count, the last picture
+  // number) is translated with the number as %1.
+  static const QRegularExpression number(QStringLiteral("-?\\d+"));
+  const QRegularExpressionMatch m = number.match(line);
+  if (!m.hasMatch()) return line;
+  QString pattern = line;
+  pattern.replace(m.capturedStart(), m.capturedLength(), QStringLiteral("%1"));
+  const QString translated = QCoreApplication::translate(kContext, pattern.toUtf8().constData());
+  return translated == pattern ? line : translated.arg(m.captured());
 }
+
 }  // namespace
 
 bool useTranslationFor(const QLocale& locale) {

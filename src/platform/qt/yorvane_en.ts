@@ -157,5 +157,81 @@ Choose [Cancel] to close the selection form</translation>
         <source>メモリが不足しています。</source>
         <translation>Out of memory.</translation>
     </message>
+    <message>
+        <source>このフォルダは、ほかの Yorvane が使っています。</source>
+        <translation>Another Yorvane is using this folder.</translation>
+    </message>
+    <message>
+        <source>終了します。</source>
+        <translation>Yorvane closes.</translation>
+    </message>
+    <message>
+        <source>フォルダが使用中です</source>
+        <translation>Folder in use</translation>
+    </message>
+    <message>
+        <source>番号が最後の  %1 に達したため、保存できません。</source>
+        <translation>The picture number has reached its last value, %1: nothing is saved.</translation>
+    </message>
+    <message>
+        <source>番号のボタン（ファイル名初期化）で 1 から始め直してください。</source>
+        <translation>Start again from 1 with the number button (Reset file names).</translation>
+    </message>
+    <message>
+        <source>番号が最後です</source>
+        <translation>Last picture number</translation>
+    </message>
+    <message>
+        <source>保存できません</source>
+        <translation>Cannot save</translation>
+    </message>
+    <message>
+        <source>番号を記録できないため、保存しませんでした。</source>
+        <translation>The picture number could not be recorded, so nothing was saved.</translation>
+    </message>
+    <message>
+        <source>画像を保存できませんでした。</source>
+        <translation>The picture could not be saved.</translation>
+    </message>
+    <message>
+        <source>この Wayland の画面では、画面をコピーできません。</source>
+        <translation>This Wayland session offers no way to copy the screen.</translation>
+    </message>
+    <message>
+        <source>デスクトップにスクリーンショットのポータルがありません。</source>
+        <translation>The desktop has no screenshot portal.</translation>
+    </message>
+    <message>
+        <source>画面のコピーが許可されませんでした。</source>
+        <translation>Copying the screen was not allowed.</translation>
+    </message>
+    <message>
+        <source>この画面の色数（256色以下）には対応していません。</source>
+        <translation>Screens of 256 colours or fewer are not supported.</translation>
+    </message>
+    <message>
+        <source>画面の色数を16ビット以上にしてください。</source>
+        <translation>Set the screen to 16-bit colour or more.</translation>
+    </message>
+    <message>
+        <source>画面をコピーできませんでした。</source>
+        <translation>The screen could not be copied.</translation>
+    </message>
+    <message>
+        <source>保存していません。</source>
+        <translation>Nothing was saved.</translation>
+    </message>
+    <message>
+        <source>%1 枚は保存していません。</source>
+        <translation>%1 pictures were not saved.</translation>
+    </message>
+    <message>
+        <source>画面をコピーできません</source>
+        <translation>Cannot copy the screen</translation>
+    </message>
+    <message>
+        <source>Wayland の画面では、ほかのウィンドウの上にあるマウスポインターの位置を読めないため、この機能は使えません</source>
+        <translation>On Wayland the pointer's position over other windows cannot be read, so this cannot be used.</translation>
+    </message>
 </context>
 </TS>
