@@ -35,27 +35,14 @@ wait_for_window_size "$window" "$((6000 / 15))x$(((4500 + 400 + 7) / 15))"
 [[ $(window_origin "$window") == "200 100" ]] ||
   e2e_fail "the picker window is at $(window_origin "$window"), not 200 100"
 
-# Drag from (a, b) to (c, d) of Pic2 with the left button.
+# Drag from (a, b) to (c, d) of Pic2 with the left button and confirm.
 a=30 b=20 c=130 d=90
-move_pointer_in "$window" "$a" "$b"
-xdotool mousedown 1
-for step in 1 2 3 4 5; do
-  move_pointer_in "$window" $((a + (c - a) * step / 5)) $((b + (d - b) * step / 5))
-done
-xdotool mouseup 1
-
-box=$(wait_for_window "選択範囲確認" 10)
-# The box's default is Cancel; its Yes button answers to the key Y.
-xdotool key y
-wait_until 10 "the confirmation box to close" bash -c "! xdotool search --onlyvisible --name '^選択範囲確認\$'"
-e2e_log "confirmed in box $box"
+pick_region "$window" "$a" "$b" "$c" "$d"
 wait_for_window_size "$window" 442x221
 
 # Command1 sits at (240, 360) twips in Frame3 at the panel's corner.
 click_twips "$window" $((240 + 1095 / 2)) $((360 + 375 / 2))
 picture="$app/BMP/壁紙- 1.bmp"
 wait_for_file "$picture" 15
-convert "$noise" -crop "$((2 * (c - a)))x$((2 * (d - b)))+$((2 * a))+$((2 * b))" +repage \
-  "$E2E_TMP/expected.png"
-expect_same_picture "$E2E_TMP/expected.png" "$picture"
+expect_region "$picture" "$noise" "$a" "$b" "$c" "$d"
 echo "region capture: ok"
