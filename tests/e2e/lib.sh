@@ -182,6 +182,18 @@ wait_for_steady_count() {
   wait_until 20 "the number of pictures to hold still for $1 s" count_steady "$1"
 }
 
+# stand_in_opener LOG: puts a stand-in for the desktop's opener (xdg-open) first
+# on PATH; it notes each call's arguments as a line of LOG and opens nothing.
+stand_in_opener() {
+  mkdir -p "$E2E_TMP/bin"
+  cat >"$E2E_TMP/bin/xdg-open" <<SCRIPT
+#!/bin/sh
+printf '%s\n' "\$*" >>"$1"
+SCRIPT
+  chmod 755 "$E2E_TMP/bin/xdg-open"
+  export PATH=$E2E_TMP/bin:$PATH
+}
+
 # start_program DIR: starts DIR/yorvane, waits for its main window and sets
 # E2E_WINDOW to the window's id. Output goes to $E2E_TMP/program.log. Call it
 # directly, not as $(...): a subshell would keep the program's pid to itself,

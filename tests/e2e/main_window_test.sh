@@ -8,14 +8,8 @@ set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 
 # The readme is opened with xdg-open; a stand-in records each call instead.
-mkdir "$E2E_TMP/bin"
 calls=$E2E_TMP/xdg-open.calls
-cat >"$E2E_TMP/bin/xdg-open" <<EOF
-#!/bin/sh
-printf '%s\n' "\$*" >>"$calls"
-EOF
-chmod +x "$E2E_TMP/bin/xdg-open"
-export PATH=$E2E_TMP/bin:$PATH
+stand_in_opener "$calls"
 
 start_xvfb 800x600
 app=$(make_app_folder "$E2E_TMP/app")

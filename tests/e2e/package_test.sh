@@ -44,12 +44,7 @@ if ((EUID == 0)); then
 fi
 
 # A first start opens the readme with xdg-open; a stand-in records the call.
-mkdir "$E2E_TMP/bin"
-cat >"$E2E_TMP/bin/xdg-open" <<EOF
-#!/bin/sh
-printf '%s\n' "\$*" >>"$home/xdg-open.calls"
-EOF
-chmod 755 "$E2E_TMP/bin/xdg-open"
+stand_in_opener "$home/xdg-open.calls"
 
 start_xvfb 640x480
 noise=$(paint_noise 640x480)

@@ -50,13 +50,7 @@ heard() {
 
 # A stand-in for the desktop's opener that notes every call.
 opener_log=$E2E_TMP/opened.log
-mkdir "$E2E_TMP/bin"
-cat >"$E2E_TMP/bin/xdg-open" <<SCRIPT
-#!/bin/sh
-printf '%s\n' "\$*" >>"$opener_log"
-SCRIPT
-chmod +x "$E2E_TMP/bin/xdg-open"
-export PATH=$E2E_TMP/bin:$PATH
+stand_in_opener "$opener_log"
 
 start_xvfb 640x480
 app=$(make_app_folder "$E2E_TMP/app")
