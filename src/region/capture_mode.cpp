@@ -15,13 +15,17 @@ CaptureMode::CaptureMode(const MainWindowParts& main, const ToolbarParts& toolba
                          RegionCapture& region)
     : main_(main), toolbar_(toolbar), region_(region) {}
 
-void CaptureMode::mainBoxClicked() {
-  const int16_t v = main_.modeBox.value();
-  const bool partial = v == 1;
+void CaptureMode::applyToBothWindows(bool partial) {
   main_.pickerButton.setEnabled(partial);
   toolbar_.pickerButton.setEnabled(partial);
   main_.aspectFrame.setEnabled(partial);
   region_.setPartial(partial);
+}
+
+void CaptureMode::mainBoxClicked() {
+  const int16_t v = main_.modeBox.value();
+  const bool partial = v == 1;
+  applyToBothWindows(partial);
   main_.aspectFrame.setVisible(partial);
   main_.toolsFrame.setLeft(partial ? kToolsLeftPartial : kToolsLeftFull);
   main_.window.resize(partial ? kWidthPartial : kWidthFull, kHeight);
@@ -32,10 +36,7 @@ void CaptureMode::mainBoxClicked() {
 void CaptureMode::toolbarBoxClicked() {
   const int16_t v = toolbar_.modeBox.value();
   const bool partial = v == 1;
-  main_.pickerButton.setEnabled(partial);
-  toolbar_.pickerButton.setEnabled(partial);
-  main_.aspectFrame.setEnabled(partial);
-  region_.setPartial(partial);
+  applyToBothWindows(partial);
   // The main window's box does the rest, when this changes it.
   main_.modeBox.setValue(v);
 }

@@ -30,6 +30,8 @@ class CaptureMode {
   void toolbarBoxClicked();
 
  private:
+  // What either box changes: the picker buttons, the aspect choice and the capture.
+  void applyToBothWindows(bool partial);
   MainWindowParts main_;
   ToolbarParts toolbar_;
   RegionCapture& region_;
