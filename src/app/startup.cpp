@@ -70,6 +70,14 @@ void Application::start() {
     main_.panel.setBorderStyle(0);
     captureMode_.mainBoxClicked();
     main_.window.setHeight(3315);
+    // Where the compositor ignores the always-on-top hint the window can end up
+    // behind the video: say so once, while the window is in view.
+    if (platform_.sessionKind() == SessionKind::Wayland && !platform_.keepsTopmostWindowsAbove()) {
+      platform_.messageBox(
+          "この Wayland の画面では、ウィンドウを常に手前に表示できません。\r"
+          "ほかのウィンドウに隠れたときは、Yorvane をクリックするか選んで、手前に出してください。",
+          "常に手前には表示できません", mb::kOkOnly + mb::kInformation);
+    }
   });
 }
 

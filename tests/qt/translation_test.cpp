@@ -77,9 +77,11 @@ TEST_F(TranslationTest, EveryTextTheProgramShowsHasAnEnglishOne) {
   }
 }
 
-TEST_F(TranslationTest, CopyFailuresAndTheWaylandNoticeHaveEnglishOnes) {
+TEST_F(TranslationTest, CopyFailuresAndTheWaylandNoticesHaveEnglishOnes) {
   ASSERT_TRUE(useTranslationFor(QLocale(QLocale::English, QLocale::UnitedKingdom)));
   testing::TestApp app;
+  app.fake.session = SessionKind::Wayland;
+  app.fake.keepsAbove = false;
   app.start();
   app.fake.copyResult = ScreenCopy::kUnavailable;
   app.click(app.main.oneShotButton);
@@ -88,9 +90,8 @@ TEST_F(TranslationTest, CopyFailuresAndTheWaylandNoticeHaveEnglishOnes) {
   app.run([&] { app.main.countList.setListIndex(1); });
   app.click(app.main.seriesButton);  // five skipped pictures, counted at the end
   app.fake.advanceBy(20000);
-  app.fake.session = SessionKind::Wayland;
   app.click(app.main.edgeTriggerBox);
-  ASSERT_EQ(app.fake.boxes.size(), 3u);
+  ASSERT_EQ(app.fake.boxes.size(), 4u);
   for (const auto& box : app.fake.boxes) {
     for (const std::string& text : {box.text, box.title}) {
       const QString shown = translated(messageBoxText(text));
@@ -98,7 +99,7 @@ TEST_F(TranslationTest, CopyFailuresAndTheWaylandNoticeHaveEnglishOnes) {
     }
   }
   EXPECT_TRUE(
-      translated(messageBoxText(app.fake.boxes[1].text)).contains(QStringLiteral("5 pictures")));
+      translated(messageBoxText(app.fake.boxes[2].text)).contains(QStringLiteral("5 pictures")));
 }
 
 // The caption of the save-sound box and the text and title of a box.

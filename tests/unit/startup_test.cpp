@@ -74,6 +74,15 @@ TEST_F(StartUp, FirstStartMakesTheFolderOpensTheReadmeAndShowsTheWindowOnTop) {
   EXPECT_EQ(app.main.numberButton.caption(), "O");
 }
 
+TEST_F(StartUp, OnAWaylandDesktopThatIgnoresTopmostTheUserIsTold) {
+  app.fake.session = SessionKind::Wayland;
+  app.fake.keepsAbove = false;
+  app.start();
+  ASSERT_EQ(app.fake.boxes.size(), 1u);
+  EXPECT_NE(app.fake.boxes[0].text.find("手前に表示できません"), std::string::npos);
+  EXPECT_TRUE(app.main.window.visible());
+}
+
 TEST_F(StartUp, SecondStartLeavesTheReadmeClosed) {
   fs::create_directory(app.fake.bmpFolder());
   app.start();

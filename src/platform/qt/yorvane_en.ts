@@ -194,6 +194,18 @@ Choose [Cancel] to close the selection form</translation>
         <translation>The picture could not be saved.</translation>
     </message>
     <message>
+        <source>この Wayland の画面では、ウィンドウを常に手前に表示できません。</source>
+        <translation>On this Wayland desktop the window cannot be kept above other windows.</translation>
+    </message>
+    <message>
+        <source>常に手前には表示できません</source>
+        <translation>Cannot stay on top</translation>
+    </message>
+    <message>
+        <source>ほかのウィンドウに隠れたときは、Yorvane をクリックするか選んで、手前に出してください。</source>
+        <translation>When another window hides it, click or select Yorvane to bring it to the front.</translation>
+    </message>
+    <message>
         <source>この Wayland の画面では、画面をコピーできません。</source>
         <translation>This Wayland session offers no way to copy the screen.</translation>
     </message>
