@@ -27,7 +27,7 @@ done
 source_tree=$(cd "$(dirname "$0")/../.." && pwd)
 git -C "$source_tree" rev-parse --git-dir >/dev/null 2>&1 || skip "the source tree is not a git checkout"
 # The tracked files as they are now, edits included.
-commit=$(git -C "$source_tree" stash create)
+commit=$(git -C "$source_tree" -c user.name=yorvane-e2e -c user.email=e2e@localhost stash create)
 commit=${commit:-$(git -C "$source_tree" rev-parse HEAD)}
 
 # The mirror of the machine's own apt sources, with deb.debian.org for one that
