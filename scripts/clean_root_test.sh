@@ -10,7 +10,10 @@
 # Environment: YORVANE_CLEAN_ROOT (default /work/chroot-bookworm), its base
 # tarball YORVANE_CLEAN_BASE (default $YORVANE_CLEAN_ROOT.tar, made by
 # debootstrap when missing), YORVANE_MIRROR (default http://deb.debian.org/debian),
-# YORVANE_CLEAN_AS (default "root user").
+# YORVANE_CLEAN_AS (default "root user"), YORVANE_CLEAN_SCRIPTS (default
+# "run.sh test.sh"), YORVANE_APT_CACHE (a host folder of downloaded .deb files
+# that debootstrap and apt in the root share, so nothing is downloaded twice;
+# the root's installed packages stay those of a fresh machine).
 set -euo pipefail
 
 repo=$(cd "$(dirname "$0")/.." && pwd)
@@ -18,6 +21,7 @@ commit=$(git -C "$repo" rev-parse --verify "${1:-HEAD}^{commit}")
 root=${YORVANE_CLEAN_ROOT:-/work/chroot-bookworm}
 base=${YORVANE_CLEAN_BASE:-$root.tar}
 mirror=${YORVANE_MIRROR:-http://deb.debian.org/debian}
+apt_cache=${YORVANE_APT_CACHE:-}
 ((EUID == 0)) || {
   echo "clean_root_test.sh needs root (debootstrap, chroot, mounts)" >&2
   exit 1
@@ -27,7 +31,7 @@ if [[ ! -s $base ]]; then
   echo "== making the base root $base from $mirror"
   command -v debootstrap >/dev/null || apt-get install -y -qq debootstrap
   rm -rf "$root"
-  debootstrap --include=sudo bookworm "$root" "$mirror"
+  debootstrap --include=sudo ${apt_cache:+--cache-dir="$apt_cache"} bookworm "$root" "$mirror"
   tar -C "$root" -cf "$base.part" . && mv "$base.part" "$base"
 fi
 
@@ -42,17 +46,19 @@ fresh_root() {
 
 # in_root COMMAND: runs a bash command line in the root, with the kernel file
 # systems a booted machine has, in mount, IPC and PID namespaces of its own.
+# YORVANE_IN_FRESH_ROOT tells the tests in there not to start another such run.
 in_root() {
   # shellcheck disable=SC2016 # the inner script expands its own arguments
   unshare --mount --ipc --pid --fork --propagation private bash -euc '
-    root=$1
+    root=$1 cache=$3
     mount -t proc proc "$root/proc"
     mount --bind /sys "$root/sys"
     mount --bind /dev "$root/dev"
     mount --bind /dev/pts "$root/dev/pts"
     mount -t tmpfs -o mode=1777 shm "$root/dev/shm"
+    [[ -z $cache ]] || mount --bind "$cache" "$root/var/cache/apt/archives"
     exec chroot "$root" /usr/bin/env -i PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
-      LANG=C.UTF-8 TERM=dumb bash -euc "$2"' in_root "$root" "$1"
+      LANG=C.UTF-8 TERM=dumb YORVANE_IN_FRESH_ROOT=1 bash -euc "$2"' in_root "$root" "$1" "$apt_cache"
 }
 
 # run_as WHO: a fresh root, the commit cloned into WHO's home, the tests run by WHO.
@@ -68,7 +74,7 @@ run_as() {
   git -C "$root$home/yorvane" checkout -q --detach "$commit"
   in_root "chown -R $who: $home/yorvane"
   local script status=0
-  for script in run.sh test.sh; do
+  for script in ${YORVANE_CLEAN_SCRIPTS:-run.sh test.sh}; do
     echo "== $who: scripts/$script at ${commit:0:12} in a fresh $root"
     local start=$SECONDS
     in_root "cd $home/yorvane && runuser -u $who -- env HOME=$home USER=$who scripts/$script" ||
