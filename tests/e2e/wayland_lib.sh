@@ -63,7 +63,20 @@ fi
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 # The portal's document store mounts a file system in the runtime folder,
 # which must be unmounted before the folder can be removed.
-trap 'fusermount -u "$E2E_TMP/runtime/doc" 2>/dev/null || true; e2e_cleanup' EXIT
+trap 'fusermount -u "$E2E_TMP/runtime/doc" 2>/dev/null || true; e2e_cleanup; remove_x_leftovers' EXIT
+
+# GNOME Shell (mutter 43) often crashes as it ends, leaving the lock files and
+# sockets of its X displays in /tmp: those whose lock names its process go.
+WAYLAND_SHELL_PID=
+remove_x_leftovers() {
+  local lock number
+  [[ -n $WAYLAND_SHELL_PID ]] || return 0
+  for lock in /tmp/.X*-lock; do
+    [[ -O $lock && $(tr -d ' ' <"$lock") == "$WAYLAND_SHELL_PID" ]] || continue
+    number=${lock#/tmp/.X}
+    rm -f "$lock" "/tmp/.X11-unix/X${number%-lock}"
+  done
+}
 
 # wayland_session DESKTOP BACKEND...: the runtime folder, the portal's backends
 # (those in /usr/share/xdg-desktop-portal/portals named BACKEND.portal) and a
@@ -171,7 +184,8 @@ start_gnome_shell() {
     XDG_RUNTIME_DIR XDG_SESSION_TYPE XDG_DESKTOP_PORTAL_DIR NO_AT_BRIDGE
   local log=$E2E_TMP/gnome-shell.log
   gnome-shell --headless --wayland --virtual-monitor "$1" >"$log" 2>&1 &
-  E2E_PIDS+=($!)
+  WAYLAND_SHELL_PID=$!
+  E2E_PIDS+=("$WAYLAND_SHELL_PID")
   wait_until 30 "GNOME Shell to start XWayland" grep -q 'Using public X11 display' "$log"
   DISPLAY=$(sed -nE 's/.*Using public X11 display (:[0-9]+),.*/\1/p' "$log")
   WAYLAND_DISPLAY=$(sed -nE "s/.*Using Wayland display name '([^']+)'.*/\1/p" "$log")
