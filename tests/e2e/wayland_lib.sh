@@ -164,15 +164,17 @@ CONFIG
 }
 
 # start_gnome_shell WIDTHxHEIGHT: a headless GNOME Shell with one monitor and
-# XWayland, in a home of its own (GNOME's portal writes its pictures there);
+# XWayland, in a home of its own (GNOME's portal writes its pictures in it);
 # exports HOME, WAYLAND_DISPLAY, DISPLAY and XAUTHORITY, and waits until the
 # screenshot portal answers. The shell starts in its overview.
 start_gnome_shell() {
   export HOME=$E2E_TMP/home
   # The notice that the screen cannot be locked, shown once per home, would stay
   # on the screen.
-  mkdir -p "$HOME/.local/share/gnome-shell"
+  mkdir -p "$HOME/.local/share/gnome-shell" "$HOME/.config" "$HOME/画像"
   touch "$HOME/.local/share/gnome-shell/lock-warning-shown"
+  # The pictures folder as a Japanese desktop names it, where the portal writes.
+  echo "XDG_PICTURES_DIR=\"$HOME/画像\"" >"$HOME/.config/user-dirs.dirs"
   # The shell ends at once without a system bus; one of its own leaves the
   # machine's alone.
   start_private_bus system
