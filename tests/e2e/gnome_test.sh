@@ -13,6 +13,7 @@ WAYLAND_DESKTOP=gnome
 source "$(dirname "$0")/wayland_lib.sh"
 
 start_gnome_shell 1280x720
+# Without the stored answer the first picture waits for the user's.
 gdbus call --session --dest org.freedesktop.impl.portal.PermissionStore \
   --object-path /org/freedesktop/impl/portal/PermissionStore \
   --method org.freedesktop.impl.portal.PermissionStore.SetPermission \
