@@ -20,8 +20,9 @@ YORVANE_RUN_PACKAGES=(cmake ninja-build pkg-config g++ qt6-base-dev qt6-svg-dev 
 # The window managers, monitor and scaling tools and the desktop picture setter
 # serve the tests on real desktops; a PulseAudio server with a null sink, its
 # recorder and sox hear the sounds; sway, its portal, pipewire and grim the test
-# on a Wayland session; debootstrap makes the fresh Debian the first run is
-# tried on.
+# on a Wayland session; GNOME Shell and its portal the test on GNOME, where
+# Python's GObject bindings ask the portal for the reference picture;
+# debootstrap makes the fresh Debian the first run is tried on.
 # shellcheck disable=SC2034 # used by test.sh
 YORVANE_TEST_PACKAGES=("${YORVANE_RUN_PACKAGES[@]}" libgtest-dev libbenchmark-dev ffmpeg
   libgdk-pixbuf2.0-bin clang libclang-rt-14-dev clang-format libmagickcore-6.q16-6-extra
@@ -29,7 +30,8 @@ YORVANE_TEST_PACKAGES=("${YORVANE_RUN_PACKAGES[@]}" libgtest-dev libbenchmark-de
   mutter kwin-x11 kwin-style-breeze xfwm4 openbox dbus-daemon feh x11-xserver-utils
   pulseaudio pulseaudio-utils sox
   sway xwayland grim xdg-desktop-portal xdg-desktop-portal-wlr xdg-desktop-portal-gtk pipewire
-  dbus-user-session fuse3 libglib2.0-bin debootstrap)
+  dbus-user-session fuse3 libglib2.0-bin gnome-shell xdg-desktop-portal-gnome python3-gi
+  debootstrap)
 
 # ensure_packages PACKAGE...: apt-get installs the packages that are not installed yet.
 ensure_packages() {

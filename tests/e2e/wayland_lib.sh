@@ -1,22 +1,34 @@
 # shellcheck shell=bash
-# A headless Wayland session for a test or a measurement: sway with XWayland,
-# pipewire and the screenshot portal with its wlroots backend, all on the
-# calling script's own session bus. Source it first thing from a script that
-# runs with `set -euo pipefail`: it exits with 77 (skip) when a tool is missing
-# and, as root (sway refuses root), runs the script again as the ordinary user
+# A headless Wayland session for a test or a measurement: sway, or GNOME Shell
+# when the script sets WAYLAND_DESKTOP=gnome before sourcing this, with
+# XWayland, pipewire and the desktop's screenshot portal, all on the calling
+# script's own session bus. Source it first thing from a script that runs with
+# `set -euo pipefail`: it exits with 77 (skip) when a tool is missing and, as
+# root (sway refuses root), runs the script again as the ordinary user
 # yorvane-e2e inside `dbus-run-session`, from a copy of the test scripts and
 # with YORVANE_BIN and YORVANE_WM_CLOSE as copies the user can read. Then it
 # sources lib.sh.
 
 readonly WAYLAND_SKIP=77 WAYLAND_TEST_USER=yorvane-e2e
+WAYLAND_DESKTOP=${WAYLAND_DESKTOP:-sway}
 
-for wayland_tool in sway swaymsg grim gdbus pipewire pw-cli dbus-run-session fusermount \
-  /usr/libexec/xdg-desktop-portal /usr/libexec/xdg-desktop-portal-wlr; do
+wayland_tools=(gdbus pipewire pw-cli dbus-run-session dbus-daemon fusermount
+  /usr/libexec/xdg-desktop-portal /usr/libexec/xdg-desktop-portal-gtk)
+case $WAYLAND_DESKTOP in
+  sway) wayland_tools+=(sway swaymsg grim /usr/libexec/xdg-desktop-portal-wlr) ;;
+  gnome) wayland_tools+=(gnome-shell /usr/bin/python3 /usr/libexec/xdg-desktop-portal-gnome) ;;
+esac
+for wayland_tool in "${wayland_tools[@]}"; do
   if ! command -v "$wayland_tool" >/dev/null; then
     echo "SKIP: $wayland_tool is not installed" >&2
     exit "$WAYLAND_SKIP"
   fi
 done
+# The system's Python, for which python3-gi is built.
+if [[ $WAYLAND_DESKTOP == gnome ]] && ! /usr/bin/python3 -c 'import gi' 2>/dev/null; then
+  echo "SKIP: python3-gi is not installed" >&2
+  exit "$WAYLAND_SKIP"
+fi
 
 if ((EUID == 0)); then
   if ! id "$WAYLAND_TEST_USER" >/dev/null 2>&1 && ! useradd --create-home "$WAYLAND_TEST_USER"; then
@@ -51,25 +63,70 @@ fi
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 # The portal's document store mounts a file system in the runtime folder,
 # which must be unmounted before the folder can be removed.
-trap 'fusermount -u "$E2E_TMP/runtime/doc" 2>/dev/null || true; e2e_cleanup' EXIT
+trap 'fusermount -u "$E2E_TMP/runtime/doc" 2>/dev/null || true; e2e_cleanup; remove_x_leftovers' EXIT
+
+# GNOME Shell (mutter 43) often crashes as it ends, leaving the lock files and
+# sockets of its X displays in /tmp: those whose lock names its process go.
+WAYLAND_SHELL_PID=
+remove_x_leftovers() {
+  local lock number
+  [[ -n $WAYLAND_SHELL_PID ]] || return 0
+  for lock in /tmp/.X*-lock; do
+    [[ -O $lock && $(tr -d ' ' <"$lock") == "$WAYLAND_SHELL_PID" ]] || continue
+    number=${lock#/tmp/.X}
+    rm -f "$lock" "/tmp/.X11-unix/X${number%-lock}"
+  done
+}
+
+# wayland_session DESKTOP BACKEND...: the runtime folder, the portal's backends
+# (those in /usr/share/xdg-desktop-portal/portals named BACKEND.portal) and a
+# running pipewire, for a compositor started next.
+wayland_session() {
+  export XDG_RUNTIME_DIR=$E2E_TMP/runtime XDG_CURRENT_DESKTOP=$1 XDG_SESSION_TYPE=wayland
+  shift
+  # GTK's backend would otherwise start the accessibility bus, which at times
+  # kept it from answering.
+  export NO_AT_BRIDGE=1
+  mkdir -m 700 "$XDG_RUNTIME_DIR"
+  # The named backends only (the portal offers no Screenshot interface without
+  # GTK's Access): another installed one, such as KDE's, would be started too
+  # and can keep the portal from answering for seconds.
+  export XDG_DESKTOP_PORTAL_DIR=$E2E_TMP/portals
+  mkdir "$XDG_DESKTOP_PORTAL_DIR"
+  local backend
+  for backend in "$@"; do
+    cp "/usr/share/xdg-desktop-portal/portals/$backend.portal" "$XDG_DESKTOP_PORTAL_DIR/"
+  done
+  pipewire >"$E2E_TMP/pipewire.log" 2>&1 &
+  E2E_PIDS+=($!)
+  # Started at the same time, pipewire and the portal can wait on each other for
+  # half a minute (pipewire asks the portal for real-time scheduling, the portal
+  # connects to pipewire): pipewire first, until it serves clients.
+  wait_until 10 "pipewire" pw-cli info 0
+}
+
+# wait_for_portal BACKEND...: waits until the screenshot portal answers, with
+# the portal's backends started first, each on its own: started by the portal
+# while it sets itself up, they at times left it waiting 25 s for an answer.
+wait_for_portal() {
+  local started=${EPOCHREALTIME/./} version backend service
+  for backend in "$@"; do
+    service=org.freedesktop.impl.portal.desktop.$backend
+    gdbus call --session --timeout 20 --dest "$service" --object-path /org/freedesktop/portal/desktop \
+      --method org.freedesktop.DBus.Peer.Ping >/dev/null || e2e_fail "the portal backend $service does not start"
+  done
+  version=$(portal_version) || e2e_fail "the screenshot portal does not answer"
+  e2e_log "$XDG_CURRENT_DESKTOP on $WAYLAND_DISPLAY, XWayland on $DISPLAY, screenshot portal version" \
+    "$version ready after $(((${EPOCHREALTIME/./} - started) / 1000)) ms"
+}
 
 # start_sway WIDTHxHEIGHT PICTURE: a headless sway whose one output shows PICTURE,
 # with XWayland and floating windows (as on GNOME); exports WAYLAND_DISPLAY,
 # DISPLAY and SWAYSOCK, and waits until the screenshot portal answers. The
 # portal's wlroots backend needs a running pipewire.
 start_sway() {
-  export XDG_RUNTIME_DIR=$E2E_TMP/runtime XDG_CURRENT_DESKTOP=sway XDG_SESSION_TYPE=wayland
   export WLR_BACKENDS=headless WLR_RENDERER=pixman WLR_LIBINPUT_NO_DEVICES=1
-  # GTK's backend would otherwise start the accessibility bus, which at times
-  # kept it from answering.
-  export NO_AT_BRIDGE=1
-  mkdir -m 700 "$XDG_RUNTIME_DIR"
-  # The backends of wlroots and GTK only (the portal offers no Screenshot
-  # interface without GTK's Access): another installed one, such as KDE's,
-  # would be started too and can keep the portal from answering for seconds.
-  export XDG_DESKTOP_PORTAL_DIR=$E2E_TMP/portals
-  mkdir "$XDG_DESKTOP_PORTAL_DIR"
-  cp /usr/share/xdg-desktop-portal/portals/{wlr,gtk}.portal "$XDG_DESKTOP_PORTAL_DIR/"
+  wayland_session sway wlr gtk
   # The portal is started by D-Bus activation: the session's variables must
   # reach the bus before anything asks for it.
   cat >"$E2E_TMP/sway.config" <<CONFIG
@@ -78,28 +135,67 @@ xwayland enable
 for_window [shell="xwayland"] floating enable
 exec dbus-update-activation-environment WAYLAND_DISPLAY DISPLAY XDG_CURRENT_DESKTOP XDG_RUNTIME_DIR XDG_SESSION_TYPE SWAYSOCK XDG_DESKTOP_PORTAL_DIR NO_AT_BRIDGE && echo "\$WAYLAND_DISPLAY \$DISPLAY \$SWAYSOCK" >$E2E_TMP/sway.env
 CONFIG
-  pipewire >"$E2E_TMP/pipewire.log" 2>&1 &
-  E2E_PIDS+=($!)
-  # Started at the same time, pipewire and the portal can wait on each other for
-  # half a minute (pipewire asks the portal for real-time scheduling, the portal
-  # connects to pipewire): pipewire first, until it serves clients.
-  wait_until 10 "pipewire" pw-cli info 0
   sway --config "$E2E_TMP/sway.config" >"$E2E_TMP/sway.log" 2>&1 &
   E2E_PIDS+=($!)
   wait_until 30 "sway to start XWayland" test -s "$E2E_TMP/sway.env"
   read -r WAYLAND_DISPLAY DISPLAY SWAYSOCK <"$E2E_TMP/sway.env"
   export WAYLAND_DISPLAY DISPLAY SWAYSOCK
   wait_until 15 "XWayland on $DISPLAY" xdpyinfo
-  local started=${EPOCHREALTIME/./} version service
-  # The backends first, each on its own: started by the portal while it sets
-  # itself up, they at times left it waiting 25 s for an answer.
-  for service in org.freedesktop.impl.portal.desktop.wlr org.freedesktop.impl.portal.desktop.gtk; do
-    gdbus call --session --timeout 20 --dest "$service" --object-path /org/freedesktop/portal/desktop \
-      --method org.freedesktop.DBus.Peer.Ping >/dev/null || e2e_fail "the portal backend $service does not start"
-  done
-  version=$(portal_version) || e2e_fail "the screenshot portal does not answer"
-  e2e_log "sway $1 on $WAYLAND_DISPLAY, XWayland on $DISPLAY, screenshot portal version" \
-    "$version ready after $(((${EPOCHREALTIME/./} - started) / 1000)) ms"
+  wait_for_portal wlr gtk
+}
+
+# start_private_bus TYPE: a D-Bus daemon of its own of TYPE (session or system)
+# that lets anyone own any name; sets E2E_BUS_ADDRESS.
+start_private_bus() {
+  cat >"$E2E_TMP/$1-bus.conf" <<CONFIG
+<busconfig>
+  <type>$1</type>
+  <listen>unix:dir=$E2E_TMP</listen>
+  <auth>EXTERNAL</auth>
+  <policy context="default">
+    <allow send_destination="*" eavesdrop="true"/><allow eavesdrop="true"/><allow own="*"/>
+  </policy>
+</busconfig>
+CONFIG
+  dbus-daemon --config-file="$E2E_TMP/$1-bus.conf" --print-address=3 --print-pid=4 --fork \
+    3>"$E2E_TMP/$1-bus.address" 4>"$E2E_TMP/$1-bus.pid"
+  E2E_PIDS+=("$(cat "$E2E_TMP/$1-bus.pid")")
+  E2E_BUS_ADDRESS=$(head -n 1 "$E2E_TMP/$1-bus.address")
+}
+
+# start_gnome_shell WIDTHxHEIGHT: a headless GNOME Shell with one monitor and
+# XWayland, in a home of its own (GNOME's portal writes its pictures in it);
+# exports HOME, WAYLAND_DISPLAY, DISPLAY and XAUTHORITY, and waits until the
+# screenshot portal answers. The shell starts in its overview.
+start_gnome_shell() {
+  export HOME=$E2E_TMP/home
+  # The notice that the screen cannot be locked, shown once per home, would stay
+  # on the screen.
+  mkdir -p "$HOME/.local/share/gnome-shell" "$HOME/.config" "$HOME/画像"
+  touch "$HOME/.local/share/gnome-shell/lock-warning-shown"
+  # The pictures folder as a Japanese desktop names it, where the portal writes.
+  echo "XDG_PICTURES_DIR=\"$HOME/画像\"" >"$HOME/.config/user-dirs.dirs"
+  # The shell ends at once without a system bus; one of its own leaves the
+  # machine's alone.
+  start_private_bus system
+  export DBUS_SYSTEM_BUS_ADDRESS=$E2E_BUS_ADDRESS
+  wayland_session GNOME gnome gtk
+  # The shell starts the permission store at once: the services it starts
+  # through the bus must see this home and this system bus from the first.
+  dbus-update-activation-environment HOME DBUS_SYSTEM_BUS_ADDRESS XDG_CURRENT_DESKTOP \
+    XDG_RUNTIME_DIR XDG_SESSION_TYPE XDG_DESKTOP_PORTAL_DIR NO_AT_BRIDGE
+  local log=$E2E_TMP/gnome-shell.log
+  gnome-shell --headless --wayland --virtual-monitor "$1" >"$log" 2>&1 &
+  WAYLAND_SHELL_PID=$!
+  E2E_PIDS+=("$WAYLAND_SHELL_PID")
+  wait_until 30 "GNOME Shell to start XWayland" grep -q 'Using public X11 display' "$log"
+  DISPLAY=$(sed -nE 's/.*Using public X11 display (:[0-9]+),.*/\1/p' "$log")
+  WAYLAND_DISPLAY=$(sed -nE "s/.*Using Wayland display name '([^']+)'.*/\1/p" "$log")
+  XAUTHORITY=$(echo "$XDG_RUNTIME_DIR"/.mutter-Xwaylandauth.*)
+  export DISPLAY WAYLAND_DISPLAY XAUTHORITY
+  wait_until 15 "XWayland on $DISPLAY" xdpyinfo
+  dbus-update-activation-environment WAYLAND_DISPLAY DISPLAY XAUTHORITY
+  wait_for_portal gnome gtk
 }
 
 # portal_version: prints the version of the portal's screenshot interface,
@@ -115,3 +211,39 @@ portal_version() {
 output_shows() {
   grim "$E2E_TMP/output.png" && (($(pixels_differing "$1" "$E2E_TMP/output.png") == 0))
 }
+
+# portal_picture OUTPUT: a picture of the screen through the portal, asked for
+# as the program asks (not interactive); the file the portal wrote is moved to
+# OUTPUT.
+portal_picture() {
+  local written
+  written=$(/usr/bin/python3 - <<'PYTHON'
+import sys
+from gi.repository import Gio, GLib
+bus = Gio.bus_get_sync(Gio.BusType.SESSION)
+token = "e2e%d" % GLib.random_int()
+request = "/org/freedesktop/portal/desktop/request/%s/%s" % (
+    bus.get_unique_name()[1:].replace(".", "_"), token)
+loop = GLib.MainLoop()
+answer = []
+def respond(_bus, _sender, _path, _interface, _signal, parameters):
+    answer.extend(parameters.unpack())
+    loop.quit()
+bus.signal_subscribe(None, "org.freedesktop.portal.Request", "Response", request, None, 0, respond)
+bus.call_sync("org.freedesktop.portal.Desktop", "/org/freedesktop/portal/desktop",
+              "org.freedesktop.portal.Screenshot", "Screenshot",
+              GLib.Variant("(sa{sv})", ("", {"handle_token": GLib.Variant("s", token),
+                                             "interactive": GLib.Variant("b", False)})),
+              None, 0, 20000, None)
+GLib.timeout_add_seconds(20, loop.quit)
+loop.run()
+if not answer or answer[0] != 0:
+    sys.exit("no picture from the portal: %s" % (answer or "no answer"))
+print(Gio.File.new_for_uri(answer[1]["uri"]).get_path())
+PYTHON
+  ) || e2e_fail "the portal gave no picture"
+  mv "$written" "$1"
+}
+
+# On GNOME the tests read the screen through the portal too.
+if [[ $WAYLAND_DESKTOP == gnome ]]; then grab_screen() { portal_picture "$1"; }; fi

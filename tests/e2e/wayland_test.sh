@@ -21,21 +21,8 @@ wait_until 15 "the output to show the picture" output_shows "$noise"
 
 if [[ $variant == no_portal ]]; then
   # A bus of its own with no service on it: no portal answers.
-  cat >"$E2E_TMP/empty-bus.conf" <<'CONFIG'
-<busconfig>
-  <type>session</type>
-  <listen>unix:tmpdir=/tmp</listen>
-  <auth>EXTERNAL</auth>
-  <policy context="default">
-    <allow send_destination="*" eavesdrop="true"/><allow eavesdrop="true"/><allow own="*"/>
-  </policy>
-</busconfig>
-CONFIG
-  dbus-daemon --config-file="$E2E_TMP/empty-bus.conf" --print-address=3 --print-pid=4 --fork \
-    3>"$E2E_TMP/bus.address" 4>"$E2E_TMP/bus.pid"
-  E2E_PIDS+=("$(cat "$E2E_TMP/bus.pid")")
-  DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$E2E_TMP/bus.address")
-  export DBUS_SESSION_BUS_ADDRESS
+  start_private_bus session
+  export DBUS_SESSION_BUS_ADDRESS=$E2E_BUS_ADDRESS
 fi
 
 app=$(make_app_folder "$E2E_TMP/app")
