@@ -58,8 +58,8 @@ class Platform {
   // wait gets kBusy at once.
   virtual ScreenCopy copyScreen(Image& dest) = 0;
   // Where the desktop asks the user once whether the program may copy the
-  // screen (Wayland portals since version 3 of their screenshot interface), it
-  // asks only on behalf of a visible, focused window. Call this while the main
+  // screen (a Wayland portal or its backend, at the program's first picture),
+  // it may ask only on behalf of a visible, focused window. Call this while the main
   // window is shown and focused, before the first capture hides it: the
   // question, if any, comes now and its answer is remembered by the desktop.
   // kCopied when copies may go ahead, else why not. Nothing to do on X11.

@@ -136,6 +136,15 @@ TEST_F(PortalTest, APictureIsLoadedAndItsFileRemoved) {
   EXPECT_EQ(image.pixel(0, 0) & 0xFFFFFFu, 0x0A64C8u);  // (10, 100, 200)
 }
 
+TEST_F(PortalTest, ThePrimingPictureIsAskedForOnceAndNotKept) {
+  writePicture();
+  portal::PortalScreenCopy copy(client_);
+  ASSERT_TRUE(copy.prime({}));
+  EXPECT_FALSE(QFile::exists(portal_.picture));
+  EXPECT_TRUE(copy.prime({}));
+  EXPECT_EQ(portal_.requests, 1);
+}
+
 TEST_F(PortalTest, RefusalsAndFailuresLeaveTheImageAlone) {
   portal::PortalScreenCopy copy(client_);
   Image image(3, 3, 0xFF123456u);

@@ -11,12 +11,6 @@
 
 namespace yorvane::portal {
 
-namespace {
-// Since version 3 of the screenshot interface the portal asks the user, through
-// its permission store, before the first non-interactive picture.
-constexpr uint kPermissionVersion = 3;
-}  // namespace
-
 PortalScreenCopy::PortalScreenCopy(QDBusConnection bus) : bus_(std::move(bus)), request_(bus_) {
   QCoreApplication::instance()->installEventFilter(this);
 }
@@ -42,26 +36,14 @@ bool PortalScreenCopy::copy(Image& dest, const QRect& area, const QString& paren
 
 bool PortalScreenCopy::prime(const QString& parentWindow) {
   if (primed_) return true;
-  if (busy_) {
-    failure_ = ScreenCopy::kBusy;
-    return false;
-  }
-  busy_ = true;
-  // The first call on the bus may start the portal, which takes a second or two.
-  const uint version = screenshotInterfaceVersion(bus_, kStartTimeoutMs);
-  busy_ = false;
-  if (version == 0) {
-    failure_ = ScreenCopy::kUnavailable;
-    return false;
-  }
-  if (version >= kPermissionVersion) {
-    // One picture, thrown away: its only use is the question it raises now.
-    const std::time_t sent = std::time(nullptr);
-    const Answer answer = request(parentWindow);
-    failure_ = answer.failure;
-    if (failure_ != ScreenCopy::kCopied) return false;
-    removeWrittenFile(answer.path, sent);
-  }
+  // One picture, thrown away: its only use is the question it may raise now,
+  // while the window has the focus. The portal asks from version 3 of the
+  // interface on, GNOME's backend 43 already at version 2; either asks once.
+  const std::time_t sent = std::time(nullptr);
+  const Answer answer = request(parentWindow);
+  failure_ = answer.failure;
+  if (failure_ != ScreenCopy::kCopied) return false;
+  removeWrittenFile(answer.path, sent);
   primed_ = true;
   return true;
 }

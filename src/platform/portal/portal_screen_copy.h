@@ -38,7 +38,6 @@ class PortalScreenCopy : public QObject {
   static constexpr int kSettleMs = 50;
   // The first request may wait for the user's answer to the desktop's question.
   static constexpr int kAnswerTimeoutMs = 60000;
-  static constexpr int kStartTimeoutMs = 20000;
 
   Answer request(const QString& parentWindow);
   void waitForSettledScreen();

@@ -5,7 +5,6 @@
 #include <QDBusObjectPath>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
-#include <QDBusVariant>
 #include <QEventLoop>
 #include <QTimer>
 #include <QUrl>
@@ -44,17 +43,6 @@ ScreenCopy failureOfError(const QDBusError& error) {
   }
 }
 
-// Serves events in a nested loop until the call is answered or timeoutMs pass;
-// user input waits until it returns. True when the call was answered.
-bool waitFor(const QDBusPendingCall& call, int timeoutMs) {
-  QDBusPendingCallWatcher watcher(call);
-  QEventLoop loop;
-  QObject::connect(&watcher, &QDBusPendingCallWatcher::finished, &loop, &QEventLoop::quit);
-  QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
-  if (!watcher.isFinished()) loop.exec(QEventLoop::ExcludeUserInputEvents);
-  return watcher.isFinished();
-}
-
 }  // namespace
 
 Answer readResponse(uint code, const QVariantMap& results) {
@@ -63,15 +51,6 @@ Answer readResponse(uint code, const QVariantMap& results) {
   const QUrl uri(results.value(QStringLiteral("uri")).toString());
   if (!uri.isLocalFile()) return {ScreenCopy::kFailed, {}};
   return {ScreenCopy::kCopied, uri.toLocalFile()};
-}
-
-uint screenshotInterfaceVersion(const QDBusConnection& bus, int timeoutMs) {
-  QDBusMessage get = QDBusMessage::createMethodCall(
-      kService, kObject, QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
-  get << kScreenshot << QStringLiteral("version");
-  const QDBusPendingReply<QDBusVariant> reply = bus.asyncCall(get, timeoutMs);
-  if (!waitFor(reply, timeoutMs) || reply.isError()) return 0;
-  return reply.value().variant().toUInt();
 }
 
 ScreenshotRequest::ScreenshotRequest(QDBusConnection bus) : bus_(std::move(bus)) {}

@@ -22,10 +22,6 @@ struct Answer {
 // which is also how a stored "no" is answered) are refusals.
 Answer readResponse(uint code, const QVariantMap& results);
 
-// The version of the portal's screenshot interface on the bus, waited for as
-// ScreenshotRequest::run waits; 0 when no portal offers one within timeoutMs.
-uint screenshotInterfaceVersion(const QDBusConnection& bus, int timeoutMs);
-
 // One org.freedesktop.portal.Screenshot.Screenshot call, not interactive, and
 // the wait for its answer. The answer comes as a signal of a request object
 // whose path follows from the caller's unique name and a token it chooses; the
