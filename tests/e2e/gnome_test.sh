@@ -7,11 +7,12 @@
 # (GNOME writes a new Screenshot*.png into the home or Pictures folder each
 # time) must be gone. Without that leave (first_start) the program must ask for
 # it on behalf of its main window, while the window is shown, before any
-# capture hides it: GNOME asks the user only for the focused application.
+# capture hides it: GNOME asks the user only for the focused application. With
+# the leave refused (refused) a one-shot must say so and save nothing.
 # As root the script runs as an ordinary test user (see wayland_lib.sh).
-# e2e-variants: leave_given first_start
+# e2e-variants: leave_given first_start refused
 set -euo pipefail
-variant=${1:?leave_given or first_start}
+variant=${1:?leave_given, first_start or refused}
 # shellcheck disable=SC2034 # read by wayland_lib.sh
 WAYLAND_DESKTOP=gnome
 source "$(dirname "$0")/wayland_lib.sh"
@@ -41,11 +42,34 @@ if [[ $variant == first_start ]]; then
   exit 0
 fi
 
+# store_answer yes|no: the user's answer to the portal's question, as stored.
+store_answer() {
+  gdbus call --session --dest org.freedesktop.impl.portal.PermissionStore \
+    --object-path /org/freedesktop/impl/portal/PermissionStore \
+    --method org.freedesktop.impl.portal.PermissionStore.SetPermission \
+    screenshot true screenshot '' "['$1']" >/dev/null
+}
+# portal_files_left: fails naming the picture files the portal left behind.
+portal_files_left() {
+  local left
+  left=$(find "$HOME" -name 'Screenshot*.png')
+  [[ -z $left ]] || e2e_fail "the portal's files were left behind: $left"
+}
+
+if [[ $variant == refused ]]; then
+  store_answer no
+  start_program "$app"
+  click_twips "$E2E_WINDOW" "${E2E_COMMAND1[@]}"
+  wait_for_window 画面をコピーできません 20 >/dev/null
+  program_running || e2e_fail "the program ended"
+  (($(picture_count) == 0)) || e2e_fail "a picture was saved although copying was refused"
+  portal_files_left
+  echo "one-shot on GNOME with the leave refused: a message, no picture, ok"
+  exit 0
+fi
+
 # Without the stored answer the first picture waits for the user's.
-gdbus call --session --dest org.freedesktop.impl.portal.PermissionStore \
-  --object-path /org/freedesktop/impl/portal/PermissionStore \
-  --method org.freedesktop.impl.portal.PermissionStore.SetPermission \
-  screenshot true screenshot '' "['yes']" >/dev/null
+store_answer yes
 
 # The top bar shows a clock, which may turn over between two pictures.
 below_top_bar() { convert "$1" -crop 1280x688+0+32 +repage "$2"; }
@@ -69,6 +93,5 @@ picture="$app/BMP/壁紙- 1.bmp"
 wait_for_file "$picture" 20
 below_top_bar "$picture" "$E2E_TMP/saved.png"
 expect_same_picture "$E2E_TMP/desktop.png" "$E2E_TMP/saved.png"
-left=$(find "$HOME" -name 'Screenshot*.png')
-[[ -z $left ]] || e2e_fail "the portal's files were left behind: $left"
+portal_files_left
 echo "one-shot on GNOME through the portal, the first with leave given: ok"
