@@ -49,14 +49,19 @@ if ((EUID == 0)); then
     cp "$YORVANE_WM_CLOSE" "$wayland_shared/"
     wayland_env+=(YORVANE_WM_CLOSE="$wayland_shared/$(basename "$YORVANE_WM_CLOSE")")
   fi
-  # The test scripts too: the checkout may lie in a home the user cannot enter.
-  mkdir "$wayland_shared/e2e"
-  cp "$(dirname "$0")"/*.sh "$wayland_shared/e2e/"
+  # The test and measurement scripts too, laid out as in the checkout, which
+  # may lie in a home the user cannot enter.
+  wayland_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+  wayland_script=$(cd "$(dirname "$0")" && pwd)/$(basename "$0")
+  for wayland_dir in tests/e2e bench; do
+    mkdir -p "$wayland_shared/$wayland_dir"
+    cp "$wayland_root/$wayland_dir"/*.sh "$wayland_shared/$wayland_dir/"
+  done
   chmod -R a+rX "$wayland_shared"
   cd "$wayland_shared" || exit
   wayland_status=0
   runuser -u "$WAYLAND_TEST_USER" -- env -i "${wayland_env[@]}" \
-    dbus-run-session -- bash "$wayland_shared/e2e/$(basename "$0")" "$@" || wayland_status=$?
+    dbus-run-session -- bash "$wayland_shared/${wayland_script#"$wayland_root"/}" "$@" || wayland_status=$?
   exit "$wayland_status"
 fi
 
