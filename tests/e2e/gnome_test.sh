@@ -49,8 +49,8 @@ store_answer() {
     --method org.freedesktop.impl.portal.PermissionStore.SetPermission \
     screenshot true screenshot '' "['$1']" >/dev/null
 }
-# portal_files_left: fails naming the picture files the portal left behind.
-portal_files_left() {
+# expect_no_portal_files: fails naming the picture files the portal left behind.
+expect_no_portal_files() {
   local left
   left=$(find "$HOME" -name 'Screenshot*.png')
   [[ -z $left ]] || e2e_fail "the portal's files were left behind: $left"
@@ -63,7 +63,7 @@ if [[ $variant == refused ]]; then
   wait_for_window 画面をコピーできません 20 >/dev/null
   program_running || e2e_fail "the program ended"
   (($(picture_count) == 0)) || e2e_fail "a picture was saved although copying was refused"
-  portal_files_left
+  expect_no_portal_files
   echo "one-shot on GNOME with the leave refused: a message, no picture, ok"
   exit 0
 fi
@@ -93,5 +93,5 @@ picture="$app/BMP/壁紙- 1.bmp"
 wait_for_file "$picture" 20
 below_top_bar "$picture" "$E2E_TMP/saved.png"
 expect_same_picture "$E2E_TMP/desktop.png" "$E2E_TMP/saved.png"
-portal_files_left
+expect_no_portal_files
 echo "one-shot on GNOME through the portal, the first with leave given: ok"
