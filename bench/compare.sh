@@ -156,8 +156,8 @@ done >"$E2E_TMP/oneshot"
 # Series: Command3 at (1920, 360) twips, 855 x 375; picture k is due lead-in + k intervals
 # after the press. The resident size is sampled throughout.
 first=4
-move_pointer_in "$E2E_WINDOW" "$(twips_to_pixels $((1800 + 120 + 855 / 2)))" \
-  "$(twips_to_pixels $((360 + 375 / 2)))"
+move_pointer_in "$E2E_WINDOW" "$(twips_to_pixels "${E2E_COMMAND3[0]}")" \
+  "$(twips_to_pixels "${E2E_COMMAND3[1]}")"
 pressed=$(now_us)
 xdotool click 1
 rss_max=0

@@ -29,14 +29,7 @@ mkdir "$app/BMP"
 # Delay 0.2, interval 0.5 s, COUNT pictures, no end sound.
 printf '1,"0",%d,0,0,0\r\n' $((count / 5)) >"$app/setutei"
 start_program "$app"
-# sway keeps no window above others, which the program says once at start.
-wait_for_window 常に手前には表示できません 10 >/dev/null
-notice_answered() {
-  xdotool search --onlyvisible --name '^常に手前には表示できません$' >/dev/null || return 0
-  xdotool key Return
-  return 1
-}
-wait_until 10 "the notice to close" notice_answered
+answer_topmost_notice
 
 # clock_of PICTURE: the milliseconds (modulo 2^24) the screen clock shows in it.
 clock_of() {
@@ -49,7 +42,7 @@ clock_of() {
 }
 
 pressed_ms=$((${EPOCHREALTIME/./} / 1000))
-click_twips "$E2E_WINDOW" $((1800 + 120 + 855 / 2)) $((360 + 375 / 2))
+click_twips "$E2E_WINDOW" "${E2E_COMMAND3[@]}"
 main_window_shown() { xdotool search --onlyvisible --name '^Yorvane$'; }
 wait_until 5 "the window to hide" bash -c "! xdotool search --onlyvisible --name '^Yorvane\$'"
 wait_until $((count / 2 + 15)) "the series to end" main_window_shown

@@ -415,6 +415,8 @@ cpu_ticks() {
 # shellcheck disable=SC2034 # read by the tests
 E2E_COMMAND1=($((240 + 1095 / 2)) $((360 + 375 / 2)))
 # shellcheck disable=SC2034
+E2E_COMMAND3=($((1800 + 120 + 855 / 2)) $((360 + 375 / 2)))
+# shellcheck disable=SC2034
 E2E_CHECK2_FULL=($((4560 + 120 + 615 / 2)) $((1200 + 375 / 2)))
 # shellcheck disable=SC2034
 E2E_CHECK3_FULL=($((4560 + 480 + 255 / 2)) $((240 + 375 / 2)))

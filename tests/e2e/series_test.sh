@@ -34,10 +34,9 @@ window=$E2E_WINDOW
 
 window_visible() { xdotool search --onlyvisible --name '^Yorvane$' >/dev/null 2>&1; }
 
-# Command3 sits at (120, 360) twips inside Frame4 at (1800, 0) of Frame1 at (0, 0);
-# it is 855 x 375 twips. Aim at its middle.
+# Command3, in the middle.
 pressed_us=${EPOCHREALTIME/./}
-click_twips "$window" $((1800 + 120 + 855 / 2)) $((360 + 375 / 2))
+click_twips "$window" "${E2E_COMMAND3[@]}"
 wait_until 2 "the main window to hide" bash -c '! xdotool search --onlyvisible --name "^Yorvane$"'
 
 # Until the last picture is saved the window must stay hidden. It is shown after

@@ -73,7 +73,7 @@ window=$(wait_for_window Yorvane 10)
 # only the chime sounds during the series.
 click_twips "$window" $((3360 + 100)) $((2520 + 100))
 record series
-click_twips "$window" $((1800 + 120 + 855 / 2)) $((360 + 375 / 2))
+click_twips "$window" "${E2E_COMMAND3[@]}"
 wait_for_file "$app/BMP/壁紙- 6.bmp" 10
 wait_for_window Yorvane 10 >/dev/null
 wait_until 10 "the end chime" heard

@@ -34,15 +34,8 @@ portal_file=/tmp/out.png
 [[ ! -e $portal_file ]] || e2e_fail "$portal_file is there before the test"
 start_program "$app"
 window=$E2E_WINDOW
-# sway does not keep windows above others: the program says so once, at start;
-# Return answers the box, which has the focus.
-wait_for_window 常に手前には表示できません 10 >/dev/null
-notice_answered() {
-  xdotool search --onlyvisible --name '^常に手前には表示できません$' >/dev/null || return 0
-  xdotool key Return
-  return 1
-}
-wait_until 10 "the notice to close" notice_answered
+# sway does not keep windows above others: the program says so once, at start.
+answer_topmost_notice
 
 click_twips "$window" "${E2E_COMMAND1[@]}"
 if [[ $variant == portal ]]; then
@@ -55,7 +48,7 @@ if [[ $variant == portal ]]; then
   # Command3 in Frame4 starts the series: a lead-in of 2700 ms, then every 500 ms.
   window=$(wait_for_window Yorvane 10)
   pressed_us=${EPOCHREALTIME/./}
-  click_twips "$window" $((1800 + 120 + 855 / 2)) $((360 + 375 / 2))
+  click_twips "$window" "${E2E_COMMAND3[@]}"
   echo "picture  nominal ms  saved ms  offset ms"
   for n in 1 2 3 4 5; do
     picture="$app/BMP/壁紙- $((n + 1)).bmp"
