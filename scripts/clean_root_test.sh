@@ -1,26 +1,34 @@
 #!/usr/bin/env bash
-# Runs the README's two commands on a fresh Debian 12: a debootstrap root (with
-# sudo, as a desktop user has it) is unpacked from a pristine tarball, a clone of
-# the given commit is put in, and scripts/run.sh (the demonstration on a virtual
-# display) and scripts/test.sh run there as root and, in a
-# second fresh root, as an ordinary user who may use sudo. Needs root on the
-# host; the mounts live in a private mount namespace and end with the run.
+# Runs the README's two commands on a fresh Debian 12 or 13: a debootstrap root
+# (with sudo, as a desktop user has it) is unpacked from a pristine tarball, a
+# clone of the given commit is put in, and scripts/run.sh (the demonstration on
+# a virtual display) and scripts/test.sh run there as root and, in a second
+# fresh root, as an ordinary user who may use sudo. Needs root on the host; the
+# mounts live in a private mount namespace and end with the run.
 #
-# usage: scripts/clean_root_test.sh [COMMIT]   (default HEAD)
-# Environment: YORVANE_CLEAN_ROOT (default /work/chroot-bookworm), its base
+# usage: scripts/clean_root_test.sh [--suite bookworm|trixie] [COMMIT]
+#   (default: bookworm, HEAD)
+# Environment: YORVANE_CLEAN_ROOT (default /work/chroot-SUITE), its base
 # tarball YORVANE_CLEAN_BASE (default $YORVANE_CLEAN_ROOT.tar, made by
-# debootstrap when missing), YORVANE_MIRROR (default http://deb.debian.org/debian),
-# YORVANE_CLEAN_AS (default "root user"), YORVANE_CLEAN_SCRIPTS (default
-# "run.sh test.sh"), YORVANE_APT_CACHE (a host folder of downloaded .deb files
-# that debootstrap and apt in the root share, so nothing is downloaded twice;
-# the root's installed packages stay those of a fresh machine).
+# debootstrap when missing), YORVANE_MIRROR (default: the Debian archive of this
+# machine's own apt sources), YORVANE_CLEAN_AS (default "root user"),
+# YORVANE_CLEAN_SCRIPTS (default "run.sh test.sh"), YORVANE_APT_CACHE (a host
+# folder of downloaded .deb files that debootstrap and apt in the root share, so
+# nothing is downloaded twice; the root's installed packages stay those of a
+# fresh machine).
 set -euo pipefail
+source "$(dirname "$0")/common.sh"
 
-repo=$(cd "$(dirname "$0")/.." && pwd)
+suite=bookworm
+if [[ ${1:-} == --suite ]]; then
+  suite=${2:?--suite names a Debian release: bookworm or trixie}
+  shift 2
+fi
+repo=$YORVANE_ROOT
 commit=$(git -C "$repo" rev-parse --verify "${1:-HEAD}^{commit}")
-root=${YORVANE_CLEAN_ROOT:-/work/chroot-bookworm}
+root=${YORVANE_CLEAN_ROOT:-/work/chroot-$suite}
 base=${YORVANE_CLEAN_BASE:-$root.tar}
-mirror=${YORVANE_MIRROR:-http://deb.debian.org/debian}
+mirror=${YORVANE_MIRROR:-$(apt_mirror)}
 apt_cache=${YORVANE_APT_CACHE:-}
 ((EUID == 0)) || {
   echo "clean_root_test.sh needs root (debootstrap, chroot, mounts)" >&2
@@ -28,10 +36,14 @@ apt_cache=${YORVANE_APT_CACHE:-}
 }
 
 if [[ ! -s $base ]]; then
-  echo "== making the base root $base from $mirror"
+  [[ -n $mirror ]] || {
+    echo "no Debian archive in this machine's apt sources: name one in YORVANE_MIRROR" >&2
+    exit 1
+  }
+  echo "== making the base root $base of Debian $suite from $mirror"
   command -v debootstrap >/dev/null || apt-get install -y -qq debootstrap
   rm -rf "$root"
-  debootstrap --include=sudo ${apt_cache:+--cache-dir="$apt_cache"} bookworm "$root" "$mirror"
+  debootstrap --include=sudo ${apt_cache:+--cache-dir="$apt_cache"} "$suite" "$root" "$mirror"
   tar -C "$root" -cf "$base.part" . && mv "$base.part" "$base"
 fi
 

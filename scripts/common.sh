@@ -5,6 +5,40 @@
 YORVANE_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 YORVANE_JOBS=${YORVANE_JOBS:-$(nproc)}
 
+# debian_codename: the release this machine runs (bookworm, trixie, ...).
+debian_codename() {
+  (
+    # shellcheck disable=SC1091 # the machine's own file
+    source /etc/os-release
+    echo "${VERSION_CODENAME:-}"
+  )
+}
+
+# imagemagick_extra_coders: ImageMagick's extra coders (its SVG reader), a package
+# named after the library's version, ImageMagick 6 on Debian 12 and 7 on 13.
+imagemagick_extra_coders() {
+  case $(debian_codename) in
+    bookworm) echo libmagickcore-6.q16-6-extra ;;
+    *) echo libmagickcore-7.q16-10-extra ;;
+  esac
+}
+
+# apt_mirror: the Debian archive this machine's apt takes its packages from: the
+# address of the first source that serves the machine's own release, from
+# /etc/apt/sources.list or the deb822 files in /etc/apt/sources.list.d.
+apt_mirror() {
+  local codename file
+  codename=$(debian_codename)
+  {
+    [[ ! -f /etc/apt/sources.list ]] ||
+      sed -nE "s|^deb +(\\[[^]]*\\] +)?(https?://[^ ]+) +$codename +.*|\\2|p" /etc/apt/sources.list
+    for file in /etc/apt/sources.list.d/*.sources; do
+      [[ ! -f $file ]] || awk -v suite="$codename" '/^URIs:/ { uri = $2 } /^$/ { uri = "" }
+        /^Suites:/ && uri { for (i = 2; i <= NF; i++) if ($i == suite) print uri }' "$file"
+    done
+  } | head -n 1
+}
+
 # Build and run the program, and drive it on a virtual display; rsvg-convert
 # renders the PNG icons from the SVG. libcanberra plays the sounds through the
 # desktop's sound server (its PulseAudio driver), from the freedesktop sound
@@ -25,7 +59,7 @@ YORVANE_RUN_PACKAGES=(cmake ninja-build pkg-config g++ qt6-base-dev qt6-svg-dev 
 # debootstrap makes the fresh Debian the first run is tried on.
 # shellcheck disable=SC2034 # used by test.sh
 YORVANE_TEST_PACKAGES=("${YORVANE_RUN_PACKAGES[@]}" libgtest-dev libbenchmark-dev ffmpeg
-  libgdk-pixbuf2.0-bin clang libclang-rt-14-dev clang-format libmagickcore-6.q16-6-extra
+  libgdk-pixbuf2.0-bin clang libclang-rt-dev clang-format "$(imagemagick_extra_coders)"
   desktop-file-utils appstream dpkg-dev file
   mutter kwin-x11 kwin-style-breeze xfwm4 openbox dbus-daemon feh x11-xserver-utils
   pulseaudio pulseaudio-utils sox

@@ -1,12 +1,16 @@
 #!/usr/bin/env bash
-# A new user on a fresh Debian 12: in a debootstrap root with nothing but the
-# base system and sudo, an ordinary user who may use sudo runs the README's
-# first command, scripts/run.sh, on this source tree. It must install what is
-# missing through sudo, build the program and, with no display, show the
-# demonstration, whose picture must be a screen-sized BMP. Needs root (or sudo
-# without a password) for debootstrap and chroot, and the Debian mirror the
-# machine's apt uses; the base root is kept in the build tree for the next run.
+# A new user on a fresh Debian 12 (bookworm) or 13 (trixie), the first argument:
+# in a debootstrap root with nothing but the base system and sudo, an ordinary
+# user who may use sudo runs the README's first command, scripts/run.sh, on this
+# source tree. It must install what is missing through sudo, build the program
+# and, with no display, show the demonstration, whose picture must be a
+# screen-sized BMP. Needs root (or sudo without a password) for debootstrap and
+# chroot, and the Debian mirror the machine's apt uses; the base root is kept in
+# the build tree for the next run.
+# e2e-variants: bookworm trixie
+# e2e-timeout: 1200
 set -euo pipefail
+suite=${1:?bookworm or trixie}
 source "$(dirname "$0")/lib.sh"
 
 skip() {
@@ -30,27 +34,13 @@ git -C "$source_tree" rev-parse --git-dir >/dev/null 2>&1 || skip "the source tr
 commit=$(git -C "$source_tree" -c user.name=yorvane-e2e -c user.email=e2e@localhost stash create)
 commit=${commit:-$(git -C "$source_tree" rev-parse HEAD)}
 
-# The mirror of the machine's own apt sources, with deb.debian.org for one that
-# names none.
-mirror=
-if [[ -f /etc/apt/sources.list ]]; then
-  mirror=$(sed -nE 's|^deb +(\[[^]]*\] +)?(https?://[^ ]+) +bookworm +.*main.*|\2|p' \
-    /etc/apt/sources.list | head -n 1)
-fi
-if [[ -z $mirror ]] && compgen -G '/etc/apt/sources.list.d/*.sources' >/dev/null; then
-  mirror=$(awk '/^URIs:/ { uri = $2 } /^Suites:/ && / bookworm( |$)/ && uri { print uri; exit }' \
-    /etc/apt/sources.list.d/*.sources)
-fi
-mirror=${mirror:-http://deb.debian.org/debian}
-
 root=$E2E_TMP/root
 trap '"${as_root[@]}" rm -rf "$root"; e2e_cleanup' EXIT
 status=0
 "${as_root[@]}" env YORVANE_CLEAN_ROOT="$root" \
-  YORVANE_CLEAN_BASE="${YORVANE_BUILD_DIR:?the build tree}/fresh-debian12.tar" \
-  YORVANE_MIRROR="$mirror" YORVANE_APT_CACHE=/var/cache/apt/archives \
-  YORVANE_CLEAN_AS=user YORVANE_CLEAN_SCRIPTS=run.sh \
-  "$source_tree/scripts/clean_root_test.sh" "$commit" >"$E2E_TMP/run.log" 2>&1 || status=$?
+  YORVANE_CLEAN_BASE="${YORVANE_BUILD_DIR:?the build tree}/fresh-$suite.tar" \
+  YORVANE_APT_CACHE=/var/cache/apt/archives YORVANE_CLEAN_AS=user YORVANE_CLEAN_SCRIPTS=run.sh \
+  "$source_tree/scripts/clean_root_test.sh" --suite "$suite" "$commit" >"$E2E_TMP/run.log" 2>&1 || status=$?
 log=$root.user.log
 ((status == 0)) || e2e_fail "scripts/run.sh failed in the fresh root ($status): $(tail -n 20 "$E2E_TMP/run.log")"
 grep -q '^== installing .* with sudo apt-get$' "$log" ||
@@ -60,4 +50,4 @@ grep -q '^== the demonstration saved: /tmp/yorvane-demo/BMP/壁紙- 1.bmp$' "$lo
 picture="$root/tmp/yorvane-demo/BMP/壁紙- 1.bmp"
 [[ $(identify -format '%m %wx%h' "$picture" 2>/dev/null) == "BMP 1280x720" ]] ||
   e2e_fail "the demonstration's picture is not a 1280x720 BMP"
-e2e_log "fresh root, ordinary user: $(sed -n 's/^== user: scripts.run.sh ended with //p' "$log")"
+e2e_log "fresh $suite root, ordinary user: $(sed -n 's/^== user: scripts.run.sh ended with //p' "$log")"
