@@ -9,7 +9,7 @@ namespace yorvane {
 
 namespace {
 bool exists(const std::string& path) {
-  struct stat st {};
+  struct stat st = {};
   return ::stat(path.c_str(), &st) == 0;
 }
 

@@ -54,7 +54,7 @@ std::vector<FolderEntry> listFolder(const std::string& path) {
   if (!dir) return entries;
   while (const dirent* e = ::readdir(dir)) {
     FolderEntry entry{e->d_name, false};
-    struct stat st {};
+    struct stat st = {};
     // Follows symbolic links: a link to a folder counts as a folder.
     if (::fstatat(::dirfd(dir), e->d_name, &st, 0) == 0) entry.isDirectory = S_ISDIR(st.st_mode);
     entries.push_back(std::move(entry));
@@ -73,7 +73,7 @@ std::optional<std::string> readFile(const std::string& path, size_t maxBytes) {
   // Without O_NONBLOCK a FIFO in the file's place would block the open.
   const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) return std::nullopt;
-  struct stat st {};
+  struct stat st = {};
   std::optional<std::string> content;
   if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) content.emplace();
   char buffer[4096];

@@ -23,10 +23,13 @@ RegionPicker::RegionPicker(Platform& platform, const Dispatcher& dispatch, Windo
       snapshot_(snapshot),
       selection_(selection),
       cycle_(platform, windows, delay),
-      snapshotTimer_(makeHandlerTimer(platform, dispatch, "snapshotTimer", kTickMs, [this] {
-        cycle_.tick(
-            *snapshotTimer_, [this] { takeSnapshot(); }, [this] { showWindows(); });
-      })) {}
+      snapshotTimer_(makeHandlerTimer(platform, dispatch, "snapshotTimer", kTickMs,
+                                      [this] { snapshotTick(); })) {}
+
+void RegionPicker::snapshotTick() {
+  const auto takePicture = [this] { takeSnapshot(); };
+  cycle_.tick(*snapshotTimer_, takePicture, [this] { showWindows(); });
+}
 
 void RegionPicker::open(bool showMainWindow) {
   Window& main = windows_.main();
@@ -45,7 +48,7 @@ void RegionPicker::open(bool showMainWindow) {
 
 void RegionPicker::takeSnapshot() {
   // A failed copy leaves the snapshot already shown.
-  const bool copied = screen_.copy() == ScreenCopy::kCopied;
+  const bool copied = screen_.copy(IfBusy::kWait) == ScreenCopy::kCopied;
   platform_.doEvents();
   if (copied) {
     snapshot_.picture().assignHalfSizeOf(screen_.screen());

@@ -36,6 +36,7 @@ class RegionPicker {
   void release();
 
  private:
+  void snapshotTick();
   void takeSnapshot();
   void showWindows();
 

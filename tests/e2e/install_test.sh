@@ -36,6 +36,9 @@ if ! grep -qx 'Exec=yorvane' "$desktop" || ! grep -qx 'Icon=yorvane' "$desktop";
   e2e_fail "the desktop entry does not start the installed program with its icon"
 fi
 desktop-file-validate "$desktop" || e2e_fail "desktop-file-validate rejects the desktop entry"
-appstreamcli validate --no-net "$prefix/share/metainfo/io.github.yorvane.Yorvane.metainfo.xml" ||
+# Yorvane has no public home page yet: AppStream 1.0 (Debian 13) counts its
+# absence as an error, 0.16 (Debian 12) as a pedantic hint; anything else fails.
+appstreamcli validate --no-net --override=url-homepage-missing=info \
+  "$prefix/share/metainfo/io.github.yorvane.Yorvane.metainfo.xml" ||
   e2e_fail "appstreamcli rejects the AppStream file"
 echo "install layout is complete"

@@ -1,6 +1,7 @@
 // One-shot capture of the whole screen: timing, numbering, sound and failures.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "platform/bmp_file.h"

@@ -34,7 +34,7 @@ EndSignals::EndSignals(std::function<void()> onSignal)
     }
     onSignal_();
   });
-  struct sigaction action {};
+  struct sigaction action = {};
   action.sa_handler = onEndSignal;
   sigemptyset(&action.sa_mask);
   action.sa_flags = SA_RESTART;
