@@ -43,9 +43,8 @@ clock_of() {
 
 pressed_ms=$((${EPOCHREALTIME/./} / 1000))
 click_twips "$E2E_WINDOW" "${E2E_COMMAND3[@]}"
-main_window_shown() { xdotool search --onlyvisible --name '^Yorvane$'; }
-wait_until 5 "the window to hide" bash -c "! xdotool search --onlyvisible --name '^Yorvane\$'"
-wait_until $((count / 2 + 15)) "the series to end" main_window_shown
+wait_for_window_gone Yorvane 5
+wait_until $((count / 2 + 15)) "the series to end" window_shown Yorvane
 wait_for_steady_count 1
 
 echo "picture  tick ms  content ms after tick  file ms after tick"

@@ -19,7 +19,7 @@ ask_reset() {
   click_twips "$E2E_WINDOW" "${command7[@]}"
   wait_for_window "$1" 10 >/dev/null
   xdotool key Escape
-  wait_until 10 "the box to close" bash -c "! xdotool search --onlyvisible --name '^$1\$'"
+  wait_for_window_gone "$1"
 }
 
 LANG=en_US.UTF-8 start_program "$app"

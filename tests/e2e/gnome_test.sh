@@ -11,6 +11,7 @@
 # the leave refused (refused) a one-shot must say so and save nothing.
 # As root the script runs as an ordinary test user (see wayland_lib.sh).
 # e2e-variants: leave_given first_start refused
+# e2e-timeout: 300
 set -euo pipefail
 variant=${1:?leave_given, first_start or refused}
 # shellcheck disable=SC2034 # read by wayland_lib.sh
@@ -31,7 +32,7 @@ if [[ $variant == first_start ]]; then
   # click it. XTEST input reaches XWayland past the shell: set the focus directly.
   xdotool windowfocus "$E2E_WINDOW"
   wait_until 15 "the program to ask the portal" grep -q 'member=Screenshot' "$E2E_TMP/requests.log"
-  xdotool search --onlyvisible --name '^Yorvane$' >/dev/null ||
+  window_shown Yorvane ||
     e2e_fail "the program asked while its window was hidden"
   # The question belongs to the main window: GNOME places it over that window.
   parent=$(grep -A1 'member=Screenshot' "$E2E_TMP/requests.log" | sed -nE 's/.*string "(.*)"/\1/p')

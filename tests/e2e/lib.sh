@@ -23,15 +23,41 @@ readonly E2E_CHIME_NAME="録画が、終りました.wav"
 export PULSE_SERVER=unix:$E2E_TMP/no-sound-server
 
 e2e_log() { echo "-- $*" >&2; }
+# E2E_FAIL_LOG: a log whose end a failure shows, e.g. of a desktop that is starting.
+E2E_FAIL_LOG=
 e2e_fail() {
   echo "FAIL: $*" >&2
+  [[ -z $E2E_FAIL_LOG ]] || tail -n 20 "$E2E_FAIL_LOG" >&2
   exit 1
 }
 
+# process_alive PID: true while the process runs (a zombie has ended).
+process_alive() {
+  local state
+  state=$(awk '{ print $3 }' "/proc/$1/stat" 2>/dev/null) || return 1
+  [[ $state != Z ]]
+}
+
+# end_processes PID...: asks the processes to end and waits for them; those
+# still running after 5 s (a compositor stuck on a loaded machine) are killed.
+end_processes() {
+  local pid deadline=$((${EPOCHREALTIME/./} + 5000000))
+  for pid in "$@"; do kill "$pid" 2>/dev/null || true; done
+  for pid in "$@"; do
+    while process_alive "$pid" && ((${EPOCHREALTIME/./} < deadline)); do sleep 0.1; done
+    kill -KILL "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+  done
+}
+
 e2e_cleanup() {
-  local pid
-  for pid in "${E2E_PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
-  for pid in "${E2E_PIDS[@]}"; do wait "$pid" 2>/dev/null || true; done
+  end_processes "${E2E_PIDS[@]}"
+  # A desktop's document portal mounts a file system in the runtime folder,
+  # which must go before the folder can.
+  local mount
+  for mount in $(awk -v tmp="$E2E_TMP/" 'index($2, tmp) == 1 { print $2 }' /proc/self/mounts); do
+    fusermount -u -z "$mount" 2>/dev/null || umount -l "$mount" 2>/dev/null || true
+  done
   if [[ -n ${E2E_KEEP_TMP:-} ]]; then
     e2e_log "kept $E2E_TMP"
   else
@@ -95,12 +121,32 @@ wait_for_file() {
   wait_until "${2:-10}" "file $1" e2e_size_settled "$1"
 }
 
-# wait_for_window NAME [SECONDS]: waits for a visible window titled exactly NAME
-# and prints its id.
+# program_windows NAME: the ids of the program's visible windows titled exactly
+# NAME. Its class tells them from a window manager's frames, which may carry the
+# title too (mutter 48 draws them in a client of its own).
+program_windows() {
+  local id found=1
+  for id in $(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null); do
+    [[ $(xprop -id "$id" WM_CLASS 2>/dev/null) == *'"Yorvane"' ]] || continue
+    echo "$id"
+    found=0
+  done
+  return "$found"
+}
+window_shown() { program_windows "$1" >/dev/null 2>&1; }
+window_gone() { ! window_shown "$1"; }
+
+# wait_for_window NAME [SECONDS]: waits for a visible window of the program
+# titled exactly NAME and prints its id.
 wait_for_window() {
-  local pattern="^$1\$"
-  wait_until "${2:-15}" "window \"$1\"" xdotool search --onlyvisible --name "$pattern"
-  xdotool search --onlyvisible --name "$pattern" | head -n 1
+  wait_until "${2:-15}" "window \"$1\"" window_shown "$1"
+  program_windows "$1" | head -n 1
+}
+
+# wait_for_window_gone NAME [SECONDS]: waits until no window of the program
+# titled NAME is shown.
+wait_for_window_gone() {
+  wait_until "${2:-10}" "window \"$1\" to go" window_gone "$1"
 }
 
 # show_on_root PICTURE: makes PICTURE the root window's background. ImageMagick 6
@@ -211,13 +257,8 @@ start_command() {
   E2E_WINDOW=$(wait_for_window Yorvane 20)
 }
 
-# program_running: true while the program started last is alive (a zombie is not).
-program_running() {
-  [[ -n $E2E_PROGRAM_PID ]] || return 1
-  local state
-  state=$(awk '{ print $3 }' "/proc/$E2E_PROGRAM_PID/stat" 2>/dev/null) || return 1
-  [[ $state != Z ]]
-}
+# program_running: true while the program started last is alive.
+program_running() { [[ -n $E2E_PROGRAM_PID ]] && process_alive "$E2E_PROGRAM_PID"; }
 program_ended() { ! program_running; }
 
 # close_program [SECONDS]: closes the main window as a window manager does, so the
@@ -233,12 +274,7 @@ close_program() {
 # stop_program: ends the program started last, with SIGKILL if SIGTERM is ignored.
 stop_program() {
   program_running || return 0
-  kill "$E2E_PROGRAM_PID"
-  local now=${EPOCHREALTIME/./}
-  local deadline=$((now + 5000000))
-  while program_running && ((${EPOCHREALTIME/./} < deadline)); do sleep 0.1; done
-  if program_running; then kill -KILL "$E2E_PROGRAM_PID"; fi
-  wait "$E2E_PROGRAM_PID" 2>/dev/null || true
+  end_processes "$E2E_PROGRAM_PID"
 }
 
 # pointer_at X Y: true when the pointer is at screen pixel (X, Y).
@@ -428,7 +464,7 @@ E2E_CHECK2_PARTIAL=($((5640 + 120 + 615 / 2)) $((1200 + 375 / 2)))
 # snapshot_is WINDOW HALF: true when the picker at the window's client origin
 # shows the picture HALF pixel for pixel.
 snapshot_is() {
-  xdotool search --onlyvisible --name '^Yorvane$' >/dev/null || return 1
+  window_shown Yorvane || return 1
   grab_screen "$E2E_TMP/picker.png"
   local origin size
   origin=$(window_origin "$1")
@@ -450,8 +486,7 @@ pick_region() {
   wait_for_window "選択範囲確認" 10 >/dev/null
   # The box's default is Cancel; its Yes button answers to the key Y.
   xdotool key y
-  wait_until 10 "the confirmation box to close" \
-    bash -c "! xdotool search --onlyvisible --name '^選択範囲確認\$'"
+  wait_for_window_gone 選択範囲確認
 }
 
 # expect_region PICTURE SCREEN A B C D: PICTURE must be the rectangle of SCREEN

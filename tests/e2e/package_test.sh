@@ -4,6 +4,7 @@
 # one-shot picture and the settings land in that user's ~/.local/share/Yorvane,
 # not beside the program. apt removes the package again. Skips where apt or
 # root is not at hand.
+# e2e-timeout: 300
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 

@@ -20,7 +20,7 @@ wait_for_window_size "$window" 442x221
 # snapshot_shown: true once Pic2, at the window's client origin, shows the noise
 # (the picture box is blank before the snapshot is drawn into it).
 snapshot_shown() {
-  xdotool search --onlyvisible --name '^Yorvane$' >/dev/null || return 1
+  window_shown Yorvane || return 1
   grab_screen "$E2E_TMP/picker.png"
   crop_window "$E2E_TMP/picker.png" "$window" "$E2E_TMP/pic2.png"
   (($(convert "$E2E_TMP/pic2.png" -crop 200x150+0+0 -format %k info:) > 1000))

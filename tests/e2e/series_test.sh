@@ -32,12 +32,10 @@ printf '1,"0",1,1,0,0\r\n' >"$app/setutei"
 start_program "$app"
 window=$E2E_WINDOW
 
-window_visible() { xdotool search --onlyvisible --name '^Yorvane$' >/dev/null 2>&1; }
-
 # Command3, in the middle.
 pressed_us=${EPOCHREALTIME/./}
 click_twips "$window" "${E2E_COMMAND3[@]}"
-wait_until 2 "the main window to hide" bash -c '! xdotool search --onlyvisible --name "^Yorvane$"'
+wait_for_window_gone Yorvane 2
 
 # Until the last picture is saved the window must stay hidden. It is shown after
 # that save, so the window is looked at before the file: a visible window with the
@@ -46,7 +44,7 @@ last="$app/BMP/壁紙- $COUNT.bmp"
 deadline_us=$((pressed_us + (LEAD_IN_MS + COUNT * INTERVAL_MS + 5000) * 1000))
 while :; do
   visible=0
-  window_visible && visible=1
+  window_shown Yorvane && visible=1
   [[ -e $last ]] && break
   ((visible == 0)) || e2e_fail "the main window came back before picture $COUNT"
   ((${EPOCHREALTIME/./} < deadline_us)) || e2e_fail "timed out waiting for $last"

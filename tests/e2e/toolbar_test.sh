@@ -15,12 +15,10 @@ start_program "$app"
 main=$E2E_WINDOW
 main_origin=$(window_origin "$main")
 
-main_hidden() { ! xdotool search --onlyvisible --name '^Yorvane$'; }
-
 # Image2 in Frame6 (left 4560 in full-screen mode) swaps to the strip.
 click_twips "$main" $((4560 + 120 + 195 / 2)) $((240 + 345 / 2))
 strip=$(wait_for_window Form2 10)
-wait_until 10 "the main window to hide" main_hidden
+wait_for_window_gone Yorvane
 [[ $(window_origin "$strip") == "$main_origin" ]] ||
   e2e_fail "the strip is at $(window_origin "$strip"), the main window was at $main_origin"
 
@@ -44,14 +42,14 @@ xdotool click 1
 wait_for_file "$app/BMP/壁紙- 1.bmp" 15
 expect_same_picture "$noise" "$app/BMP/壁紙- 1.bmp"
 strip=$(wait_for_window Form2 10)
-main_hidden || e2e_fail "the main window came back instead of the strip"
+window_gone Yorvane || e2e_fail "the main window came back instead of the strip"
 expect_pictures 1
 
 # The strip's Image2 (1560, 0, 195 x 345 twips) swaps back to the main window,
 # which takes the strip's place.
 click_twips "$strip" $((1560 + 195 / 2)) $((345 / 2))
 main=$(wait_for_window Yorvane 10)
-wait_until 10 "the strip to hide" bash -c "! xdotool search --onlyvisible --name '^Form2\$'"
+wait_for_window_gone Form2
 [[ $(window_origin "$main") == "$moved" ]] ||
   e2e_fail "the main window is at $(window_origin "$main"), the strip was at $moved"
 

@@ -12,7 +12,7 @@
 readonly WAYLAND_SKIP=77 WAYLAND_TEST_USER=yorvane-e2e
 WAYLAND_DESKTOP=${WAYLAND_DESKTOP:-sway}
 
-wayland_tools=(gdbus pipewire pw-cli dbus-run-session dbus-daemon fusermount
+wayland_tools=(gdbus pipewire pw-cli dbus-run-session dbus-daemon
   /usr/libexec/xdg-desktop-portal /usr/libexec/xdg-desktop-portal-gtk)
 case $WAYLAND_DESKTOP in
   sway) wayland_tools+=(sway swaymsg grim /usr/libexec/xdg-desktop-portal-wlr) ;;
@@ -66,9 +66,7 @@ if ((EUID == 0)); then
 fi
 
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
-# The portal's document store mounts a file system in the runtime folder,
-# which must be unmounted before the folder can be removed.
-trap 'fusermount -u "$E2E_TMP/runtime/doc" 2>/dev/null || true; e2e_cleanup; remove_x_leftovers' EXIT
+trap 'e2e_cleanup; remove_x_leftovers' EXIT
 
 # GNOME Shell (mutter 43) often crashes as it ends, leaving the lock files and
 # sockets of its X displays in /tmp: those whose lock names its process go.
@@ -193,7 +191,8 @@ start_gnome_shell() {
   gnome-shell --headless --wayland --virtual-monitor "$1" >"$log" 2>&1 &
   WAYLAND_SHELL_PID=$!
   E2E_PIDS+=("$WAYLAND_SHELL_PID")
-  wait_until 30 "GNOME Shell to start XWayland" grep -q 'Using public X11 display' "$log"
+  E2E_FAIL_LOG=$log
+  wait_until 60 "GNOME Shell to start XWayland" grep -q 'Using public X11 display' "$log"
   DISPLAY=$(sed -nE 's/.*Using public X11 display (:[0-9]+),.*/\1/p' "$log")
   WAYLAND_DISPLAY=$(sed -nE "s/.*Using Wayland display name '([^']+)'.*/\1/p" "$log")
   XAUTHORITY=$(echo "$XDG_RUNTIME_DIR"/.mutter-Xwaylandauth.*)
@@ -201,6 +200,7 @@ start_gnome_shell() {
   wait_until 15 "XWayland on $DISPLAY" xdpyinfo
   dbus-update-activation-environment WAYLAND_DISPLAY DISPLAY XAUTHORITY
   wait_for_portal gnome gtk
+  E2E_FAIL_LOG=
 }
 
 # portal_version: prints the version of the portal's screenshot interface,
@@ -218,7 +218,7 @@ WAYLAND_TOPMOST_NOTICE=常に手前には表示できません
 # topmost_notice_answered: true once the notice is gone; presses Return, which
 # the box has the focus for, while it is there.
 topmost_notice_answered() {
-  xdotool search --onlyvisible --name "^$WAYLAND_TOPMOST_NOTICE\$" >/dev/null || return 0
+  window_shown "$WAYLAND_TOPMOST_NOTICE" || return 0
   xdotool key Return
   return 1
 }

@@ -10,6 +10,7 @@
 # always-on-top hint, which the program says once at start.
 # As root the script runs as an ordinary test user (see wayland_lib.sh).
 # e2e-variants: portal no_portal
+# e2e-timeout: 300
 set -euo pipefail
 variant=${1:?portal or no_portal}
 source "$(dirname "$0")/wayland_lib.sh"
@@ -95,7 +96,7 @@ if [[ $variant == portal ]]; then
 else
   # The one-shot says in a box of its own that it could not copy the screen,
   # and saves nothing.
-  wait_until 10 "the window to hide" bash -c "! xdotool search --onlyvisible --name '^Yorvane\$'"
+  wait_for_window_gone Yorvane
   box_shown() {
     local id
     for id in $(xdotool search --onlyvisible --pid "$E2E_PROGRAM_PID"); do

@@ -5,6 +5,7 @@
 # the full-screen window beneath without the program's windows; and while the program idles,
 # nothing keeps it, the manager or the X server busy.
 # e2e-variants: mutter kwin xfwm4 openbox
+# e2e-timeout: 300
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 manager=${1:?which window manager}
