@@ -33,9 +33,9 @@ double ms(Clock::duration d) {
 class TimedPlatform : public yorvane::QtPlatform {
  public:
   explicit TimedPlatform(std::string folder) : folder_(std::move(folder)) {}
-  yorvane::ScreenCopy copyScreen(yorvane::Image& dest) override {
+  yorvane::ScreenCopy copyScreen(yorvane::Image& dest, yorvane::IfBusy ifBusy) override {
     copies.push_back(Clock::now());
-    return QtPlatform::copyScreen(dest);
+    return QtPlatform::copyScreen(dest, ifBusy);
   }
   std::string applicationFolder() override { return folder_; }
   // The chime of the build tree.

@@ -14,7 +14,7 @@ class ScreenCapture {
  public:
   explicit ScreenCapture(Platform& platform) : platform_(platform) {}
 
-  ScreenCopy copy() { return platform_.copyScreen(screen_); }
+  ScreenCopy copy(IfBusy ifBusy) { return platform_.copyScreen(screen_, ifBusy); }
   const Image& screen() const { return screen_; }
 
  private:

@@ -33,6 +33,11 @@ enum class ScreenCopy {
   kRefused,      // the desktop or the user refused
 };
 
+// What a screen copy does when an earlier one is still waiting for its picture
+// (it was asked for by a handler that ran during that wait): wait for the
+// earlier one to be answered and then copy, or give up at once with kBusy.
+enum class IfBusy { kWait, kSkip };
+
 // One entry of a folder listing.
 struct FolderEntry {
   std::string name;
@@ -54,9 +59,9 @@ class Platform {
   // device pixels; dest becomes the screen's size. A failed copy leaves dest as
   // it was.
   // On Wayland the copy waits for the desktop's answer, while timers and other
-  // events go on being handled; a handler that asks for a copy during that
-  // wait gets kBusy at once.
-  virtual ScreenCopy copyScreen(Image& dest) = 0;
+  // events go on being handled; ifBusy says what a copy asked for by a handler
+  // during that wait does.
+  virtual ScreenCopy copyScreen(Image& dest, IfBusy ifBusy) = 0;
   // Where the desktop asks the user once whether the program may copy the
   // screen (a Wayland portal or its backend, at the program's first picture),
   // it may ask only on behalf of a visible, focused window. Call this while the main

@@ -45,7 +45,7 @@ void OneShot::refuseMissingRegion() {
 
 bool OneShot::copied() {
   if (pictures_.refuseAtTop()) return false;
-  const ScreenCopy copy = screen_.copy();
+  const ScreenCopy copy = screen_.copy(IfBusy::kWait);
   if (copy == ScreenCopy::kCopied) return true;
   platform_.messageBox(copyFailureText(copy) + "\r保存していません。", "画面をコピーできません",
                        mb::kOkOnly + mb::kExclamation);

@@ -88,7 +88,9 @@ void Series::seriesTick(Timer& timer, const std::function<const Image&()>& pictu
 void Series::takeSeriesPicture(const std::function<const Image&()>& picture) {
   picturesTaken_ = checkedAdd(picturesTaken_, 1);
   platform_.doEvents();
-  const ScreenCopy copy = screen_.copy();
+  // A tick whose copy would have to wait for an earlier one is skipped and
+  // counted: waiting would push every later picture off the series' pace.
+  const ScreenCopy copy = screen_.copy(IfBusy::kSkip);
   if (copy != ScreenCopy::kCopied) {
     skipped_ = checkedAdd(skipped_, 1);
     lastFailure_ = copy;

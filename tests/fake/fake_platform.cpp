@@ -158,7 +158,7 @@ int FakePlatform::timerInterval(const std::string& name) const {
   return -1;
 }
 
-ScreenCopy FakePlatform::copyScreen(Image& dest) {
+ScreenCopy FakePlatform::copyScreen(Image& dest, IfBusy) {
   ++copies;
   events.push_back("copy");
   if (copyResult != ScreenCopy::kCopied) return copyResult;

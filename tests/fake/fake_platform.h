@@ -91,7 +91,7 @@ class FakePlatform : public Platform {
 
   // Platform.
   Size screenSize() override { return screen.size(); }
-  ScreenCopy copyScreen(Image& dest) override;
+  ScreenCopy copyScreen(Image& dest, IfBusy ifBusy) override;
   ScreenCopy primeScreenCopy() override;
   SessionKind sessionKind() override { return session; }
   bool saveBmp(const Image& image, const std::string& path, std::string* reason) override;

@@ -14,6 +14,8 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QUrl>
+#include <algorithm>
+#include <deque>
 #include <optional>
 
 #include "platform/portal/portal_picture.h"
@@ -57,15 +59,18 @@ class PrivateBus {
 };
 
 // The portal's Screenshot method, answering as told: with a picture file, a
-// response code, or not at all.
+// response code, or not at all; at once or after a while.
 class FakePortal : public QObject, protected QDBusContext {
   Q_OBJECT
   Q_CLASSINFO("D-Bus Interface", "org.freedesktop.portal.Screenshot")
 
  public:
   std::optional<uint> code = 0;  // nullopt: never answers
-  QString picture;               // the file named in a successful answer
+  std::deque<uint> codes;        // the codes of the next answers, before `code`
+  int delayMs = 0;
+  QString picture;  // the file named in a successful answer
   int requests = 0;
+  int mostOpen = 0;  // the most requests open at one time
 
  public slots:
   QDBusObjectPath Screenshot(const QString&, const QVariantMap& options) {
@@ -75,16 +80,32 @@ class FakePortal : public QObject, protected QDBusContext {
     const QString path = QStringLiteral("/org/freedesktop/portal/desktop/request/") + sender +
                          QLatin1Char('/') +
                          options.value(QStringLiteral("handle_token")).toString();
-    if (code) {
-      // Sent before the method's reply, as a fast portal may.
+    std::optional<uint> answer = code;
+    if (!codes.empty()) {
+      answer = codes.front();
+      codes.pop_front();
+    }
+    if (!answer) return QDBusObjectPath(path);
+    mostOpen = std::max(mostOpen, ++open_);
+    const auto respond = [this, path, answer] {
+      --open_;
       QDBusMessage response = QDBusMessage::createSignal(
           path, QStringLiteral("org.freedesktop.portal.Request"), QStringLiteral("Response"));
-      response << *code
+      response << *answer
                << QVariantMap{{QStringLiteral("uri"), QUrl::fromLocalFile(picture).toString()}};
-      connection().send(response);
+      QDBusConnection(QStringLiteral("portal")).send(response);
+    };
+    // At once, before the method's reply, as a fast portal may.
+    if (delayMs == 0) {
+      respond();
+    } else {
+      QTimer::singleShot(delayMs, this, respond);
     }
     return QDBusObjectPath(path);
   }
+
+ private:
+  int open_ = 0;
 };
 
 class PortalTest : public ::testing::Test {
@@ -123,15 +144,14 @@ TEST_F(PortalTest, APictureIsLoadedAndItsFileRemoved) {
   writePicture();
   portal::PortalScreenCopy copy(client_);
   Image image;
-  ASSERT_TRUE(copy.copy(image, {}, {}));
-  EXPECT_EQ(copy.failure(), ScreenCopy::kCopied);
+  ASSERT_EQ(copy.copy(image, {}, {}, IfBusy::kWait), ScreenCopy::kCopied);
   ASSERT_EQ(image.size(), (Size{4, 2}));
   EXPECT_EQ(image.pixel(3, 1) & 0xFFFFFFu, 0x1E65C8u);  // (30, 101, 200)
   EXPECT_FALSE(QFile::exists(portal_.picture));
 
   // Of a picture of every monitor, the primary one's part.
   writePicture();
-  ASSERT_TRUE(copy.copy(image, QRect(1, 0, 2, 2), {}));
+  ASSERT_EQ(copy.copy(image, QRect(1, 0, 2, 2), {}, IfBusy::kWait), ScreenCopy::kCopied);
   ASSERT_EQ(image.size(), (Size{2, 2}));
   EXPECT_EQ(image.pixel(0, 0) & 0xFFFFFFu, 0x0A64C8u);  // (10, 100, 200)
 }
@@ -139,9 +159,9 @@ TEST_F(PortalTest, APictureIsLoadedAndItsFileRemoved) {
 TEST_F(PortalTest, ThePrimingPictureIsAskedForOnceAndNotKept) {
   writePicture();
   portal::PortalScreenCopy copy(client_);
-  ASSERT_TRUE(copy.prime({}));
+  ASSERT_EQ(copy.prime(QString()), ScreenCopy::kCopied);
   EXPECT_FALSE(QFile::exists(portal_.picture));
-  EXPECT_TRUE(copy.prime({}));
+  EXPECT_EQ(copy.prime(QString()), ScreenCopy::kCopied);
   EXPECT_EQ(portal_.requests, 1);
 }
 
@@ -149,16 +169,32 @@ TEST_F(PortalTest, RefusalsAndFailuresLeaveTheImageAlone) {
   portal::PortalScreenCopy copy(client_);
   Image image(3, 3, 0xFF123456u);
   const Image before = image;
-  portal_.code = 1;  // the user cancelled
-  EXPECT_FALSE(copy.copy(image, {}, {}));
-  EXPECT_EQ(copy.failure(), ScreenCopy::kRefused);
   portal_.code = 2;  // the desktop ended it, as for a stored "no"
-  EXPECT_FALSE(copy.copy(image, {}, {}));
-  EXPECT_EQ(copy.failure(), ScreenCopy::kRefused);
+  EXPECT_EQ(copy.copy(image, {}, {}, IfBusy::kWait), ScreenCopy::kRefused);
   portal_.code = 0;  // a picture file that is not there
-  EXPECT_FALSE(copy.copy(image, {}, {}));
-  EXPECT_EQ(copy.failure(), ScreenCopy::kFailed);
+  EXPECT_EQ(copy.copy(image, {}, {}, IfBusy::kWait), ScreenCopy::kFailed);
   EXPECT_EQ(image, before);
+  EXPECT_EQ(portal_.requests, 2);
+}
+
+TEST_F(PortalTest, OnlyACancelThatTookAPersonsTimeIsARefusal) {
+  portal::PortalScreenCopy copy(client_);
+  Image image;
+  // "Cancelled" at once, twice: the portal failed, and was asked once more.
+  portal_.code = 1;
+  EXPECT_EQ(copy.copy(image, {}, {}, IfBusy::kWait), ScreenCopy::kFailed);
+  EXPECT_EQ(portal_.requests, 2);
+  // Failed at once, then a picture: the second request's.
+  writePicture();
+  portal_.code = 0;
+  portal_.codes = {1};
+  EXPECT_EQ(copy.copy(image, {}, {}, IfBusy::kWait), ScreenCopy::kCopied);
+  EXPECT_EQ(portal_.requests, 4);
+  // Cancelled after a person could have read the question.
+  portal_.code = 1;
+  portal_.delayMs = 400;
+  EXPECT_EQ(copy.copy(image, {}, {}, IfBusy::kWait), ScreenCopy::kRefused);
+  EXPECT_EQ(portal_.requests, 5);
 }
 
 TEST_F(PortalTest, APortalThatNeverAnswersTimesOut) {
@@ -172,26 +208,30 @@ TEST_F(PortalTest, WithoutAPortalCopiesAreUnavailable) {
   ASSERT_TRUE(service_.unregisterService(QStringLiteral("org.freedesktop.portal.Desktop")));
   portal::PortalScreenCopy copy(client_);
   Image image;
-  EXPECT_FALSE(copy.prime({}));
-  EXPECT_EQ(copy.failure(), ScreenCopy::kUnavailable);
-  EXPECT_FALSE(copy.copy(image, {}, {}));
-  EXPECT_EQ(copy.failure(), ScreenCopy::kUnavailable);
+  EXPECT_EQ(copy.prime(QString()), ScreenCopy::kUnavailable);
+  EXPECT_EQ(copy.copy(image, {}, {}, IfBusy::kWait), ScreenCopy::kUnavailable);
 }
 
-TEST_F(PortalTest, ACopyAskedForWhileOneWaitsIsBusy) {
+TEST_F(PortalTest, ACopyAskedForWhileOneWaitsWaitsForItOrIsSkipped) {
   writePicture();
+  portal_.delayMs = 50;
   portal::PortalScreenCopy copy(client_);
-  std::optional<ScreenCopy> inner;
-  // A timer handler that runs while the copy waits for the portal, as a series tick may.
+  std::optional<ScreenCopy> skipped;
+  std::optional<ScreenCopy> waited;
+  // Timer handlers that run while the first request waits for the portal: a
+  // series tick, and a one-shot after the first focus's question.
   QTimer::singleShot(0, [&] {
     Image other;
-    EXPECT_FALSE(copy.copy(other, {}, {}));
-    inner = copy.failure();
+    skipped = copy.copy(other, {}, {}, IfBusy::kSkip);
+    writePicture();
+    waited = copy.copy(other, {}, {}, IfBusy::kWait);
+    EXPECT_EQ(other.size(), (Size{4, 2}));
   });
-  Image image;
-  EXPECT_TRUE(copy.copy(image, {}, {}));
-  EXPECT_EQ(inner, ScreenCopy::kBusy);
-  EXPECT_EQ(portal_.requests, 1);
+  EXPECT_EQ(copy.prime(QString()), ScreenCopy::kCopied);
+  EXPECT_EQ(skipped, ScreenCopy::kBusy);
+  EXPECT_EQ(waited, ScreenCopy::kCopied);
+  EXPECT_EQ(portal_.requests, 2);
+  EXPECT_EQ(portal_.mostOpen, 1) << "one request at a time";
 }
 
 TEST(PortalPicture, OnlyAFreshFileOfOurOwnIsRemoved) {
@@ -209,11 +249,17 @@ TEST(PortalPicture, OnlyAFreshFileOfOurOwnIsRemoved) {
   oldFile.close();
   ASSERT_TRUE(QFile::link(fresh, link));
 
-  portal::removeWrittenFile(old, sent);
-  portal::removeWrittenFile(link, sent);
+  portal::ExistingFiles none;
+  portal::removeWrittenFile(old, sent, none);
+  portal::removeWrittenFile(link, sent, none);
   EXPECT_TRUE(QFile::exists(old));
   EXPECT_TRUE(QFile::exists(fresh));
-  portal::removeWrittenFile(fresh, sent);
+  // Another program's picture of the same name, there before the request.
+  portal::ExistingFiles before;
+  before.note(dir.path());
+  portal::removeWrittenFile(fresh, sent, before);
+  EXPECT_TRUE(QFile::exists(fresh));
+  portal::removeWrittenFile(fresh, sent, none);
   EXPECT_FALSE(QFile::exists(fresh));
 }
 

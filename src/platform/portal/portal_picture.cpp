@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QDir>
 #include <QImage>
 #include <cstring>
 
@@ -23,9 +24,15 @@ bool loadPicture(const QString& path, const QRect& area, Image& dest) {
   return true;
 }
 
-void removeWrittenFile(const QString& path, std::time_t requestSent) {
+void ExistingFiles::note(const QString& folder) {
+  const QStringList names = QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System);
+  for (const QString& name : names) paths_.insert(folder + QLatin1Char('/') + name);
+}
+
+void removeWrittenFile(const QString& path, std::time_t requestSent, const ExistingFiles& before) {
+  if (before.contains(path)) return;
   const QByteArray name = path.toLocal8Bit();
-  struct stat info {};
+  struct stat info = {};
   if (::lstat(name.constData(), &info) != 0) return;
   if (!S_ISREG(info.st_mode) || info.st_uid != ::getuid() || info.st_mtime < requestSent) return;
   ::unlink(name.constData());

@@ -4,25 +4,32 @@
 #include <QElapsedTimer>
 #include <QObject>
 #include <QRect>
+#include <QString>
 
 #include "platform/platform.h"
+#include "platform/portal/portal_picture.h"
 #include "platform/portal/screenshot_request.h"
+#include "platform/screen_source.h"
 
 namespace yorvane::portal {
 
-// Screen copies on a Wayland session, where no X client can read the screen:
-// the desktop's screenshot portal takes the picture. It watches the program's
-// windows being hidden, so that a picture is asked for only once the
-// compositor has drawn the screen without them.
-class PortalScreenCopy : public QObject {
+// Screen copies on a Wayland session through the desktop's screenshot portal,
+// for desktops that offer no quicker way. It watches the program's windows
+// being hidden, so that a picture is asked for only once the compositor has
+// drawn the screen without them, and asks for one picture at a time.
+class PortalScreenCopy : public QObject, public ScreenSource {
  public:
   explicit PortalScreenCopy(QDBusConnection bus);
 
+  // The primary screen, on behalf of the program's focused window.
+  ScreenCopy copy(Image& dest, IfBusy ifBusy) override;
+  ScreenCopy prime() override;
+
   // The screen into dest, cut to area (device pixels of the primary screen).
-  bool copy(Image& dest, const QRect& area, const QString& parentWindow);
-  // Asks once for leave to copy, on behalf of parentWindow; see Platform::primeScreenCopy.
-  bool prime(const QString& parentWindow);
-  ScreenCopy failure() const { return failure_; }
+  ScreenCopy copy(Image& dest, const QRect& area, const QString& parentWindow, IfBusy ifBusy);
+  // Asks once for permission to copy, on behalf of parentWindow; see
+  // Platform::primeScreenCopy.
+  ScreenCopy prime(const QString& parentWindow);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -38,15 +45,22 @@ class PortalScreenCopy : public QObject {
   static constexpr int kSettleMs = 50;
   // The first request may wait for the user's answer to the desktop's question.
   static constexpr int kAnswerTimeoutMs = 60000;
+  // An answer "cancelled" that comes sooner than this was given by no person:
+  // the portal failed (KDE's at times loses its picture on the way). No dialog
+  // can be read and answered this fast.
+  static constexpr int kFastestPersonMs = 300;
 
-  Answer request(const QString& parentWindow);
+  // One picture file from the portal, asked for again once when it fails at once.
+  Answer request(const QString& parentWindow, IfBusy ifBusy, ExistingFiles& before);
+  Answer requestOnce(const QString& parentWindow);
+  // Waits until the request in progress has ended; kBusy where ifBusy says not to.
+  bool waitForOpenRequest(IfBusy ifBusy);
   void waitForSettledScreen();
 
   QDBusConnection bus_;
-  ScreenshotRequest request_;
+  ScreenshotRequest* open_ = nullptr;  // the request being waited for, if any
+  QString pictureFolder_;              // where the portal put its last picture
   QElapsedTimer sinceHide_;
-  ScreenCopy failure_ = ScreenCopy::kCopied;
-  bool busy_ = false;
   bool primed_ = false;
 };
 

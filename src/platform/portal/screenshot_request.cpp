@@ -43,24 +43,31 @@ ScreenCopy failureOfError(const QDBusError& error) {
   }
 }
 
+// Tokens differ between the requests of one connection.
+unsigned lastToken = 0;
+
 }  // namespace
 
 Answer readResponse(uint code, const QVariantMap& results) {
-  if (code == 1 || code == 2) return {ScreenCopy::kRefused, {}};
-  if (code != 0) return {ScreenCopy::kFailed, {}};
+  if (code == 1 || code == 2) return {ScreenCopy::kRefused, {}, code};
+  if (code != 0) return {ScreenCopy::kFailed, {}, code};
   const QUrl uri(results.value(QStringLiteral("uri")).toString());
-  if (!uri.isLocalFile()) return {ScreenCopy::kFailed, {}};
-  return {ScreenCopy::kCopied, uri.toLocalFile()};
+  if (!uri.isLocalFile()) return {ScreenCopy::kFailed, {}, code};
+  return {ScreenCopy::kCopied, uri.toLocalFile(), code};
 }
 
 ScreenshotRequest::ScreenshotRequest(QDBusConnection bus) : bus_(std::move(bus)) {}
 
 Answer ScreenshotRequest::run(const QString& parentWindow, int timeoutMs) {
-  if (!bus_.isConnected()) return {ScreenCopy::kUnavailable, {}};
-  const QString token = QStringLiteral("yorvane%1").arg(++serial_);
-  answered_ = false;
-  answer_ = {};
-  if (!subscribe(requestPath(bus_, token))) return {ScreenCopy::kFailed, {}};
+  if (!bus_.isConnected()) {
+    finish({ScreenCopy::kUnavailable, {}});
+    return answer_;
+  }
+  const QString token = QStringLiteral("yorvane%1").arg(++lastToken);
+  if (!subscribe(requestPath(bus_, token))) {
+    finish({ScreenCopy::kFailed, {}});
+    return answer_;
+  }
 
   QDBusMessage call =
       QDBusMessage::createMethodCall(kService, kObject, kScreenshot, QStringLiteral("Screenshot"));
@@ -82,20 +89,18 @@ Answer ScreenshotRequest::run(const QString& parentWindow, int timeoutMs) {
   QEventLoop loop;
   QTimer deadline;
   deadline.setSingleShot(true);
-  connect(&deadline, &QTimer::timeout, &loop, &QEventLoop::quit);
+  connect(&deadline, &QTimer::timeout, this, [this] {
+    // No answer in time: ask the portal to drop the request.
+    bus_.call(
+        QDBusMessage::createMethodCall(kService, subscribed_, kRequest, QStringLiteral("Close")),
+        QDBus::NoBlock);
+    finish({ScreenCopy::kFailed, {}});
+  });
   deadline.start(timeoutMs);
   loop_ = &loop;
-  if (!answered_) loop.exec(QEventLoop::ExcludeUserInputEvents);
+  if (!ended_) loop.exec(QEventLoop::ExcludeUserInputEvents);
   loop_ = nullptr;
-
-  const QString path = subscribed_;
   unsubscribe();
-  if (!answered_) {
-    // No answer in time: ask the portal to drop the request.
-    bus_.call(QDBusMessage::createMethodCall(kService, path, kRequest, QStringLiteral("Close")),
-              QDBus::NoBlock);
-    return {ScreenCopy::kFailed, {}};
-  }
   return answer_;
 }
 
@@ -116,10 +121,11 @@ void ScreenshotRequest::unsubscribe() {
 }
 
 void ScreenshotRequest::finish(Answer answer) {
-  if (answered_) return;
-  answered_ = true;
+  if (ended_) return;
+  ended_ = true;
   answer_ = std::move(answer);
   if (loop_) loop_->quit();
+  emit endedNow();
 }
 
 }  // namespace yorvane::portal

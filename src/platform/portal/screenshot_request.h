@@ -14,7 +14,8 @@ namespace yorvane::portal {
 // What one screenshot request came to: a picture file, or why there is none.
 struct Answer {
   ScreenCopy failure = ScreenCopy::kFailed;
-  QString path;  // the file the portal wrote, when failure is kCopied
+  QString path;   // the file the portal wrote, when failure is kCopied
+  uint code = 2;  // the response code: 0 picture, 1 cancelled, 2 ended otherwise
 };
 
 // Reads the arguments of a request's Response signal: code 0 with a local file
@@ -26,6 +27,7 @@ Answer readResponse(uint code, const QVariantMap& results);
 // the wait for its answer. The answer comes as a signal of a request object
 // whose path follows from the caller's unique name and a token it chooses; the
 // subscription is made before the call, so a fast answer cannot be missed.
+// One object serves one request.
 class ScreenshotRequest : public QObject {
   Q_OBJECT
 
@@ -36,6 +38,11 @@ class ScreenshotRequest : public QObject {
   // at most timeoutMs for the answer in a nested event loop: timers and
   // windows keep being served meanwhile, user input waits until it returns.
   Answer run(const QString& parentWindow, int timeoutMs);
+  // True once the answer has come or the wait for it has timed out.
+  bool ended() const { return ended_; }
+
+ signals:
+  void endedNow();
 
  private slots:
   void onResponse(uint code, const QVariantMap& results);
@@ -48,9 +55,8 @@ class ScreenshotRequest : public QObject {
   QDBusConnection bus_;
   QString subscribed_;
   Answer answer_;
-  bool answered_ = false;
+  bool ended_ = false;
   QEventLoop* loop_ = nullptr;
-  unsigned serial_ = 0;
 };
 
 }  // namespace yorvane::portal

@@ -4,11 +4,7 @@
 #include <xcb/xcb.h>
 
 #include <QApplication>
-#include <QDBusConnection>
-#include <QGuiApplication>
 #include <QProcess>
-#include <QScreen>
-#include <QWindow>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -18,6 +14,7 @@
 #include "platform/posix_files.h"
 #include "platform/qt/qt_message_box.h"
 #include "platform/qt/qt_timer.h"
+#include "platform/qt/screen_source_loader.h"
 #include "platform/qt/screen_units.h"
 #include "platform/qt/window_manager.h"
 
@@ -28,50 +25,24 @@ std::string environment(const char* name) {
   const char* value = std::getenv(name);
   return value ? value : "";
 }
-
-// The focused window as the portal names a parent window, so the desktop can
-// tie its question to it; empty when none of the program's windows has focus.
-QString focusedWindowHandle() {
-  const QWindow* window = QGuiApplication::focusWindow();
-  return window ? QStringLiteral("x11:%1").arg(window->winId(), 0, 16) : QString();
-}
-
-// The primary screen's rectangle of the desktop, in device pixels.
-QRect primaryScreenArea() {
-  const QScreen* screen = QGuiApplication::primaryScreen();
-  if (!screen) return {};
-  const qreal ratio = screen->devicePixelRatio();
-  const QRect logical = screen->geometry();
-  return {qRound(logical.x() * ratio), qRound(logical.y() * ratio), qRound(logical.width() * ratio),
-          qRound(logical.height() * ratio)};
-}
 }  // namespace
 
 QtPlatform::QtPlatform()
     : folders_(findAppFolders(posix::folderOfExecutable(), environment("XDG_DATA_HOME"),
                               environment("HOME"))),
-      session_(sessionKindOf(std::getenv("WAYLAND_DISPLAY"), std::getenv("XDG_SESSION_TYPE"))) {
-  if (session_ == SessionKind::Wayland) {
-    portal_ = std::make_unique<portal::PortalScreenCopy>(QDBusConnection::sessionBus());
-  }
-}
+      session_(sessionKindOf(std::getenv("WAYLAND_DISPLAY"), std::getenv("XDG_SESSION_TYPE"))),
+      screen_(loadScreenSource(session_)) {}
 
 Size QtPlatform::screenSize() {
   return primaryScreenSize();
 }
 
-ScreenCopy QtPlatform::copyScreen(Image& dest) {
-  if (portal_) {
-    return portal_->copy(dest, primaryScreenArea(), focusedWindowHandle()) ? ScreenCopy::kCopied
-                                                                           : portal_->failure();
-  }
-  if (grabber_.grab(dest)) return ScreenCopy::kCopied;
-  return grabber_.paletteScreen() ? ScreenCopy::kPaletteScreen : ScreenCopy::kFailed;
+ScreenCopy QtPlatform::copyScreen(Image& dest, IfBusy ifBusy) {
+  return screen_->copy(dest, ifBusy);
 }
 
 ScreenCopy QtPlatform::primeScreenCopy() {
-  if (!portal_) return ScreenCopy::kCopied;
-  return portal_->prime(focusedWindowHandle()) ? ScreenCopy::kCopied : portal_->failure();
+  return screen_->prime();
 }
 
 bool QtPlatform::saveBmp(const Image& image, const std::string& path, std::string* reason) {
@@ -121,7 +92,7 @@ bool QtPlatform::keepsTopmostWindowsAbove() {
 }
 
 std::optional<Point> QtPlatform::pointerPosition() {
-  return grabber_.pointerPosition();
+  return pointer_.pointerPosition();
 }
 
 std::string QtPlatform::applicationFolder() {

@@ -4,23 +4,22 @@
 
 #include "platform/app_folder.h"
 #include "platform/platform.h"
-#include "platform/portal/portal_screen_copy.h"
 #include "platform/qt/canberra_player.h"
 #include "platform/qt/xcb_screen_grabber.h"
+#include "platform/screen_source.h"
 
 namespace yorvane {
 
 // The platform of the real program: Qt widgets for windows, timers and boxes,
-// X11 directly for the screen copy and the pointer, POSIX for files, the
-// desktop's sound server for sounds. On a Wayland session the windows stay on
-// XWayland, but the screen is copied through the desktop's screenshot portal:
-// XWayland cannot read it.
+// X11 directly for the pointer, POSIX for files, the desktop's sound server for
+// sounds, and the screen copied the way the session allows (see
+// screen_source_loader.h). On a Wayland session the windows stay on XWayland.
 class QtPlatform : public Platform {
  public:
   QtPlatform();
 
   Size screenSize() override;
-  ScreenCopy copyScreen(Image& dest) override;
+  ScreenCopy copyScreen(Image& dest, IfBusy ifBusy) override;
   ScreenCopy primeScreenCopy() override;
   SessionKind sessionKind() override { return session_; }
   bool saveBmp(const Image& image, const std::string& path, std::string* reason) override;
@@ -54,9 +53,9 @@ class QtPlatform : public Platform {
  private:
   AppFolders folders_;
   SessionKind session_;
-  XcbScreenGrabber grabber_;
+  std::unique_ptr<ScreenSource> screen_;
+  XcbScreenGrabber pointer_;  // reads the pointer only
   CanberraPlayer sounds_;
-  std::unique_ptr<portal::PortalScreenCopy> portal_;  // on Wayland only
 };
 
 }  // namespace yorvane

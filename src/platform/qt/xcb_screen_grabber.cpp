@@ -172,6 +172,11 @@ bool XcbScreenGrabber::grab(Image& dest) {
   return grabPlain(dest, area);
 }
 
+ScreenCopy XcbScreenGrabber::copy(Image& dest, IfBusy) {
+  if (grab(dest)) return ScreenCopy::kCopied;
+  return paletteScreen() ? ScreenCopy::kPaletteScreen : ScreenCopy::kFailed;
+}
+
 bool XcbScreenGrabber::ensureSegment(Size size) {
   if (shmSegment_ != 0 && segment_->capacity() * 4 >= byteCount(size)) return true;
   releaseSegment();

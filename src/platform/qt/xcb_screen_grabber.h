@@ -8,6 +8,7 @@
 #include "platform/geometry.h"
 #include "platform/image.h"
 #include "platform/pixel_format.h"
+#include "platform/screen_source.h"
 
 struct xcb_connection_t;
 struct xcb_screen_t;
@@ -22,12 +23,12 @@ namespace yorvane {
 // segment, so no byte is copied on this side. Without the extension it falls
 // back to GetImage. Screens of other depths (16 bits, 30 bits) are converted to
 // 8 bits a channel; palette screens are refused.
-class XcbScreenGrabber {
+class XcbScreenGrabber : public ScreenSource {
  public:
   enum class Method { Auto, GetImage };
 
   explicit XcbScreenGrabber(Method method = Method::Auto);
-  ~XcbScreenGrabber();
+  ~XcbScreenGrabber() override;
   XcbScreenGrabber(const XcbScreenGrabber&) = delete;
   XcbScreenGrabber& operator=(const XcbScreenGrabber&) = delete;
 
@@ -42,6 +43,8 @@ class XcbScreenGrabber {
   // untouched. dest then lives in the grabber's segment: the next grab into any
   // image overwrites it (copies of dest are unaffected).
   bool grab(Image& dest);
+  // ScreenSource: grab(), with a palette screen told apart. Never busy.
+  ScreenCopy copy(Image& dest, IfBusy ifBusy) override;
   // Pointer in the same pixels as grab(), from the primary monitor's corner.
   std::optional<Point> pointerPosition();
 

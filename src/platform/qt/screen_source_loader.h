@@ -1,0 +1,15 @@
+#pragma once
+
+#include <memory>
+
+#include "platform/platform.h"
+#include "platform/screen_source.h"
+
+namespace yorvane {
+
+// The way this session's screen is copied, chosen once at start: the X server's
+// memory on X11; on Wayland, where XWayland cannot read the screen, the
+// desktop's screenshot portal. The choice is named in one line on standard error.
+std::unique_ptr<ScreenSource> loadScreenSource(SessionKind session);
+
+}  // namespace yorvane

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "platform/image.h"
+#include "platform/platform.h"
+
+namespace yorvane {
+
+// One way of copying the primary screen: the X server's shared memory, KWin's
+// screenshot interface, the desktop's screenshot portal. The program chooses
+// one at start for the session it runs in; see Platform::copyScreen and
+// Platform::primeScreenCopy for what each call does.
+class ScreenSource {
+ public:
+  virtual ~ScreenSource() = default;
+  virtual ScreenCopy copy(Image& dest, IfBusy ifBusy) = 0;
+  virtual ScreenCopy prime() { return ScreenCopy::kCopied; }
+};
+
+}  // namespace yorvane
