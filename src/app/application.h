@@ -53,6 +53,8 @@ class Application : private FailureExit, private NumberKeeper, private CaptureCo
  private:
   void wireMainWindow();
   void loadSettings();
+  // Shows a notice unless the user has seen it, under the name mark, before.
+  void tellOnce(const std::string& mark, const std::string& text, const std::string& title);
   StoredSettings currentSettings() const;
   [[noreturn]] void reportAndEnd(int number, const std::string& description,
                                  const std::string& detail);

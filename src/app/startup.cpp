@@ -29,6 +29,9 @@ bool leftoverOfAWrite(const std::string& name) {
          std::string_view(name).substr(name.size() - kTail, kPart.size()) == kPart;
 }
 
+// Marks, in the state folder, a notice the user has seen.
+constexpr const char* kTopmostNoticeShown = "topmost-notice-shown";
+
 void removeLeftoversIn(Platform& platform, const std::string& folder) {
   for (const FolderEntry& entry : platform.listFolder(folder)) {
     if (!entry.isDirectory && leftoverOfAWrite(entry.name))
@@ -70,15 +73,23 @@ void Application::start() {
     main_.panel.setBorderStyle(0);
     captureMode_.mainBoxClicked();
     main_.window.setHeight(3315);
-    // Where the compositor ignores the always-on-top hint the window can end up
-    // behind the video: say so once, while the window is in view.
     if (platform_.sessionKind() == SessionKind::Wayland && !platform_.keepsTopmostWindowsAbove()) {
-      platform_.messageBox(
-          "この Wayland の画面では、ウィンドウを常に手前に表示できません。\r"
-          "ほかのウィンドウに隠れたときは、Yorvane をクリックするか選んで、手前に出してください。",
-          "常に手前には表示できません", mb::kOkOnly + mb::kInformation);
+      tellOnce(kTopmostNoticeShown,
+               "この Wayland の画面では、ウィンドウを常に手前に表示できません。\r"
+               "ほかのウィンドウに隠れたときは、Yorvane をクリックするか選んで、手前に出してください。",
+               "常に手前には表示できません");
     }
   });
+}
+
+void Application::tellOnce(const std::string& mark, const std::string& text,
+                           const std::string& title) {
+  const std::string path = platform_.stateFolder() + "/" + mark;
+  if (platform_.readFile(path, 0)) return;
+  platform_.showNotice(text, title);
+  // Not remembered where the state folder cannot be written: told again next time.
+  std::string ignored;
+  platform_.replaceFile(path, "", Durability::kPastProgramEnd, &ignored);
 }
 
 void Application::loadSettings() {

@@ -22,6 +22,11 @@ void makeFolders(const std::string& path) {
   }
 }
 
+// An XDG base folder from its variable; relative paths are invalid and ignored.
+std::string xdgFolder(const std::string& variable, const std::string& fallback) {
+  return !variable.empty() && variable.front() == '/' ? variable : fallback;
+}
+
 std::string parentOf(const std::string& folder) {
   const auto slash = folder.rfind('/');
   return slash == std::string::npos || slash == 0 ? "/" : folder.substr(0, slash);
@@ -29,9 +34,11 @@ std::string parentOf(const std::string& folder) {
 }  // namespace
 
 AppFolders findAppFolders(const std::string& executableFolder, const std::string& xdgDataHome,
-                          const std::string& home) {
+                          const std::string& xdgStateHome, const std::string& home) {
   AppFolders folders;
   folders.installedData = parentOf(executableFolder) + "/share/yorvane";
+  folders.state = xdgFolder(xdgStateHome, home + "/.local/state") + "/yorvane";
+  makeFolders(folders.state);
   // An installed copy never writes beside its program file, even where it may
   // (root, or /usr/local/bin): that folder is shared by every user. An unknown
   // program folder is never the working directory.
@@ -40,10 +47,7 @@ AppFolders findAppFolders(const std::string& executableFolder, const std::string
     folders.application = executableFolder;
     return folders;
   }
-  // Relative XDG paths are invalid and must be ignored.
-  const std::string dataHome =
-      !xdgDataHome.empty() && xdgDataHome.front() == '/' ? xdgDataHome : home + "/.local/share";
-  folders.application = dataHome + "/Yorvane";
+  folders.application = xdgFolder(xdgDataHome, home + "/.local/share") + "/Yorvane";
   makeFolders(folders.application);
   return folders;
 }

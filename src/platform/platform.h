@@ -81,6 +81,9 @@ class Platform {
 
   // Interaction. Returns the answer code of the button pressed (see mb::).
   virtual int messageBox(const std::string& text, const std::string& title, int style) = 0;
+  // Shows a message with an OK button and returns at once: the program goes on
+  // and clicks reach its windows while the message is up.
+  virtual void showNotice(const std::string& text, const std::string& title) = 0;
   // The X bell.
   virtual void beep() = 0;
   // Opens a file with the program the desktop associates with it; the result is ignored.
@@ -102,6 +105,9 @@ class Platform {
 
   // Files and folders. Paths are full paths with '/' separators.
   virtual std::string applicationFolder() = 0;
+  // The user's own folder for what the program remembers beside its settings
+  // (a notice already shown), $XDG_STATE_HOME/yorvane; made when missing.
+  virtual std::string stateFolder() = 0;
   // Full path of a document shipped with the program (readme, sound): the copy
   // in the application folder when there is one, else the installed one.
   virtual std::string findResource(const std::string& name) = 0;

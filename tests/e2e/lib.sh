@@ -67,19 +67,29 @@ e2e_cleanup() {
 trap e2e_cleanup EXIT
 trap 'exit 130' INT TERM
 
-# wait_until SECONDS WHAT COMMAND...: polls COMMAND every 0.1 s until it succeeds;
-# fails the test naming WHAT when SECONDS pass first.
-wait_until() {
-  local seconds=$1 what=$2
-  shift 2
-  local now=${EPOCHREALTIME/./}
-  local deadline=$((now + seconds * 1000000))
+# poll_until SECONDS COMMAND...: polls COMMAND every 0.1 s until it succeeds;
+# false when SECONDS pass first. COMMAND must not block for long itself.
+poll_until() {
+  local seconds=$1
+  shift
+  local deadline=$((${EPOCHREALTIME/./} + seconds * 1000000))
   until "$@" >/dev/null 2>&1; do
-    now=${EPOCHREALTIME/./}
-    ((now < deadline)) || e2e_fail "timed out after ${seconds}s waiting for $what"
+    ((${EPOCHREALTIME/./} < deadline)) || return 1
     sleep 0.1
   done
 }
+
+# wait_until SECONDS WHAT COMMAND...: as poll_until, and fails the test naming
+# WHAT when SECONDS pass first.
+wait_until() {
+  local seconds=$1 what=$2
+  shift 2
+  poll_until "$seconds" "$@" || e2e_fail "timed out after ${seconds}s waiting for $what"
+}
+
+# x_ready: true once the X server on $DISPLAY answers; a server that accepts
+# the connection but never answers does not hold the caller up.
+x_ready() { timeout 5 xdpyinfo >/dev/null 2>&1; }
 
 # start_xvfb [WIDTHxHEIGHT [DEPTH]]: starts Xvfb on a display nobody uses and
 # exports DISPLAY. -noreset keeps the root window's picture when the last client
@@ -94,7 +104,7 @@ start_xvfb() {
   wait_until 15 "Xvfb to pick a display" test -s "$number"
   DISPLAY=:$(head -n 1 "$number")
   export DISPLAY
-  wait_until 15 "Xvfb on $DISPLAY" xdpyinfo
+  wait_until 15 "Xvfb on $DISPLAY" x_ready
   e2e_log "Xvfb $size on $DISPLAY (pid $E2E_XVFB_PID)"
 }
 

@@ -86,6 +86,8 @@ remove_x_leftovers() {
 # running pipewire, for a compositor started next.
 wayland_session() {
   export XDG_RUNTIME_DIR=$E2E_TMP/runtime XDG_CURRENT_DESKTOP=$1 XDG_SESSION_TYPE=wayland
+  # What the program remembers per user, e.g. a notice it has shown, starts afresh.
+  export XDG_STATE_HOME=$E2E_TMP/state
   shift
   # GTK's backend would otherwise start the accessibility bus, which at times
   # kept it from answering.
@@ -143,7 +145,7 @@ CONFIG
   wait_until 30 "sway to start XWayland" test -s "$E2E_TMP/sway.env"
   read -r WAYLAND_DISPLAY DISPLAY SWAYSOCK <"$E2E_TMP/sway.env"
   export WAYLAND_DISPLAY DISPLAY SWAYSOCK
-  wait_until 15 "XWayland on $DISPLAY" xdpyinfo
+  wait_until 15 "XWayland on $DISPLAY" x_ready
   wait_for_portal wlr gtk
 }
 
@@ -187,20 +189,38 @@ start_gnome_shell() {
   # through the bus must see this home and this system bus from the first.
   dbus-update-activation-environment HOME DBUS_SYSTEM_BUS_ADDRESS XDG_CURRENT_DESKTOP \
     XDG_RUNTIME_DIR XDG_SESSION_TYPE XDG_DESKTOP_PORTAL_DIR NO_AT_BRIDGE
-  local log=$E2E_TMP/gnome-shell.log
-  gnome-shell --headless --wayland --virtual-monitor "$1" >"$log" 2>&1 &
-  WAYLAND_SHELL_PID=$!
-  E2E_PIDS+=("$WAYLAND_SHELL_PID")
+  local log=$E2E_TMP/gnome-shell.log attempt
   E2E_FAIL_LOG=$log
-  wait_until 60 "GNOME Shell to start XWayland" grep -q 'Using public X11 display' "$log"
-  DISPLAY=$(sed -nE 's/.*Using public X11 display (:[0-9]+),.*/\1/p' "$log")
-  WAYLAND_DISPLAY=$(sed -nE "s/.*Using Wayland display name '([^']+)'.*/\1/p" "$log")
-  XAUTHORITY=$(echo "$XDG_RUNTIME_DIR"/.mutter-Xwaylandauth.*)
-  export DISPLAY WAYLAND_DISPLAY XAUTHORITY
-  wait_until 15 "XWayland on $DISPLAY" xdpyinfo
+  # GNOME Shell 43 at times hangs as it starts on a loaded machine: a child it
+  # forks blocks before it runs anything, and the shell waits for it for ever,
+  # with XWayland accepting connections it never serves. A shell that does not
+  # come up in time is started again.
+  for attempt in 1 2 3; do
+    gnome-shell --headless --wayland --virtual-monitor "$1" >"$log" 2>&1 &
+    WAYLAND_SHELL_PID=$!
+    E2E_PIDS+=("$WAYLAND_SHELL_PID")
+    if gnome_shell_serves_x "$log"; then break; fi
+    ((attempt < 3)) || e2e_fail "GNOME Shell did not start XWayland in three tries"
+    e2e_log "GNOME Shell hung as it started (try $attempt): starting it again"
+    pkill -KILL -P "$WAYLAND_SHELL_PID" || true
+    end_processes "$WAYLAND_SHELL_PID"
+    remove_x_leftovers
+  done
   dbus-update-activation-environment WAYLAND_DISPLAY DISPLAY XAUTHORITY
   wait_for_portal gnome gtk
   E2E_FAIL_LOG=
+}
+
+# gnome_shell_serves_x LOG: waits until the shell started by start_gnome_shell
+# names its XWayland display in LOG and that display answers; exports DISPLAY,
+# WAYLAND_DISPLAY and XAUTHORITY. False when it does not in time.
+gnome_shell_serves_x() {
+  poll_until 60 grep -q 'Using public X11 display' "$1" || return 1
+  DISPLAY=$(sed -nE 's/.*Using public X11 display (:[0-9]+),.*/\1/p' "$1")
+  WAYLAND_DISPLAY=$(sed -nE "s/.*Using Wayland display name '([^']+)'.*/\1/p" "$1")
+  XAUTHORITY=$(ls -t "$XDG_RUNTIME_DIR"/.mutter-Xwaylandauth.* | head -n 1)
+  export DISPLAY WAYLAND_DISPLAY XAUTHORITY
+  poll_until 20 x_ready
 }
 
 # portal_version: prints the version of the portal's screenshot interface,

@@ -7,7 +7,7 @@
 # offsets from their nominal times are printed; and the region picker's
 # half-size snapshot and a region one-shot cut from the portal's picture.
 # Without a portal on the bus no picture may be saved. sway ignores the
-# always-on-top hint, which the program says once at start.
+# always-on-top hint, which the program says in a notice at its first start.
 # As root the script runs as an ordinary test user (see wayland_lib.sh).
 # e2e-variants: portal no_portal
 # e2e-timeout: 300
@@ -35,9 +35,10 @@ portal_file=/tmp/out.png
 [[ ! -e $portal_file ]] || e2e_fail "$portal_file is there before the test"
 start_program "$app"
 window=$E2E_WINDOW
-# sway does not keep windows above others: the program says so once, at start.
-answer_topmost_notice
-
+# sway does not keep windows above others: the program says so at its first
+# start, in a notice that waits for no answer, so the first click reaches the
+# window all the same.
+wait_for_window "$WAYLAND_TOPMOST_NOTICE" 10 >/dev/null
 click_twips "$window" "${E2E_COMMAND1[@]}"
 if [[ $variant == portal ]]; then
   picture="$app/BMP/壁紙- 1.bmp"

@@ -208,6 +208,18 @@ int FakePlatform::messageBox(const std::string& text, const std::string& title, 
   return answer;
 }
 
+void FakePlatform::showNotice(const std::string& text, const std::string& title) {
+  boxes.push_back({text, title, mb::kOkOnly + mb::kInformation, now_});
+  events.push_back("notice " + title);
+}
+
+std::string FakePlatform::stateFolder() {
+  // Inside the application folder, so that a second run of the program shares it.
+  const std::string state = folder_ + "/.state";
+  fs::create_directories(state);
+  return state;
+}
+
 void FakePlatform::beep() {
   ++beeps;
   events.push_back("beep");

@@ -49,8 +49,8 @@ class FakePlatform : public Platform {
   };
 
   // What the program did, in order: "beep", "save <file name>", "copy", "prime",
-  // "pump", "box <title>", "open <path>", "sound <event name or path>" (only
-  // with a sound server).
+  // "pump", "box <title>", "notice <title>", "open <path>", "sound <event name
+  // or path>" (only with a sound server). Notices join the boxes too.
   std::vector<std::string> events;
   std::vector<MessageBoxCall> boxes;
   std::vector<std::string> opened;
@@ -99,6 +99,7 @@ class FakePlatform : public Platform {
                                      std::function<void()> tick) override;
   void doEvents() override;
   int messageBox(const std::string& text, const std::string& title, int style) override;
+  void showNotice(const std::string& text, const std::string& title) override;
   void beep() override;
   void openWithAssociatedProgram(const std::string& path) override;
   bool playEventSound(const std::string& name) override;
@@ -106,6 +107,7 @@ class FakePlatform : public Platform {
   bool keepsTopmostWindowsAbove() override { return keepsAbove; }
   std::optional<Point> pointerPosition() override { return pointer; }
   std::string applicationFolder() override { return folder_; }
+  std::string stateFolder() override;
   std::string findResource(const std::string& name) override { return folder_ + "/" + name; }
   std::vector<FolderEntry> listFolder(const std::string& path) override;
   bool createFolder(const std::string& path, std::string* reason) override;

@@ -41,6 +41,26 @@ QMessageBox::Icon boxIcon(int style) {
   }
 }
 
+// A box that closes itself when the program hides its windows for a picture:
+// it must not stand in the picture, and the user has gone on.
+class NoticeBox : public QMessageBox {
+ public:
+  NoticeBox(const QString& title, const QString& text)
+      : QMessageBox(QMessageBox::Information, title, text, QMessageBox::Ok) {
+    qApp->installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    // The program's own windows, not a tooltip or another box.
+    if (event->type() == QEvent::Hide && watched->isWidgetType() &&
+        static_cast<QWidget*>(watched)->windowType() == Qt::Window) {
+      close();
+    }
+    return false;
+  }
+};
+
 }  // namespace
 
 bool messageBoxStaysOnTop(int style) {
@@ -79,6 +99,16 @@ QString messageBoxText(const std::string& text) {
   s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   s.replace(QChar(u'\r'), QChar(u'\n'));
   return s;
+}
+
+void showNoticeBox(const std::string& text, const std::string& title) {
+  auto* box =
+      new NoticeBox(translated(QString::fromStdString(title)), translated(messageBoxText(text)));
+  box->setTextFormat(Qt::PlainText);
+  box->setWindowModality(Qt::NonModal);
+  box->setAttribute(Qt::WA_DeleteOnClose);
+  box->setWindowFlag(Qt::WindowStaysOnTopHint, messageBoxStaysOnTop(mb::kOkOnly));
+  box->show();
 }
 
 int showMessageBox(const std::string& text, const std::string& title, int style) {

@@ -21,5 +21,8 @@ QString messageBoxText(const std::string& text);
 
 // Shows a modal box and returns the answer code of the button pressed.
 int showMessageBox(const std::string& text, const std::string& title, int style);
+// Shows an information box with OK that blocks nothing; it goes when answered,
+// or when the program hides its windows to take a picture.
+void showNoticeBox(const std::string& text, const std::string& title);
 
 }  // namespace yorvane

@@ -29,7 +29,7 @@ std::string environment(const char* name) {
 
 QtPlatform::QtPlatform()
     : folders_(findAppFolders(posix::folderOfExecutable(), environment("XDG_DATA_HOME"),
-                              environment("HOME"))),
+                              environment("XDG_STATE_HOME"), environment("HOME"))),
       session_(sessionKindOf(std::getenv("WAYLAND_DISPLAY"), std::getenv("XDG_SESSION_TYPE"))),
       screen_(loadScreenSource(session_)) {}
 
@@ -71,6 +71,10 @@ int QtPlatform::messageBox(const std::string& text, const std::string& title, in
   return showMessageBox(text, title, style);
 }
 
+void QtPlatform::showNotice(const std::string& text, const std::string& title) {
+  showNoticeBox(text, title);
+}
+
 void QtPlatform::beep() {
   QApplication::beep();
 }
@@ -97,6 +101,10 @@ std::optional<Point> QtPlatform::pointerPosition() {
 
 std::string QtPlatform::applicationFolder() {
   return folders_.application;
+}
+
+std::string QtPlatform::stateFolder() {
+  return folders_.state;
 }
 
 std::string QtPlatform::findResource(const std::string& name) {

@@ -29,6 +29,7 @@ class QtPlatform : public Platform {
   void doEvents() override;
 
   int messageBox(const std::string& text, const std::string& title, int style) override;
+  void showNotice(const std::string& text, const std::string& title) override;
   void beep() override;
   void openWithAssociatedProgram(const std::string& path) override;
   bool playEventSound(const std::string& name) override;
@@ -38,6 +39,7 @@ class QtPlatform : public Platform {
   std::optional<Point> pointerPosition() override;
 
   std::string applicationFolder() override;
+  std::string stateFolder() override;
   std::string findResource(const std::string& name) override;
   std::vector<FolderEntry> listFolder(const std::string& path) override;
   bool createFolder(const std::string& path, std::string* reason) override;
