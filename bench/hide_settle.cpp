@@ -19,8 +19,8 @@
 #include <cstdlib>
 #include <vector>
 
-#include "platform/portal/portal_picture.h"
-#include "platform/portal/screenshot_request.h"
+#include "platform/wayland/portal_picture.h"
+#include "platform/wayland/screenshot_request.h"
 
 namespace {
 
@@ -37,14 +37,14 @@ void xRoundTrip() {
 }
 
 // A picture from the portal; false when none came. millis gets its answer time.
-bool portalPicture(yorvane::portal::ScreenshotRequest& request, yorvane::Image& picture,
+bool portalPicture(yorvane::wayland::ScreenshotRequest& request, yorvane::Image& picture,
                    double& millis) {
   QElapsedTimer clock;
   clock.start();
-  const yorvane::portal::Answer answer = request.run({}, 10000);
+  const yorvane::wayland::Answer answer = request.run({}, 10000);
   millis = static_cast<double>(clock.nsecsElapsed()) / 1e6;
   if (answer.failure != yorvane::ScreenCopy::kCopied) return false;
-  const bool loaded = yorvane::portal::loadPicture(answer.path, {}, picture);
+  const bool loaded = yorvane::wayland::loadPicture(answer.path, {}, picture);
   ::unlink(answer.path.toLocal8Bit().constData());
   return loaded;
 }
@@ -59,7 +59,7 @@ int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "xcb");
   QApplication app(argc, argv);
   const int runs = argc > 1 ? std::atoi(argv[1]) : 10;
-  yorvane::portal::ScreenshotRequest request(QDBusConnection::sessionBus());
+  yorvane::wayland::ScreenshotRequest request(QDBusConnection::sessionBus());
 
   QWidget window;
   window.setAutoFillBackground(true);

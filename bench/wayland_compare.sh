@@ -52,6 +52,6 @@ printf 'grim (PNG): wall %d ms/picture, CPU grim %d + sway and portal %d ms/pict
   $((wall_us / 1000 / copies)) $((grim_ms / copies)) $((helpers_ms / copies))
 
 helpers_before=$(helper_ticks)
-"$bench_dir/bench/yorvane_portal_timing" "$copies"
+"$bench_dir/bench/yorvane_screen_copy_timing" "$copies" portal
 helpers_ms=$((($(helper_ticks) - helpers_before) * tick_ms))
 printf 'portal copy: CPU of sway and the portal %d ms/picture\n' $((helpers_ms / copies))

@@ -49,7 +49,14 @@ file(GENERATE OUTPUT ${CMAKE_BINARY_DIR}/yorvane-path.txt CONTENT "$<TARGET_FILE
 
 install(TARGETS yorvane RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${yorvane_readme} ${yorvane_chime} DESTINATION ${CMAKE_INSTALL_DATADIR}/yorvane)
-install(FILES ${CMAKE_SOURCE_DIR}/data/yorvane.desktop
+# The desktop entry names the program by its full path, which KWin requires
+# before it lets the program use its own screenshot interface; the path is
+# known when installing only (cmake --install --prefix).
+install(CODE "
+  set(bindir \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}\")
+  configure_file(\"${CMAKE_SOURCE_DIR}/data/yorvane.desktop.in\"
+                 \"${CMAKE_BINARY_DIR}/install/yorvane.desktop\" @ONLY)")
+install(FILES ${CMAKE_BINARY_DIR}/install/yorvane.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(DIRECTORY ${yorvane_icons_dir}/ DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
 install(FILES ${yorvane_icon_svg} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)

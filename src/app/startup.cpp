@@ -74,10 +74,11 @@ void Application::start() {
     captureMode_.mainBoxClicked();
     main_.window.setHeight(3315);
     if (platform_.sessionKind() == SessionKind::Wayland && !platform_.keepsTopmostWindowsAbove()) {
-      tellOnce(kTopmostNoticeShown,
-               "この Wayland の画面では、ウィンドウを常に手前に表示できません。\r"
-               "ほかのウィンドウに隠れたときは、Yorvane をクリックするか選んで、手前に出してください。",
-               "常に手前には表示できません");
+      tellOnce(
+          kTopmostNoticeShown,
+          "この Wayland の画面では、ウィンドウを常に手前に表示できません。\r"
+          "ほかのウィンドウに隠れたときは、Yorvane をクリックするか選んで、手前に出してください。",
+          "常に手前には表示できません");
     }
   });
 }

@@ -12,6 +12,8 @@ std::string copyFailureText(ScreenCopy failure) {
              "デスクトップにスクリーンショットのポータルがありません。";
     case ScreenCopy::kRefused:
       return "画面のコピーが許可されませんでした。";
+    case ScreenCopy::kUnreadable:
+      return "デスクトップから届いた画像の形式が読めませんでした。";
     default:
       return "画面をコピーできませんでした。";
   }

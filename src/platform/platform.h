@@ -31,6 +31,7 @@ enum class ScreenCopy {
   kBusy,         // an earlier copy was still waiting for its picture (a handler re-entered)
   kUnavailable,  // the desktop offers no way to copy the screen (no screenshot portal)
   kRefused,      // the desktop or the user refused
+  kUnreadable,   // the desktop sent pixels in a layout the program cannot read
 };
 
 // What a screen copy does when an earlier one is still waiting for its picture

@@ -32,13 +32,19 @@ done
 identify "$prefix/share/icons/hicolor/scalable/apps/yorvane.svg" >/dev/null ||
   e2e_fail "the SVG icon does not parse"
 desktop=$prefix/share/applications/yorvane.desktop
-if ! grep -qx 'Exec=yorvane' "$desktop" || ! grep -qx 'Icon=yorvane' "$desktop"; then
+# KWin lets the program use its screenshot interface by the program's full path.
+if ! grep -qx "Exec=$prefix/bin/yorvane" "$desktop" || ! grep -qx 'Icon=yorvane' "$desktop" ||
+  ! grep -qx 'X-KDE-DBUS-Restricted-Interfaces=org.kde.KWin.ScreenShot2' "$desktop"; then
   e2e_fail "the desktop entry does not start the installed program with its icon"
 fi
 desktop-file-validate "$desktop" || e2e_fail "desktop-file-validate rejects the desktop entry"
-# Yorvane has no public home page yet: AppStream 1.0 (Debian 13) counts its
-# absence as an error, 0.16 (Debian 12) as a pedantic hint; anything else fails.
-appstreamcli validate --no-net --override=url-homepage-missing=info \
-  "$prefix/share/metainfo/io.github.yorvane.Yorvane.metainfo.xml" ||
-  e2e_fail "appstreamcli rejects the AppStream file"
+# Yorvane has no public home page yet: AppStream 1.0 (Debian 13) fails the file
+# for that warning alone, 0.16 (Debian 12) gives it as a pedantic hint. Any
+# other warning or error fails the test.
+if ! report=$(appstreamcli validate --no-net \
+  "$prefix/share/metainfo/io.github.yorvane.Yorvane.metainfo.xml" 2>&1); then
+  others=$(grep -E '^[EW]: ' <<<"$report" | grep -v ': url-homepage-missing$' || true)
+  [[ -z $others && $report == *url-homepage-missing* ]] ||
+    e2e_fail "appstreamcli rejects the AppStream file: $report"
+fi
 echo "install layout is complete"

@@ -18,10 +18,10 @@
 #include <deque>
 #include <optional>
 
-#include "platform/portal/portal_picture.h"
-#include "platform/portal/portal_screen_copy.h"
-#include "platform/portal/screenshot_request.h"
-#include "platform/portal/session.h"
+#include "platform/wayland/portal_picture.h"
+#include "platform/wayland/portal_screen_copy.h"
+#include "platform/wayland/screenshot_request.h"
+#include "platform/wayland/session.h"
 
 namespace yorvane {
 namespace {
@@ -142,7 +142,7 @@ class PortalTest : public ::testing::Test {
 
 TEST_F(PortalTest, APictureIsLoadedAndItsFileRemoved) {
   writePicture();
-  portal::PortalScreenCopy copy(client_);
+  wayland::PortalScreenCopy copy(client_);
   Image image;
   ASSERT_EQ(copy.copy(image, {}, {}, IfBusy::kWait), ScreenCopy::kCopied);
   ASSERT_EQ(image.size(), (Size{4, 2}));
@@ -158,7 +158,7 @@ TEST_F(PortalTest, APictureIsLoadedAndItsFileRemoved) {
 
 TEST_F(PortalTest, ThePrimingPictureIsAskedForOnceAndNotKept) {
   writePicture();
-  portal::PortalScreenCopy copy(client_);
+  wayland::PortalScreenCopy copy(client_);
   ASSERT_EQ(copy.prime(QString()), ScreenCopy::kCopied);
   EXPECT_FALSE(QFile::exists(portal_.picture));
   EXPECT_EQ(copy.prime(QString()), ScreenCopy::kCopied);
@@ -166,7 +166,7 @@ TEST_F(PortalTest, ThePrimingPictureIsAskedForOnceAndNotKept) {
 }
 
 TEST_F(PortalTest, RefusalsAndFailuresLeaveTheImageAlone) {
-  portal::PortalScreenCopy copy(client_);
+  wayland::PortalScreenCopy copy(client_);
   Image image(3, 3, 0xFF123456u);
   const Image before = image;
   portal_.code = 2;  // the desktop ended it, as for a stored "no"
@@ -178,7 +178,7 @@ TEST_F(PortalTest, RefusalsAndFailuresLeaveTheImageAlone) {
 }
 
 TEST_F(PortalTest, OnlyACancelThatTookAPersonsTimeIsARefusal) {
-  portal::PortalScreenCopy copy(client_);
+  wayland::PortalScreenCopy copy(client_);
   Image image;
   // "Cancelled" at once, twice: the portal failed, and was asked once more.
   portal_.code = 1;
@@ -199,14 +199,14 @@ TEST_F(PortalTest, OnlyACancelThatTookAPersonsTimeIsARefusal) {
 
 TEST_F(PortalTest, APortalThatNeverAnswersTimesOut) {
   portal_.code.reset();
-  portal::ScreenshotRequest request(client_);
+  wayland::ScreenshotRequest request(client_);
   EXPECT_EQ(request.run({}, 100).failure, ScreenCopy::kFailed);
   EXPECT_EQ(portal_.requests, 1);
 }
 
 TEST_F(PortalTest, WithoutAPortalCopiesAreUnavailable) {
   ASSERT_TRUE(service_.unregisterService(QStringLiteral("org.freedesktop.portal.Desktop")));
-  portal::PortalScreenCopy copy(client_);
+  wayland::PortalScreenCopy copy(client_);
   Image image;
   EXPECT_EQ(copy.prime(QString()), ScreenCopy::kUnavailable);
   EXPECT_EQ(copy.copy(image, {}, {}, IfBusy::kWait), ScreenCopy::kUnavailable);
@@ -215,7 +215,7 @@ TEST_F(PortalTest, WithoutAPortalCopiesAreUnavailable) {
 TEST_F(PortalTest, ACopyAskedForWhileOneWaitsWaitsForItOrIsSkipped) {
   writePicture();
   portal_.delayMs = 50;
-  portal::PortalScreenCopy copy(client_);
+  wayland::PortalScreenCopy copy(client_);
   std::optional<ScreenCopy> skipped;
   std::optional<ScreenCopy> waited;
   // Timer handlers that run while the first request waits for the portal: a
@@ -249,17 +249,17 @@ TEST(PortalPicture, OnlyAFreshFileOfOurOwnIsRemoved) {
   oldFile.close();
   ASSERT_TRUE(QFile::link(fresh, link));
 
-  portal::ExistingFiles none;
-  portal::removeWrittenFile(old, sent, none);
-  portal::removeWrittenFile(link, sent, none);
+  wayland::ExistingFiles none;
+  wayland::removeWrittenFile(old, sent, none);
+  wayland::removeWrittenFile(link, sent, none);
   EXPECT_TRUE(QFile::exists(old));
   EXPECT_TRUE(QFile::exists(fresh));
   // Another program's picture of the same name, there before the request.
-  portal::ExistingFiles before;
+  wayland::ExistingFiles before;
   before.note(dir.path());
-  portal::removeWrittenFile(fresh, sent, before);
+  wayland::removeWrittenFile(fresh, sent, before);
   EXPECT_TRUE(QFile::exists(fresh));
-  portal::removeWrittenFile(fresh, sent, none);
+  wayland::removeWrittenFile(fresh, sent, none);
   EXPECT_FALSE(QFile::exists(fresh));
 }
 

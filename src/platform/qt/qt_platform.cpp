@@ -10,13 +10,13 @@
 #include <cstdlib>
 
 #include "platform/bmp_file.h"
-#include "platform/portal/session.h"
 #include "platform/posix_files.h"
 #include "platform/qt/qt_message_box.h"
 #include "platform/qt/qt_timer.h"
 #include "platform/qt/screen_source_loader.h"
 #include "platform/qt/screen_units.h"
 #include "platform/qt/window_manager.h"
+#include "platform/wayland/session.h"
 
 namespace yorvane {
 

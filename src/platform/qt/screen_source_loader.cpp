@@ -3,18 +3,39 @@
 #include <QDBusConnection>
 #include <cstdio>
 
-#include "platform/portal/portal_screen_copy.h"
 #include "platform/qt/xcb_screen_grabber.h"
+#include "platform/wayland/kwin_screen_copy.h"
+#include "platform/wayland/portal_screen_copy.h"
 
 namespace yorvane {
 
+namespace {
+void say(const char* how) {
+  std::fprintf(stderr, "yorvane: screen copies %s\n", how);
+}
+}  // namespace
+
 std::unique_ptr<ScreenSource> loadScreenSource(SessionKind session) {
   if (session == SessionKind::X11) {
-    std::fprintf(stderr, "yorvane: screen copies from the X server\n");
+    say("from the X server");
     return std::make_unique<XcbScreenGrabber>();
   }
-  std::fprintf(stderr, "yorvane: screen copies through the desktop's screenshot portal\n");
-  return std::make_unique<portal::PortalScreenCopy>(QDBusConnection::sessionBus());
+  const QDBusConnection bus = QDBusConnection::sessionBus();
+  auto portal = std::make_unique<wayland::PortalScreenCopy>(bus);
+  auto kwin = std::make_unique<wayland::KWinScreenCopy>(bus, std::move(portal));
+  switch (kwin->probe()) {
+    case wayland::KWinScreenCopy::Access::kGranted:
+      say("through KWin's screenshot interface");
+      return kwin;
+    case wayland::KWinScreenCopy::Access::kNotAllowed:
+      say("through the desktop's screenshot portal: KWin lets only a program named by an "
+          "installed desktop file use its own screenshot interface");
+      break;
+    case wayland::KWinScreenCopy::Access::kNoKWin:
+      say("through the desktop's screenshot portal");
+      break;
+  }
+  return std::make_unique<wayland::PortalScreenCopy>(bus);
 }
 
 }  // namespace yorvane

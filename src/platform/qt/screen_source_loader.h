@@ -8,8 +8,9 @@
 namespace yorvane {
 
 // The way this session's screen is copied, chosen once at start: the X server's
-// memory on X11; on Wayland, where XWayland cannot read the screen, the
-// desktop's screenshot portal. The choice is named in one line on standard error.
+// memory on X11; on Wayland, where XWayland cannot read the screen, KWin's own
+// screenshot interface where KWin lets the program use it, else the desktop's
+// screenshot portal. The choice is named in one line on standard error.
 std::unique_ptr<ScreenSource> loadScreenSource(SessionKind session);
 
 }  // namespace yorvane

@@ -218,6 +218,10 @@ Choose [Cancel] to close the selection form</translation>
         <translation>Copying the screen was not allowed.</translation>
     </message>
     <message>
+        <source>デスクトップから届いた画像の形式が読めませんでした。</source>
+        <translation>The desktop sent the picture in a form this program cannot read.</translation>
+    </message>
+    <message>
         <source>この画面の色数（256色以下）には対応していません。</source>
         <translation>Screens of 256 colours or fewer are not supported.</translation>
     </message>

@@ -1,4 +1,4 @@
-#include "platform/portal/session.h"
+#include "platform/wayland/session.h"
 
 #include <string_view>
 

@@ -1,4 +1,4 @@
-#include "platform/portal/portal_picture.h"
+#include "platform/wayland/portal_picture.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -7,7 +7,7 @@
 #include <QImage>
 #include <cstring>
 
-namespace yorvane::portal {
+namespace yorvane::wayland {
 
 bool loadPicture(const QString& path, const QRect& area, Image& dest) {
   QImage picture(path);
@@ -38,4 +38,4 @@ void removeWrittenFile(const QString& path, std::time_t requestSent, const Exist
   ::unlink(name.constData());
 }
 
-}  // namespace yorvane::portal
+}  // namespace yorvane::wayland

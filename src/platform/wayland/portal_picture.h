@@ -7,7 +7,7 @@
 
 #include "platform/image.h"
 
-namespace yorvane::portal {
+namespace yorvane::wayland {
 
 // Loads the picture file a portal wrote into dest (0xAARRGGBB, top byte
 // opaque). A picture larger than area, e.g. of all monitors, is cut to area;
@@ -33,4 +33,4 @@ class ExistingFiles {
 // name) is left alone.
 void removeWrittenFile(const QString& path, std::time_t requestSent, const ExistingFiles& before);
 
-}  // namespace yorvane::portal
+}  // namespace yorvane::wayland

@@ -9,7 +9,7 @@
 
 class QEventLoop;
 
-namespace yorvane::portal {
+namespace yorvane::wayland {
 
 // What one screenshot request came to: a picture file, or why there is none.
 struct Answer {
@@ -38,10 +38,8 @@ class ScreenshotRequest : public QObject {
   // at most timeoutMs for the answer in a nested event loop: timers and
   // windows keep being served meanwhile, user input waits until it returns.
   Answer run(const QString& parentWindow, int timeoutMs);
-  // True once the answer has come or the wait for it has timed out.
-  bool ended() const { return ended_; }
-
  signals:
+  // The answer has come, or the wait for it has timed out.
   void endedNow();
 
  private slots:
@@ -59,4 +57,4 @@ class ScreenshotRequest : public QObject {
   QEventLoop* loop_ = nullptr;
 };
 
-}  // namespace yorvane::portal
+}  // namespace yorvane::wayland

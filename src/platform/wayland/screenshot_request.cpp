@@ -1,4 +1,4 @@
-#include "platform/portal/screenshot_request.h"
+#include "platform/wayland/screenshot_request.h"
 
 #include <QDBusError>
 #include <QDBusMessage>
@@ -9,7 +9,7 @@
 #include <QTimer>
 #include <QUrl>
 
-namespace yorvane::portal {
+namespace yorvane::wayland {
 
 namespace {
 
@@ -128,4 +128,4 @@ void ScreenshotRequest::finish(Answer answer) {
   emit endedNow();
 }
 
-}  // namespace yorvane::portal
+}  // namespace yorvane::wayland

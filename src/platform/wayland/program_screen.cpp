@@ -1,0 +1,28 @@
+#include "platform/wayland/program_screen.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWindow>
+
+namespace yorvane::wayland {
+
+QRect primaryScreenArea() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (!screen) return {};
+  const qreal ratio = screen->devicePixelRatio();
+  const QRect logical = screen->geometry();
+  return {qRound(logical.x() * ratio), qRound(logical.y() * ratio), qRound(logical.width() * ratio),
+          qRound(logical.height() * ratio)};
+}
+
+QString primaryScreenName() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  return screen ? screen->name() : QString();
+}
+
+QString focusedWindowHandle() {
+  const QWindow* window = QGuiApplication::focusWindow();
+  return window ? QStringLiteral("x11:%1").arg(window->winId(), 0, 16) : QString();
+}
+
+}  // namespace yorvane::wayland
