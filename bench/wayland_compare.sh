@@ -1,30 +1,54 @@
 #!/usr/bin/env bash
-# Screen copies on a headless Wayland session (sway 1280x720, see
-# tests/e2e/wayland_lib.sh): the program's portal copy against grim, COPIES of
-# each one after another, wall time per picture and CPU time per picture of
-# the copying process, the portal (front end and wlroots backend, with the
-# grim it runs for each picture) and sway.
+# Screen copies on a headless Wayland session at 1280x720 (see
+# tests/e2e/wayland_lib.sh), COPIES of each one after another: wall time per
+# picture and CPU time per picture of the copying process and of the desktop.
+#   sway: the program's portal copy against grim; the desktop's CPU is sway's
+#     and the portal's (front end and wlroots backend, with the grim it runs).
+#   kde: the program's copy through KWin's screenshot interface against its
+#     copy through KDE's portal and against `spectacle -b -n -f` (where
+#     installed, with qtwayland5); the desktop's CPU is KWin's and the portal's.
+#     Then the program's own one-shots and a series of 60 at 0.5 s, with the
+#     copies that failed or were skipped.
 #
-#   bench/wayland_compare.sh BENCH_BUILD_DIR [COPIES]
+#   bench/wayland_compare.sh BENCH_BUILD_DIR [COPIES] [sway|kde]
 set -euo pipefail
 bench_dir=$(cd "${1:?the build tree with the benchmarks}" && pwd)
 copies=${2:-30}
+WAYLAND_DESKTOP=${3:-sway}
 source "$(dirname "$0")/../tests/e2e/wayland_lib.sh"
 
 noise=$E2E_TMP/noise.png
 convert -size 1280x720 xc: -seed 5 +noise Random -depth 8 "$noise"
-start_sway 1280x720 "$noise"
+# The programs that may use KWin's screenshot interface, as copies named by
+# desktop files.
+mkdir "$E2E_TMP/allowed"
+for program in yorvane_screen_copy_timing yorvane_capture_timing; do
+  cp "$bench_dir/bench/$program" "$E2E_TMP/allowed/"
+  cp "$bench_dir/Yorvane.txt" "$bench_dir/録画が、終りました.wav" "$E2E_TMP/allowed/"
+  [[ $WAYLAND_DESKTOP != kde ]] ||
+    kwin_allow "$E2E_TMP/allowed/$program" X-KDE-DBUS-Restricted-Interfaces=org.kde.KWin.ScreenShot2
+done
 
 # pid_of SERVICE: the process that owns a name on the session bus.
 pid_of() {
   gdbus call --session --dest org.freedesktop.DBus --object-path /org/freedesktop/DBus \
     --method org.freedesktop.DBus.GetConnectionUnixProcessID "$1" | sed -E 's/.*uint32 ([0-9]+).*/\1/'
 }
-# The socket is named sway-ipc.UID.PID.sock.
-IFS=. read -r _ _ sway_pid _ <<<"${SWAYSOCK##*/}"
-helpers=("$sway_pid" "$(pid_of org.freedesktop.portal.Desktop)"
-  "$(pid_of org.freedesktop.impl.portal.desktop.wlr)")
-e2e_log "sway, portal and its wlroots backend: ${helpers[*]}"
+if [[ $WAYLAND_DESKTOP == kde ]]; then
+  start_kwin 1280x720
+  feh --fullscreen "$noise" &
+  E2E_PIDS+=($!)
+  helpers=("$WAYLAND_SHELL_PID" "$(pid_of org.freedesktop.portal.Desktop)"
+    "$(pid_of org.freedesktop.impl.portal.desktop.kde)")
+else
+  start_sway 1280x720 "$noise"
+  # The socket is named sway-ipc.UID.PID.sock.
+  IFS=. read -r _ _ sway_pid _ <<<"${SWAYSOCK##*/}"
+  helpers=("$sway_pid" "$(pid_of org.freedesktop.portal.Desktop)"
+    "$(pid_of org.freedesktop.impl.portal.desktop.wlr)")
+fi
+wait_until 20 "the output to show the picture" output_shows "$noise"
+e2e_log "compositor, portal and its backend: ${helpers[*]}"
 tick_ms=$((1000 / $(getconf CLK_TCK)))
 # children_ticks [PID]: CPU ticks of the finished children of PID (this shell).
 children_ticks() {
@@ -32,8 +56,8 @@ children_ticks() {
   read -r -a fields <<<"$(sed 's/.*) //' "/proc/${1:-$$}/stat")"
   echo $((fields[13] + fields[14]))
 }
-# helper_ticks: CPU ticks of sway and the portal, with the programs they ran
-# and waited for (the wlroots backend runs grim for each picture).
+# helper_ticks: CPU ticks of the compositor and the portal, with the programs
+# they ran and waited for (the wlroots backend runs grim for each picture).
 helper_ticks() {
   local total pid
   total=$(cpu_ticks "${helpers[@]}")
@@ -41,17 +65,39 @@ helper_ticks() {
   echo "$total"
 }
 
-helpers_before=$(helper_ticks)
-children_before=$(children_ticks)
-started=${EPOCHREALTIME/./}
-for ((i = 0; i < copies; i++)); do grim "$E2E_TMP/grim.png"; done
-wall_us=$((${EPOCHREALTIME/./} - started))
-grim_ms=$((($(children_ticks) - children_before) * tick_ms))
-helpers_ms=$((($(helper_ticks) - helpers_before) * tick_ms))
-printf 'grim (PNG): wall %d ms/picture, CPU grim %d + sway and portal %d ms/picture\n' \
-  $((wall_us / 1000 / copies)) $((grim_ms / copies)) $((helpers_ms / copies))
+# measure WHAT COMMAND...: runs COMMAND COPIES times and prints its wall time,
+# its CPU time and the desktop's per picture.
+measure() {
+  local what=$1 helpers_before children_before started i
+  shift
+  helpers_before=$(helper_ticks)
+  children_before=$(children_ticks)
+  started=${EPOCHREALTIME/./}
+  for ((i = 0; i < copies; i++)); do "$@" >/dev/null 2>&1; done
+  printf '%s: wall %d ms/picture, CPU %d + desktop %d ms/picture\n' "$what" \
+    $(((${EPOCHREALTIME/./} - started) / 1000 / copies)) \
+    $((($(children_ticks) - children_before) * tick_ms / copies)) \
+    $((($(helper_ticks) - helpers_before) * tick_ms / copies))
+}
 
-helpers_before=$(helper_ticks)
-"$bench_dir/bench/yorvane_screen_copy_timing" "$copies" portal
-helpers_ms=$((($(helper_ticks) - helpers_before) * tick_ms))
-printf 'portal copy: CPU of sway and the portal %d ms/picture\n' $((helpers_ms / copies))
+# timed WHAT COMMAND...: runs COMMAND once and prints the desktop's CPU time per picture.
+timed() {
+  local what=$1 helpers_before
+  shift
+  helpers_before=$(helper_ticks)
+  "$@" || true
+  printf '%s: CPU of the desktop %d ms/picture\n' "$what" \
+    $((($(helper_ticks) - helpers_before) * tick_ms / copies))
+}
+
+if [[ $WAYLAND_DESKTOP == kde ]]; then
+  timed "KWin's interface" "$E2E_TMP/allowed/yorvane_screen_copy_timing" "$copies"
+  timed "KDE's portal" "$E2E_TMP/allowed/yorvane_screen_copy_timing" "$copies" portal
+  if command -v spectacle >/dev/null; then
+    measure "spectacle -b -n -f" spectacle -b -n -f -o "$E2E_TMP/spectacle.png"
+  fi
+  "$E2E_TMP/allowed/yorvane_capture_timing"
+else
+  measure "grim (PNG)" grim "$E2E_TMP/grim.png"
+  timed "portal copy" "$bench_dir/bench/yorvane_screen_copy_timing" "$copies" portal
+fi

@@ -24,5 +24,5 @@ echo "== Qt view tests and end-to-end tests, release build"
 # The logic's unit tests already ran above; here the Qt side and the whole program.
 configure "$release_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DYORVANE_WERROR=ON \
   -DYORVANE_BUILD_TESTS=ON -DYORVANE_BUILD_BENCH=ON
-build "$release_dir" yorvane yorvane_bench yorvane_wm_close yorvane_qt_tests
+build "$release_dir" yorvane yorvane_bench yorvane_wm_close yorvane_kwin_pointer yorvane_qt_tests
 (cd "$release_dir" && ctest --no-tests=error --output-on-failure -L '^(qt|e2e)$')

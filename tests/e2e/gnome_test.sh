@@ -50,12 +50,6 @@ store_answer() {
     --method org.freedesktop.impl.portal.PermissionStore.SetPermission \
     screenshot true screenshot '' "['$1']" >/dev/null
 }
-# expect_no_portal_files: fails naming the picture files the portal left behind.
-expect_no_portal_files() {
-  local left
-  left=$(find "$HOME" -name 'Screenshot*.png')
-  [[ -z $left ]] || e2e_fail "the portal's files were left behind: $left"
-}
 
 if [[ $variant == refused ]]; then
   store_answer no

@@ -1,6 +1,7 @@
 # shellcheck shell=bash
 # A headless Wayland session for a test or a measurement: sway, or GNOME Shell
-# when the script sets WAYLAND_DESKTOP=gnome before sourcing this, with
+# or KDE Plasma's KWin when the script sets WAYLAND_DESKTOP=gnome or kde before
+# sourcing this, with
 # XWayland, pipewire and the desktop's screenshot portal, all on the calling
 # script's own session bus. Source it first thing from a script that runs with
 # `set -euo pipefail`: it exits with 77 (skip) when a tool is missing and, as
@@ -12,11 +13,18 @@
 readonly WAYLAND_SKIP=77 WAYLAND_TEST_USER=yorvane-e2e
 WAYLAND_DESKTOP=${WAYLAND_DESKTOP:-sway}
 
+# kde_portal_backend: KDE's portal backend, which lives under the multiarch
+# library folder.
+kde_portal_backend() {
+  echo "/usr/lib/$(gcc -dumpmachine 2>/dev/null || echo x86_64-linux-gnu)/libexec/xdg-desktop-portal-kde"
+}
+
 wayland_tools=(gdbus pipewire pw-cli dbus-run-session dbus-daemon
   /usr/libexec/xdg-desktop-portal /usr/libexec/xdg-desktop-portal-gtk)
 case $WAYLAND_DESKTOP in
   sway) wayland_tools+=(sway swaymsg grim /usr/libexec/xdg-desktop-portal-wlr) ;;
   gnome) wayland_tools+=(gnome-shell /usr/bin/python3 /usr/libexec/xdg-desktop-portal-gnome) ;;
+  kde) wayland_tools+=(kwin_wayland /usr/bin/python3 "$(kde_portal_backend)") ;;
 esac
 for wayland_tool in "${wayland_tools[@]}"; do
   if ! command -v "$wayland_tool" >/dev/null; then
@@ -25,7 +33,7 @@ for wayland_tool in "${wayland_tools[@]}"; do
   fi
 done
 # The system's Python, for which python3-gi is built.
-if [[ $WAYLAND_DESKTOP == gnome ]] && ! /usr/bin/python3 -c 'import gi' 2>/dev/null; then
+if [[ $WAYLAND_DESKTOP != sway ]] && ! /usr/bin/python3 -c 'import gi' 2>/dev/null; then
   echo "SKIP: python3-gi is not installed" >&2
   exit "$WAYLAND_SKIP"
 fi
@@ -45,10 +53,11 @@ if ((EUID == 0)); then
     cp "$YORVANE_BIN" "$wayland_built/Yorvane.txt" "$wayland_built/録画が、終りました.wav" "$wayland_shared/"
     wayland_env+=(YORVANE_BIN="$wayland_shared/$(basename "$YORVANE_BIN")")
   fi
-  if [[ -n ${YORVANE_WM_CLOSE:-} ]]; then
-    cp "$YORVANE_WM_CLOSE" "$wayland_shared/"
-    wayland_env+=(YORVANE_WM_CLOSE="$wayland_shared/$(basename "$YORVANE_WM_CLOSE")")
-  fi
+  for wayland_tool in YORVANE_WM_CLOSE YORVANE_KWIN_POINTER; do
+    [[ -n ${!wayland_tool:-} ]] || continue
+    cp "${!wayland_tool}" "$wayland_shared/"
+    wayland_env+=("$wayland_tool=$wayland_shared/$(basename "${!wayland_tool}")")
+  done
   # The test and measurement scripts too, laid out as in the checkout, which
   # may lie in a home the user cannot enter.
   wayland_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
@@ -223,6 +232,62 @@ gnome_shell_serves_x() {
   poll_until 20 x_ready
 }
 
+# kwin_allow PROGRAM KEY=VALUE...: a desktop file in the home start_kwin uses,
+# naming PROGRAM by its full path, with the given keys: KWin lets a program use
+# its restricted interfaces, e.g.
+# X-KDE-DBUS-Restricted-Interfaces=org.kde.KWin.ScreenShot2, when a desktop
+# file names its executable so. Write it before start_kwin.
+kwin_allow() {
+  local program=$1 folder=$E2E_TMP/home/.local/share/applications
+  shift
+  mkdir -p "$folder"
+  {
+    printf '[Desktop Entry]\nType=Application\nName=%s\nNoDisplay=true\nExec=%s\n' \
+      "$(basename "$program")" "$(realpath "$program")"
+    printf '%s\n' "$@"
+  } >"$folder/e2e-$(basename "$program").desktop"
+}
+
+# start_kwin WIDTHxHEIGHT: a headless KWin (KDE Plasma's compositor) with one
+# virtual output, drawn with OpenGL in software, and XWayland, in a home of its
+# own (KDE's portal writes its pictures into its pictures folder, which must
+# exist); exports HOME, WAYLAND_DISPLAY and DISPLAY, and waits until the
+# screenshot portal answers.
+start_kwin() {
+  export HOME=$E2E_TMP/home
+  mkdir -p "$HOME/.config" "$HOME/画像"
+  echo "XDG_PICTURES_DIR=\"$HOME/画像\"" >"$HOME/.config/user-dirs.dirs"
+  # KDE's backend serves Access as well: it needs no other.
+  wayland_session KDE kde
+  dbus-update-activation-environment HOME XDG_CURRENT_DESKTOP XDG_RUNTIME_DIR \
+    XDG_SESSION_TYPE XDG_DESKTOP_PORTAL_DIR NO_AT_BRIDGE
+  # kwin_wayland carries a file capability a container may not grant, so
+  # starting it fails: a copy has none. Its own Qt platform plugin loads into a
+  # program of that name only.
+  mkdir "$E2E_TMP/kwin"
+  cp "$(command -v kwin_wayland)" "$E2E_TMP/kwin/kwin_wayland"
+  # KWin picks a free X display itself and starts this once XWayland is up.
+  cat >"$E2E_TMP/kwin/started" <<SCRIPT
+#!/bin/sh
+echo "\$WAYLAND_DISPLAY \$DISPLAY" >"$E2E_TMP/kwin.env.part" && mv "$E2E_TMP/kwin.env.part" "$E2E_TMP/kwin.env"
+SCRIPT
+  chmod 755 "$E2E_TMP/kwin/started"
+  # No lock screen, global shortcuts or activities: services the tests do not need.
+  E2E_FAIL_LOG=$E2E_TMP/kwin.log
+  "$E2E_TMP/kwin/kwin_wayland" --virtual --width "${1%x*}" --height "${1#*x}" --xwayland \
+    --no-lockscreen --no-global-shortcuts --no-kactivities --socket "wayland-yorvane-$$" \
+    "$E2E_TMP/kwin/started" >"$E2E_FAIL_LOG" 2>&1 &
+  WAYLAND_SHELL_PID=$!
+  E2E_PIDS+=("$WAYLAND_SHELL_PID")
+  wait_until 60 "KWin to start XWayland" test -s "$E2E_TMP/kwin.env"
+  read -r WAYLAND_DISPLAY DISPLAY <"$E2E_TMP/kwin.env"
+  export WAYLAND_DISPLAY DISPLAY
+  wait_until 15 "XWayland on $DISPLAY" x_ready
+  dbus-update-activation-environment WAYLAND_DISPLAY DISPLAY
+  wait_for_portal kde
+  E2E_FAIL_LOG=
+}
+
 # portal_version: prints the version of the portal's screenshot interface,
 # starting the portal if it is not running yet.
 portal_version() {
@@ -250,7 +315,20 @@ answer_topmost_notice() {
 
 # output_shows PICTURE: true when the compositor's output shows PICTURE exactly.
 output_shows() {
-  grim "$E2E_TMP/output.png" && (($(pixels_differing "$1" "$E2E_TMP/output.png") == 0))
+  grab_screen "$E2E_TMP/output.png" && (($(pixels_differing "$1" "$E2E_TMP/output.png") == 0))
+}
+
+# expect_no_portal_files: fails naming the picture files the portal left behind:
+# the one file of the wlroots backend, or the new Screenshot*.png that GNOME's
+# and KDE's write into the pictures folder for each request.
+expect_no_portal_files() {
+  local left
+  if [[ $WAYLAND_DESKTOP == sway ]]; then
+    left=$(find /tmp -maxdepth 1 -name out.png -user "$(id -u)")
+  else
+    left=$(find "$HOME" -name 'Screenshot*.png')
+  fi
+  [[ -z $left ]] || e2e_fail "the portal's files were left behind: $left"
 }
 
 # portal_picture OUTPUT: a picture of the screen through the portal, asked for
@@ -286,5 +364,10 @@ PYTHON
   mv "$written" "$1"
 }
 
-# On GNOME the tests read the screen through the portal too.
-if [[ $WAYLAND_DESKTOP == gnome ]]; then grab_screen() { portal_picture "$1"; }; fi
+# XWayland's root window is black: the tests read the screen through the
+# compositor, with grim on sway and through the portal on GNOME and KDE.
+if [[ $WAYLAND_DESKTOP == sway ]]; then
+  grab_screen() { grim "$1"; }
+else
+  grab_screen() { portal_picture "$1"; }
+fi

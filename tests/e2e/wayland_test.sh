@@ -1,24 +1,44 @@
 #!/usr/bin/env bash
-# The program on a Wayland session: headless sway with XWayland and the
-# screenshot portal of wlroots. Its windows live on XWayland, which cannot read
-# the screen, so the picture comes through the portal: a one-shot must save
-# exactly the picture the compositor shows, without the program's window, and
-# leave no portal file behind; so must each picture of a series of five, whose
-# offsets from their nominal times are printed; and the region picker's
-# half-size snapshot and a region one-shot cut from the portal's picture.
-# Without a portal on the bus no picture may be saved. sway ignores the
-# always-on-top hint, which the program says in a notice at its first start.
+# The program on a Wayland session, on headless sway (variants portal and
+# no_portal) and on KDE Plasma's KWin (kde and kde_portal), with XWayland,
+# which cannot read the screen. On sway the picture comes through the wlroots
+# screenshot portal; on KWin through KWin's own screenshot interface where a
+# desktop file names the program (kde), else through KDE's portal
+# (kde_portal). A one-shot must save exactly the picture the compositor shows,
+# without the program's window, and leave no portal file behind; so must each
+# picture of a series of five, whose offsets from their nominal times are
+# printed; and the region picker's half-size snapshot and a region one-shot.
+# On KWin the pointer stands over the desktop: the compositor shows it, the
+# one-shot through KWin's interface leaves it out. A KDE portal that fails at
+# once (its pictures folder is gone) is asked once more and no refusal is
+# claimed. Without a portal on the bus no picture may be saved. sway ignores
+# the always-on-top hint, which the program says in a notice at its first start.
 # As root the script runs as an ordinary test user (see wayland_lib.sh).
-# e2e-variants: portal no_portal
+# e2e-variants: portal no_portal kde kde_portal
 # e2e-timeout: 300
 set -euo pipefail
-variant=${1:?portal or no_portal}
+variant=${1:?portal, no_portal, kde or kde_portal}
+[[ $variant != kde* ]] || WAYLAND_DESKTOP=kde
 source "$(dirname "$0")/wayland_lib.sh"
 
+app=$(make_app_folder "$E2E_TMP/app")
+mkdir "$app/BMP"
+# Delay 0.2, series interval 0.5 s, five pictures, no end sound.
+printf '1,"0",1,0,0,0\r\n' >"$app/setutei"
 # Noise in blocks of 2 x 2, so the picker's half-size snapshot of it is exact.
 noise=$(block_noise 1280x720 13)
-start_sway 1280x720 "$noise"
-wait_until 15 "the output to show the picture" output_shows "$noise"
+if [[ $WAYLAND_DESKTOP == kde ]]; then
+  [[ $variant != kde ]] ||
+    kwin_allow "$app/yorvane" X-KDE-DBUS-Restricted-Interfaces=org.kde.KWin.ScreenShot2
+  kwin_allow "${YORVANE_KWIN_POINTER:?}" X-KDE-Wayland-Interfaces=org_kde_kwin_fake_input
+  start_kwin 1280x720
+  # The desktop the pictures are of.
+  feh --fullscreen "$noise" &
+  E2E_PIDS+=($!)
+else
+  start_sway 1280x720 "$noise"
+fi
+wait_until 20 "the output to show the picture" output_shows "$noise"
 
 if [[ $variant == no_portal ]]; then
   # A bus of its own with no service on it: no portal answers.
@@ -26,26 +46,36 @@ if [[ $variant == no_portal ]]; then
   export DBUS_SESSION_BUS_ADDRESS=$E2E_BUS_ADDRESS
 fi
 
-app=$(make_app_folder "$E2E_TMP/app")
-mkdir "$app/BMP"
-# Delay 0.2, series interval 0.5 s, five pictures, no end sound.
-printf '1,"0",1,0,0,0\r\n' >"$app/setutei"
-# The portal of wlroots writes its pictures to one fixed file.
-portal_file=/tmp/out.png
-[[ ! -e $portal_file ]] || e2e_fail "$portal_file is there before the test"
+expect_no_portal_files
 start_program "$app"
 window=$E2E_WINDOW
-# sway does not keep windows above others: the program says so at its first
-# start, in a notice that waits for no answer, so the first click reaches the
-# window all the same.
-wait_for_window "$WAYLAND_TOPMOST_NOTICE" 10 >/dev/null
-click_twips "$window" "${E2E_COMMAND1[@]}"
-if [[ $variant == portal ]]; then
+if [[ $WAYLAND_DESKTOP == sway ]]; then
+  # sway does not keep windows above others: the program says so at its first
+  # start, in a notice that waits for no answer, so the first click reaches the
+  # window all the same.
+  wait_for_window "$WAYLAND_TOPMOST_NOTICE" 10 >/dev/null
+fi
+if [[ $variant == kde ]]; then
+  # KWin's own pointer clicks and then stands over the desktop, where the
+  # compositor shows it.
+  origin=$(window_origin "$window")
+  "$YORVANE_KWIN_POINTER" 100 600 $((${origin% *} + $(twips_to_pixels "${E2E_COMMAND1[0]}"))) \
+    $((${origin#* } + $(twips_to_pixels "${E2E_COMMAND1[1]}"))) >"$E2E_TMP/pointer.log" 2>&1 &
+  pointer=$!
+  E2E_PIDS+=("$pointer")
+  wait_until 10 "KWin's pointer" grep -q ready "$E2E_TMP/pointer.log"
+  grab_screen "$E2E_TMP/pointer.png"
+  (($(pixels_differing "$noise" "$E2E_TMP/pointer.png") > 0)) || e2e_fail "KWin shows no pointer"
+else
+  click_twips "$window" "${E2E_COMMAND1[@]}"
+fi
+if [[ $variant != no_portal ]]; then
   picture="$app/BMP/壁紙- 1.bmp"
   wait_for_file "$picture" 20
   expect_same_picture "$noise" "$picture"
-  [[ ! -e $portal_file ]] || e2e_fail "the portal's file $portal_file was left behind"
-  echo "one-shot on Wayland through the portal: ok"
+  expect_no_portal_files
+  [[ $variant != kde ]] || end_processes "$pointer"
+  echo "one-shot on $WAYLAND_DESKTOP ($variant): ok"
 
   # Command3 in Frame4 starts the series: a lead-in of 2700 ms, then every 500 ms.
   window=$(wait_for_window Yorvane 10)
@@ -63,21 +93,22 @@ if [[ $variant == portal ]]; then
   done
   wait_for_window Yorvane 10 >/dev/null
   expect_pictures 6
-  [[ ! -e $portal_file ]] || e2e_fail "the portal's file $portal_file was left behind"
-  echo "series of five on Wayland through the portal: ok"
+  expect_no_portal_files
+  echo "series of five on $WAYLAND_DESKTOP ($variant): ok"
 
   # sway tiles the main window when it is shown again after the series or the
-  # picker, against its floating rule; a desktop such as GNOME keeps it floating.
-  float_windows() { swaymsg '[class="Yorvane"] floating enable' >/dev/null; }
+  # picker, against its floating rule; GNOME and KDE keep it floating.
+  float_windows() {
+    [[ $WAYLAND_DESKTOP != sway ]] || swaymsg '[class="Yorvane"] floating enable' >/dev/null
+  }
   float_windows
   # Partial mode (Check2), then the picker (Command5), which shows the
-  # snapshot at its client origin; XWayland's root window is black, so the
-  # screen is read with grim.
+  # snapshot at its client origin.
   click_twips "$window" "${E2E_CHECK2_FULL[@]}"
   wait_for_window_size "$window" 442x221
   click_twips "$window" "${E2E_COMMAND5_PARTIAL[@]}"
   picker_shows_snapshot() {
-    grim "$E2E_TMP/picker.png"
+    grab_screen "$E2E_TMP/picker.png"
     crop_window "$E2E_TMP/picker.png" "$window" "$E2E_TMP/pic2.png"
     convert "$E2E_TMP/pic2.png" -crop 640x360+0+0 +repage "$E2E_TMP/shown.png"
     (($(pixels_differing "${noise%.png}-half.png" "$E2E_TMP/shown.png") == 0))
@@ -92,8 +123,19 @@ if [[ $variant == portal ]]; then
   picture="$app/BMP/壁紙- 7.bmp"
   wait_for_file "$picture" 15
   expect_region "$picture" "$noise" "$a" "$b" "$c" "$d"
-  [[ ! -e $portal_file ]] || e2e_fail "the portal's file $portal_file was left behind"
-  echo "region on Wayland through the portal: ok"
+  expect_no_portal_files
+  echo "region on $WAYLAND_DESKTOP ($variant): ok"
+  if [[ $variant == kde_portal ]]; then
+    # Without its pictures folder KDE's portal answers "cancelled" at once: the
+    # program asks once more, then says it could not copy, not that it was refused.
+    mv "$HOME/画像" "$HOME/画像.away"
+    click_twips "$window" "${E2E_COMMAND1[@]}"
+    wait_for_window 画面をコピーできません 30 >/dev/null
+    grep -q 'portal failed at once twice' "$E2E_TMP/program.log" ||
+      e2e_fail "no second request after a failure: $(cat "$E2E_TMP/program.log")"
+    expect_pictures 7
+    echo "a failing KDE portal is asked again, and no refusal is claimed: ok"
+  fi
 else
   # The one-shot says in a box of its own that it could not copy the screen,
   # and saves nothing.

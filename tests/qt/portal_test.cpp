@@ -192,7 +192,7 @@ TEST_F(PortalTest, OnlyACancelThatTookAPersonsTimeIsARefusal) {
   EXPECT_EQ(portal_.requests, 4);
   // Cancelled after a person could have read the question.
   portal_.code = 1;
-  portal_.delayMs = 400;
+  portal_.delayMs = 1100;
   EXPECT_EQ(copy.copy(image, {}, {}, IfBusy::kWait), ScreenCopy::kRefused);
   EXPECT_EQ(portal_.requests, 5);
 }

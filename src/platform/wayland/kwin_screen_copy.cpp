@@ -4,6 +4,7 @@
 #include <poll.h>
 #include <unistd.h>
 
+#include <QDBusArgument>
 #include <QDBusConnectionInterface>
 #include <QDBusError>
 #include <QDBusMessage>
@@ -113,17 +114,22 @@ KWinScreenCopy::Access KWinScreenCopy::probe() {
 }
 
 ScreenCopy KWinScreenCopy::copy(Image& dest, IfBusy ifBusy) {
-  return copy(dest, primaryScreenName(), ifBusy);
+  return copy(dest, primaryScreenArea(), ifBusy);
 }
 
 ScreenCopy KWinScreenCopy::prime() {
   return notAllowed_ ? fallback_->prime() : ScreenCopy::kCopied;
 }
 
-ScreenCopy KWinScreenCopy::copy(Image& dest, const QString& screenName, IfBusy ifBusy) {
+ScreenCopy KWinScreenCopy::copy(Image& dest, const QRect& area, IfBusy ifBusy) {
   if (notAllowed_) return fallback_->copy(dest, ifBusy);
   if (!gate_.enter(ifBusy)) return ScreenCopy::kBusy;
-  const Reply reply = capture(QStringLiteral("CaptureScreen"), {screenName}, incoming_);
+  // XWayland's screen coordinates are those of KWin's desktop (its outputs
+  // have names of their own there).
+  const Reply reply = capture(
+      QStringLiteral("CaptureArea"),
+      {area.x(), area.y(), static_cast<uint>(area.width()), static_cast<uint>(area.height())},
+      incoming_);
   gate_.leave();
   if (reply.error == kNotAuthorized) {
     // Taken back while the program runs (its desktop file went): the portal
@@ -156,6 +162,8 @@ KWinScreenCopy::Reply KWinScreenCopy::capture(const QString& method, const QVari
   call = QDBusMessage();
   if (reply.type() != QDBusMessage::ReplyMessage) {
     const QString error = reply.errorName();
+    std::fprintf(stderr, "yorvane: KWin did not copy the screen: %s (%s)\n",
+                 qPrintable(reply.errorMessage()), qPrintable(error));
     if (error.startsWith(QStringLiteral("org.freedesktop.DBus.Error.ServiceUnknown")) ||
         error.startsWith(QStringLiteral("org.freedesktop.DBus.Error.Unknown"))) {
       return {ScreenCopy::kUnavailable, error};
@@ -164,7 +172,7 @@ KWinScreenCopy::Reply KWinScreenCopy::capture(const QString& method, const QVari
   }
   // The pixels' layout, from the reply: only whole 32-bit 0xAARRGGBB words
   // are taken, straight into the picture's memory.
-  const QVariantMap meta = reply.arguments().value(0).toMap();
+  const QVariantMap meta = qdbus_cast<QVariantMap>(reply.arguments().value(0));
   const uint format = meta.value(QStringLiteral("format")).toUInt();
   const qint64 width = meta.value(QStringLiteral("width")).toLongLong();
   const qint64 height = meta.value(QStringLiteral("height")).toLongLong();
@@ -172,11 +180,16 @@ KWinScreenCopy::Reply KWinScreenCopy::capture(const QString& method, const QVari
   if (meta.value(QStringLiteral("type")).toString() != QStringLiteral("raw") ||
       !isImageLayout(format) || width <= 0 || height <= 0 || stride != width * 4 ||
       stride * height > kMostBytes) {
+    std::fprintf(stderr,
+                 "yorvane: KWin sent a picture of a layout the program cannot read "
+                 "(format %u, %lld x %lld, %lld bytes a row)\n",
+                 format, width, height, stride);
     return {ScreenCopy::kUnreadable, {}};
   }
   into.resize(static_cast<int>(width), static_cast<int>(height));
   if (!readAll(pipe.readEnd(), reinterpret_cast<char*>(into.data()), stride * height,
                kPixelsTimeoutMs)) {
+    std::fprintf(stderr, "yorvane: KWin's picture did not come whole\n");
     return {};
   }
   return {ScreenCopy::kCopied, {}};

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDBusConnection>
+#include <QRect>
 #include <QString>
 #include <memory>
 
@@ -30,8 +31,8 @@ class KWinScreenCopy : public ScreenSource {
   // The primary screen, or the fallback's copy.
   ScreenCopy copy(Image& dest, IfBusy ifBusy) override;
   ScreenCopy prime() override;
-  // The output called screenName into dest.
-  ScreenCopy copy(Image& dest, const QString& screenName, IfBusy ifBusy);
+  // The area of the desktop (XWayland's screen coordinates) into dest.
+  ScreenCopy copy(Image& dest, const QRect& area, IfBusy ifBusy);
 
  private:
   // KWin answers at once and then writes the pixels; either may be lost.

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <cstdio>
 #include <ctime>
 
 #include "platform/wayland/program_screen.h"
@@ -51,7 +52,13 @@ Answer PortalScreenCopy::request(const QString& parentWindow, IfBusy ifBusy,
   if (answer.code == 1 && took.elapsed() < kFastestPersonMs) {
     answer = requestOnce(parentWindow, IfBusy::kWait, before, took);
     // Failed at once again: the portal cannot take pictures now.
-    if (answer.code == 1 && took.elapsed() < kFastestPersonMs) answer.failure = ScreenCopy::kFailed;
+    if (answer.code == 1 && took.elapsed() < kFastestPersonMs) {
+      std::fprintf(stderr,
+                   "yorvane: the screenshot portal failed at once twice (\"cancelled\" within "
+                   "%d ms, too soon for a person): no picture\n",
+                   kFastestPersonMs);
+      answer.failure = ScreenCopy::kFailed;
+    }
   }
   if (answer.failure == ScreenCopy::kCopied) pictureFolder_ = QFileInfo(answer.path).absolutePath();
   return answer;

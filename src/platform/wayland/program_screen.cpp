@@ -15,11 +15,6 @@ QRect primaryScreenArea() {
           qRound(logical.height() * ratio)};
 }
 
-QString primaryScreenName() {
-  const QScreen* screen = QGuiApplication::primaryScreen();
-  return screen ? screen->name() : QString();
-}
-
 QString focusedWindowHandle() {
   const QWindow* window = QGuiApplication::focusWindow();
   return window ? QStringLiteral("x11:%1").arg(window->winId(), 0, 16) : QString();

@@ -9,8 +9,6 @@ namespace yorvane::wayland {
 
 // The primary screen's rectangle of the desktop, in device pixels.
 QRect primaryScreenArea();
-// The primary screen's output name, as the compositor names it to XWayland.
-QString primaryScreenName();
 // The focused window as the portal names a parent window ("x11:<id>"), so the
 // desktop can tie its question to it; empty when no window of the program has
 // the focus.
