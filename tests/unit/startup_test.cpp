@@ -198,7 +198,8 @@ class AppFolderLookup : public ::testing::Test {
 
 TEST_F(AppFolderLookup, AWritableProgramFolderIsTheApplicationFolder) {
   fs::create_directories(root / "portable");
-  const AppFolders f = findAppFolders((root / "portable").string(), "", "", (root / "home").string());
+  const AppFolders f =
+      findAppFolders((root / "portable").string(), "", "", (root / "home").string());
   EXPECT_EQ(f.application, (root / "portable").string());
 }
 
