@@ -56,7 +56,8 @@ YORVANE_RUN_PACKAGES=(cmake ninja-build pkg-config g++ qt6-base-dev qt6-svg-dev 
 # recorder and sox hear the sounds; sway, its portal, pipewire and grim the test
 # on a Wayland session; GNOME Shell and its portal the test on GNOME, where
 # Python's GObject bindings ask the portal for the reference picture; KWin,
-# KDE's portal (whose dialogs need Plasma's workspace) and the Wayland headers
+# KDE's portal (whose dialogs need Plasma's workspace, and whose Qt 6 needs
+# libxcb-cursor0 on XWayland) and the Wayland headers
 # of KWin's fake input, for the pointer, the test on KDE Plasma; debootstrap
 # makes the fresh Debian the first run is tried on.
 # shellcheck disable=SC2034 # used by test.sh
@@ -67,7 +68,8 @@ YORVANE_TEST_PACKAGES=("${YORVANE_RUN_PACKAGES[@]}" libgtest-dev libbenchmark-de
   pulseaudio pulseaudio-utils sox
   sway xwayland grim xdg-desktop-portal xdg-desktop-portal-wlr xdg-desktop-portal-gtk pipewire
   dbus-user-session fuse3 libglib2.0-bin gnome-shell xdg-desktop-portal-gnome python3-gi
-  kwin-wayland xdg-desktop-portal-kde plasma-workspace libwayland-dev plasma-wayland-protocols
+  kwin-wayland xdg-desktop-portal-kde plasma-workspace libxcb-cursor0 libwayland-dev
+  plasma-wayland-protocols
   debootstrap)
 
 # ensure_packages PACKAGE...: apt-get installs the packages that are not installed yet.
