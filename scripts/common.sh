@@ -53,8 +53,8 @@ YORVANE_RUN_PACKAGES=(cmake ninja-build pkg-config g++ qt6-base-dev qt6-svg-dev 
 # package's library dependencies, on the programs CPack picks out with file.
 # The window managers, monitor and scaling tools and the desktop picture setter
 # serve the tests on real desktops; a PulseAudio server with a null sink, its
-# recorder and sox hear the sounds; sway, its portal, pipewire and grim the test
-# on a Wayland session; GNOME Shell and its portal the test on GNOME, where
+# recorder and sox hear the sounds; sway, its portal, pipewire, grim and wtype
+# (keys pressed on the compositor's keyboard) the test on a Wayland session; GNOME Shell and its portal the test on GNOME, where
 # Python's GObject bindings ask the portal for the reference picture; KWin,
 # KDE's portal (whose dialogs need Plasma's workspace, and whose Qt 6 needs
 # libxcb-cursor0 on XWayland) and the Wayland headers
@@ -66,7 +66,7 @@ YORVANE_TEST_PACKAGES=("${YORVANE_RUN_PACKAGES[@]}" libgtest-dev libbenchmark-de
   desktop-file-utils appstream dpkg-dev file
   mutter kwin-x11 kwin-style-breeze xfwm4 openbox dbus-daemon feh x11-xserver-utils
   pulseaudio pulseaudio-utils sox
-  sway xwayland grim xdg-desktop-portal xdg-desktop-portal-wlr xdg-desktop-portal-gtk pipewire
+  sway xwayland grim wtype xdg-desktop-portal xdg-desktop-portal-wlr xdg-desktop-portal-gtk pipewire
   dbus-user-session fuse3 libglib2.0-bin gnome-shell xdg-desktop-portal-gnome python3-gi
   kwin-wayland xdg-desktop-portal-kde plasma-workspace libxcb-cursor0 libwayland-dev
   plasma-wayland-protocols

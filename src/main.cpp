@@ -5,6 +5,7 @@
 
 #include "app/application.h"
 #include "platform/qt/artwork.h"
+#include "platform/qt/command_line.h"
 #include "platform/qt/end_signals.h"
 #include "platform/qt/qt_platform.h"
 #include "platform/qt/translation.h"
@@ -39,9 +40,24 @@ void primeScreenCopyOnFirstFocus(yorvane::Platform& platform) {
       });
 }
 
+// Started with --one-shot: the picture is taken as a click would take it, once
+// the main window is on its way (the show is queued behind the start), and on
+// Wayland after the question for permission, which must come with the window
+// shown.
+void takeOneShotOnceShown(yorvane::Platform& platform, yorvane::Orders& orders) {
+  QMetaObject::invokeMethod(
+      qApp,
+      [&platform, &orders] {
+        platform.primeScreenCopy();
+        orders.takeOneShot();
+      },
+      Qt::QueuedConnection);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  const yorvane::StartOrder order = yorvane::readCommandLine(argc, argv);
   // The windows are X11 windows, on XWayland in a Wayland session, where the
   // screen is copied through the desktop's portal instead.
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "xcb");
@@ -54,12 +70,17 @@ int main(int argc, char** argv) {
   useJapaneseFont(app);
   // The language of messages (LANGUAGE, LC_ALL, LC_MESSAGES, LANG), first choice.
   yorvane::useTranslationFor(QLocale(QLocale::system().uiLanguages().value(0)));
+  // A keyboard shortcut's order, or a second start, goes to the program already running.
+  if (const auto status = yorvane::handOver(order, yorvane::programFolders().application)) {
+    return *status;
+  }
 
   yorvane::QtPlatform platform;
   yorvane::Application application(platform);
   yorvane::WindowView mainWindow(application.mainWindow().window, application.dispatcher());
   primeScreenCopyOnFirstFocus(platform);
   application.start();
+  if (order == yorvane::StartOrder::kOneShot) takeOneShotOnceShown(platform, application.orders());
   // Asked to end (a logout, kill): the settings are stored as at a close.
   yorvane::EndSignals endSignals(
       [&application] { application.dispatch([&application] { application.close(); }); });

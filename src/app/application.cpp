@@ -79,6 +79,34 @@ void Application::endAfterFailure() {
   platform_.endProgram(1);
 }
 
+std::string Application::reasonToRefuseOrders() const {
+  if (series_.running()) return "連続撮影の途中です。";
+  if (oneShot_.running() || picker_.takingSnapshot()) return "撮影の途中です。";
+  return {};
+}
+
+std::string Application::takeOneShot() {
+  std::string refusal = reasonToRefuseOrders();
+  if (refusal.empty()) dispatch([this] { oneShot_.start(); });
+  return refusal;
+}
+
+std::string Application::startSeries() {
+  std::string refusal = reasonToRefuseOrders();
+  if (refusal.empty()) {
+    dispatch([this] { series_.start(windows_.compact() ? toolbar_.window : main_.window); });
+  }
+  return refusal;
+}
+
+void Application::showWindow() {
+  dispatch([this] {
+    Window& inUse = windows_.compact() ? toolbar_.window : main_.window;
+    inUse.show();
+    inUse.bringToFront();
+  });
+}
+
 void Application::close() {
   settingsFile_.store(currentSettings());
   platform_.endProgram(0);

@@ -29,7 +29,10 @@ namespace yorvane {
 
 // The running program: both windows, the subsystems behind their controls,
 // start-up, shutdown and the settings kept between runs.
-class Application : private FailureExit, private NumberKeeper, private CaptureCommands {
+class Application : private FailureExit,
+                    private NumberKeeper,
+                    private CaptureCommands,
+                    private Orders {
  public:
   explicit Application(Platform& platform);
   Application(const Application&) = delete;
@@ -48,6 +51,8 @@ class Application : private FailureExit, private NumberKeeper, private CaptureCo
   void close();
 
   MainWindow& mainWindow() { return main_; }
+  // What other programs may ask of this one.
+  Orders& orders() { return *this; }
   ToolbarWindow& toolbarWindow() { return toolbar_; }
 
  private:
@@ -65,6 +70,13 @@ class Application : private FailureExit, private NumberKeeper, private CaptureCo
   bool keepNumber(std::string* failure) final {
     return settingsFile_.storeQuickly(currentSettings(), failure);
   }
+  // Orders.
+  std::string takeOneShot() override;
+  std::string startSeries() override;
+  void showWindow() override;
+  // Why an order cannot be taken now; empty when it can.
+  std::string reasonToRefuseOrders() const;
+
   // CaptureCommands.
   void startOneShot() override { oneShot_.start(); }
   void startSeries(Window& pressed) override { series_.start(pressed); }

@@ -51,6 +51,10 @@ void Application::start() {
           "フォルダが使用中です", mb::kOkOnly + mb::kExclamation);
       platform_.endProgram(1);
     }
+    // Keyboard shortcuts reach the program through its orders. Without a
+    // session bus, or where another program on another folder takes them,
+    // the buttons work all the same.
+    platform_.acceptOrders(*this);
     // Only this program writes here now: what an earlier one left half-written goes.
     removeLeftoversIn(platform_, folder);
     removeLeftoversIn(platform_, folder + "BMP/");

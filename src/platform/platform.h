@@ -45,6 +45,20 @@ struct FolderEntry {
   bool isDirectory = false;
 };
 
+// Orders another program gives the running one, e.g. a command bound to a key
+// in the desktop's keyboard settings. Each runs as a handler of the program's
+// own and answers an empty text when taken, else the reason it was not.
+class Orders {
+ public:
+  virtual ~Orders() = default;
+  // What the one-shot button does.
+  virtual std::string takeOneShot() = 0;
+  // What the series button of the window in use does.
+  virtual std::string startSeries() = 0;
+  // Brings the window in use to the front.
+  virtual void showWindow() = 0;
+};
+
 // Everything the program needs from the outside world. The logic talks to the
 // desktop only through this interface; the Qt/X11 build and the test fake
 // each implement it.
@@ -126,6 +140,11 @@ class Platform {
   // content, never a torn one.
   virtual bool replaceFile(const std::string& path, const std::string& content,
                            Durability durability, std::string* reason) = 0;
+
+  // Takes orders from other programs until the program ends (a service on the
+  // session bus); false where none can reach it (no bus, or another program
+  // holds the service).
+  virtual bool acceptOrders(Orders& orders) = 0;
 
   // Ends the program at once: no further handler runs.
   [[noreturn]] void endProgram(int exitCode) {

@@ -25,6 +25,8 @@ class OneShot {
   // The delay option; its element number is the delay in steps.
   void chooseDelay(int16_t steps) { delay_.setSteps(steps); }
   void start();
+  // True from the press until the window comes back after the picture.
+  bool running() const { return screenShotTimer_->enabled() || regionShotTimer_->enabled(); }
   // Drops a region picture that is still to come and tells the user that no
   // region is set. Stopped before the box opens, so ticks while it is open
   // cannot open another.

@@ -34,6 +34,11 @@ class Series {
   void chooseInterval(int16_t element);
   // Takes the count from the list's selection.
   void chooseCount();
+  // True from the press until the last picture.
+  bool running() const {
+    return leadInTimer_->enabled() || screenSeriesTimer_->enabled() ||
+           regionSeriesTimer_->enabled();
+  }
 
   // The interval option's element as the settings file keeps it.
   const std::string& intervalChoice() const { return intervalChoice_; }

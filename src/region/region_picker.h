@@ -28,6 +28,8 @@ class RegionPicker {
 
   // From the toolbar the main window is shown for picking.
   void open(bool showMainWindow);
+  // True while the windows are away for the snapshot.
+  bool takingSnapshot() const { return snapshotTimer_->enabled(); }
 
   void press(const MouseEvent& e);
   void drag(const MouseEvent& e);

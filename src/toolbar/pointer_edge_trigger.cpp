@@ -25,7 +25,9 @@ void PointerEdgeTrigger::boxClicked() {
     box_.setValue(0);  // clicks the box again, which leaves the poll off
     platform_.messageBox(
         "Wayland の画面では、ほかのウィンドウの上にあるマウスポインターの位置を読めないため、"
-        "この機能は使えません",
+        "この機能は使えません\r"
+        "手を使わずに撮るには、デスクトップのキーボード設定で、"
+        "コマンド「yorvane --one-shot」をキーに割り当ててください。",
         "", mb::kOkOnly + mb::kInformation);
     return;
   }

@@ -44,6 +44,11 @@ void Window::hide() {
   changed();
 }
 
+void Window::bringToFront() {
+  ++frontRequests_;
+  changed();
+}
+
 void Window::setTopmost(bool topmost) {
   topmost_ = topmost;
   changed();

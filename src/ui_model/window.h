@@ -44,6 +44,10 @@ class Window {
   bool visible() const { return visible_; }
   void show();
   void hide();
+  // Asks the desktop to raise the window and give it the focus.
+  void bringToFront();
+  // How many times that has been asked, for the view to follow.
+  unsigned frontRequests() const { return frontRequests_; }
   bool topmost() const { return topmost_; }
   void setTopmost(bool topmost);
   bool bordered() const { return bordered_; }
@@ -79,6 +83,7 @@ class Window {
   bool visible_ = false;
   bool topmost_ = false;
   bool bordered_ = true;
+  unsigned frontRequests_ = 0;
   std::vector<std::unique_ptr<Control>> controls_;
   WindowObserver* observer_ = nullptr;
 };

@@ -414,6 +414,25 @@ screen_settled() {
   [[ -n $previous ]] && (($(pixels_differing "$previous" "$now") == 0))
 }
 
+# start_private_bus TYPE: a D-Bus daemon of its own of TYPE (session or system)
+# that lets anyone own any name; sets E2E_BUS_ADDRESS.
+start_private_bus() {
+  cat >"$E2E_TMP/$1-bus.conf" <<CONFIG
+<busconfig>
+  <type>$1</type>
+  <listen>unix:dir=$E2E_TMP</listen>
+  <auth>EXTERNAL</auth>
+  <policy context="default">
+    <allow send_destination="*" eavesdrop="true"/><allow eavesdrop="true"/><allow own="*"/>
+  </policy>
+</busconfig>
+CONFIG
+  dbus-daemon --config-file="$E2E_TMP/$1-bus.conf" --print-address=3 --print-pid=4 --fork \
+    3>"$E2E_TMP/$1-bus.address" 4>"$E2E_TMP/$1-bus.pid"
+  E2E_PIDS+=("$(cat "$E2E_TMP/$1-bus.pid")")
+  E2E_BUS_ADDRESS=$(head -n 1 "$E2E_TMP/$1-bus.address")
+}
+
 # start_window_manager NAME: starts mutter, kwin, xfwm4 (compositing) or
 # openbox on the display, each on a session bus of its own where it wants one,
 # and waits until it manages the screen and has drawn its desktop.

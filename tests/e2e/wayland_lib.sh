@@ -22,7 +22,7 @@ kde_portal_backend() {
 wayland_tools=(gdbus pipewire pw-cli dbus-run-session dbus-daemon
   /usr/libexec/xdg-desktop-portal /usr/libexec/xdg-desktop-portal-gtk)
 case $WAYLAND_DESKTOP in
-  sway) wayland_tools+=(sway swaymsg grim /usr/libexec/xdg-desktop-portal-wlr) ;;
+  sway) wayland_tools+=(sway swaymsg grim wtype /usr/libexec/xdg-desktop-portal-wlr) ;;
   gnome) wayland_tools+=(gnome-shell /usr/bin/python3 /usr/libexec/xdg-desktop-portal-gnome) ;;
   kde) wayland_tools+=(kwin_wayland /usr/bin/python3 "$(kde_portal_backend)") ;;
 esac
@@ -156,25 +156,6 @@ CONFIG
   export WAYLAND_DISPLAY DISPLAY SWAYSOCK
   wait_until 15 "XWayland on $DISPLAY" x_ready
   wait_for_portal wlr gtk
-}
-
-# start_private_bus TYPE: a D-Bus daemon of its own of TYPE (session or system)
-# that lets anyone own any name; sets E2E_BUS_ADDRESS.
-start_private_bus() {
-  cat >"$E2E_TMP/$1-bus.conf" <<CONFIG
-<busconfig>
-  <type>$1</type>
-  <listen>unix:dir=$E2E_TMP</listen>
-  <auth>EXTERNAL</auth>
-  <policy context="default">
-    <allow send_destination="*" eavesdrop="true"/><allow eavesdrop="true"/><allow own="*"/>
-  </policy>
-</busconfig>
-CONFIG
-  dbus-daemon --config-file="$E2E_TMP/$1-bus.conf" --print-address=3 --print-pid=4 --fork \
-    3>"$E2E_TMP/$1-bus.address" 4>"$E2E_TMP/$1-bus.pid"
-  E2E_PIDS+=("$(cat "$E2E_TMP/$1-bus.pid")")
-  E2E_BUS_ADDRESS=$(head -n 1 "$E2E_TMP/$1-bus.address")
 }
 
 # start_gnome_shell WIDTHxHEIGHT: a headless GNOME Shell with one monitor and

@@ -13,6 +13,7 @@
 # once (its pictures folder is gone) is asked once more and no refusal is
 # claimed. Without a portal on the bus no picture may be saved. sway ignores
 # the always-on-top hint, which the program says in a notice at its first start.
+# On sway a key bound to `yorvane --one-shot` takes a picture.
 # As root the script runs as an ordinary test user (see wayland_lib.sh).
 # e2e-variants: portal no_portal kde kde_portal
 # e2e-timeout: 300
@@ -135,6 +136,14 @@ if [[ $variant != no_portal ]]; then
       e2e_fail "no second request after a failure: $(cat "$E2E_TMP/program.log")"
     expect_pictures 7
     echo "a failing KDE portal is asked again, and no refusal is claimed: ok"
+  elif [[ $variant == portal ]]; then
+    # A key bound in sway to the command, pressed on the compositor's keyboard:
+    # the running program takes the picture, here of the region.
+    swaymsg "bindsym Ctrl+Alt+y exec $app/yorvane --one-shot" >/dev/null
+    wtype -M ctrl -M alt y -m alt -m ctrl
+    wait_for_file "$app/BMP/壁紙- 8.bmp" 15
+    expect_region "$app/BMP/壁紙- 8.bmp" "$noise" "$a" "$b" "$c" "$d"
+    echo "a key bound in sway takes the picture: ok"
   fi
 else
   # The one-shot says in a box of its own that it could not copy the screen,

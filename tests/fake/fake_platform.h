@@ -75,6 +75,8 @@ class FakePlatform : public Platform {
   SessionKind session = SessionKind::X11;
   bool keepsAbove = true;
   int primes = 0;
+  // Where other programs' orders reach the program, once it takes them.
+  Orders* orders = nullptr;
   bool failReplace = false;
   std::optional<Point> pointer = Point{400, 300};
 
@@ -116,6 +118,10 @@ class FakePlatform : public Platform {
   bool lockApplicationFolder() override;
   bool replaceFile(const std::string& path, const std::string& content, Durability durability,
                    std::string* reason) override;
+  bool acceptOrders(Orders& program) override {
+    orders = &program;
+    return true;
+  }
 
  protected:
   void end(int exitCode) override;

@@ -4,6 +4,7 @@
 #include <xcb/xcb.h>
 
 #include <QApplication>
+#include <QDBusConnection>
 #include <QProcess>
 #include <cerrno>
 #include <cstdio>
@@ -11,6 +12,7 @@
 
 #include "platform/bmp_file.h"
 #include "platform/posix_files.h"
+#include "platform/qt/order_service.h"
 #include "platform/qt/qt_message_box.h"
 #include "platform/qt/qt_timer.h"
 #include "platform/qt/screen_source_loader.h"
@@ -27,11 +29,17 @@ std::string environment(const char* name) {
 }
 }  // namespace
 
+AppFolders programFolders() {
+  return findAppFolders(posix::folderOfExecutable(), environment("XDG_DATA_HOME"),
+                        environment("XDG_STATE_HOME"), environment("HOME"));
+}
+
 QtPlatform::QtPlatform()
-    : folders_(findAppFolders(posix::folderOfExecutable(), environment("XDG_DATA_HOME"),
-                              environment("XDG_STATE_HOME"), environment("HOME"))),
+    : folders_(programFolders()),
       session_(sessionKindOf(std::getenv("WAYLAND_DISPLAY"), std::getenv("XDG_SESSION_TYPE"))),
       screen_(loadScreenSource(session_)) {}
+
+QtPlatform::~QtPlatform() = default;
 
 Size QtPlatform::screenSize() {
   return primaryScreenSize();
@@ -138,6 +146,20 @@ bool QtPlatform::lockApplicationFolder() {
 bool QtPlatform::replaceFile(const std::string& path, const std::string& content,
                              Durability durability, std::string* reason) {
   return posix::replaceFile(path, content, durability, reason);
+}
+
+bool QtPlatform::acceptOrders(Orders& orders) {
+  QDBusConnection bus = QDBusConnection::sessionBus();
+  auto service =
+      std::make_unique<OrderService>(orders, QString::fromStdString(folders_.application));
+  if (!bus.registerObject(QString::fromLatin1(kOrderObject), service.get(),
+                          QDBusConnection::ExportAllSlots) ||
+      !bus.registerService(QString::fromLatin1(kOrderService))) {
+    bus.unregisterObject(QString::fromLatin1(kOrderObject));
+    return false;
+  }
+  orderService_ = std::move(service);
+  return true;
 }
 
 void QtPlatform::end(int exitCode) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QObject>
 #include <memory>
 
 #include "platform/app_folder.h"
@@ -10,6 +11,9 @@
 
 namespace yorvane {
 
+// The folders of this copy of the program, for this user.
+AppFolders programFolders();
+
 // The platform of the real program: Qt widgets for windows, timers and boxes,
 // X11 directly for the pointer, POSIX for files, the desktop's sound server for
 // sounds, and the screen copied the way the session allows (see
@@ -17,6 +21,7 @@ namespace yorvane {
 class QtPlatform : public Platform {
  public:
   QtPlatform();
+  ~QtPlatform() override;
 
   Size screenSize() override;
   ScreenCopy copyScreen(Image& dest, IfBusy ifBusy) override;
@@ -48,6 +53,7 @@ class QtPlatform : public Platform {
   bool lockApplicationFolder() override;
   bool replaceFile(const std::string& path, const std::string& content, Durability durability,
                    std::string* reason) override;
+  bool acceptOrders(Orders& orders) override;
 
  protected:
   void end(int exitCode) override;
@@ -58,6 +64,7 @@ class QtPlatform : public Platform {
   std::unique_ptr<ScreenSource> screen_;
   XcbScreenGrabber pointer_;  // reads the pointer only
   CanberraPlayer sounds_;
+  std::unique_ptr<QObject> orderService_;
 };
 
 }  // namespace yorvane

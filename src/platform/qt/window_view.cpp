@@ -97,7 +97,7 @@ void WindowView::sync() {
   }
   if (!window_.visible()) {
     setVisible(false);
-  } else if (!isVisible() && !showPending_) {
+  } else if ((!isVisible() || frontRequests_ != window_.frontRequests()) && !showPending_) {
     // Shown once the running handler is done with the window, so that the
     // window manager maps it at its final size and place. A window mapped
     // first and resized at once is reported back at its first size by some
@@ -110,10 +110,16 @@ void WindowView::sync() {
 
 void WindowView::showIfWanted() {
   showPending_ = false;
-  if (!window_.visible() || isVisible()) return;
-  applying_ = true;
-  setVisible(true);
-  applying_ = false;
+  if (window_.visible() && !isVisible()) {
+    applying_ = true;
+    setVisible(true);
+    applying_ = false;
+  }
+  if (window_.visible() && frontRequests_ != window_.frontRequests()) {
+    frontRequests_ = window_.frontRequests();
+    raise();
+    activateWindow();
+  }
 }
 
 void WindowView::closeEvent(QCloseEvent* event) {

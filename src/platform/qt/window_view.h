@@ -42,6 +42,7 @@ class WindowView : public QWidget, public WindowObserver {
   QPoint appliedPos_;
   QSize appliedSize_;
   Qt::WindowFlags appliedFlags_;
+  unsigned frontRequests_ = 0;  // the model's requests to come to the front, followed
   bool applying_ = false;
   bool showPending_ = false;
   QMetaObject::Connection primaryGeometry_;

@@ -249,5 +249,21 @@ Choose [Cancel] to close the selection form</translation>
         <source>Wayland の画面では、ほかのウィンドウの上にあるマウスポインターの位置を読めないため、この機能は使えません</source>
         <translation>On Wayland the pointer's position over other windows cannot be read, so this cannot be used.</translation>
     </message>
+    <message>
+        <source>手を使わずに撮るには、デスクトップのキーボード設定で、コマンド「yorvane --one-shot」をキーに割り当ててください。</source>
+        <translation>To take pictures hands-free, bind the command "yorvane --one-shot" to a key in the desktop's keyboard settings.</translation>
+    </message>
+    <message>
+        <source>連続撮影の途中です。</source>
+        <translation>A series is being taken.</translation>
+    </message>
+    <message>
+        <source>撮影の途中です。</source>
+        <translation>A picture is being taken.</translation>
+    </message>
+    <message>
+        <source>Yorvane は動いていません。先に Yorvane を起動してください。</source>
+        <translation>Yorvane is not running: start it first.</translation>
+    </message>
 </context>
 </TS>

@@ -13,11 +13,11 @@ namespace yorvane::wayland {
 PortalScreenCopy::PortalScreenCopy(QDBusConnection bus) : bus_(std::move(bus)) {}
 
 ScreenCopy PortalScreenCopy::copy(Image& dest, IfBusy ifBusy) {
-  return copy(dest, primaryScreenArea(), focusedWindowHandle(), ifBusy);
+  return copy(dest, primaryScreenArea(), parentWindowHandle(), ifBusy);
 }
 
 ScreenCopy PortalScreenCopy::prime() {
-  return prime(focusedWindowHandle());
+  return prime(parentWindowHandle());
 }
 
 ScreenCopy PortalScreenCopy::copy(Image& dest, const QRect& area, const QString& parentWindow,

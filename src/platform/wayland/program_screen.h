@@ -9,9 +9,10 @@ namespace yorvane::wayland {
 
 // The primary screen's rectangle of the desktop, in device pixels.
 QRect primaryScreenArea();
-// The focused window as the portal names a parent window ("x11:<id>"), so the
-// desktop can tie its question to it; empty when no window of the program has
-// the focus.
-QString focusedWindowHandle();
+// The window a desktop's question belongs to, as the portal names a parent
+// window ("x11:<id>"): the focused window of the program, else a shown one
+// (started by a keyboard shortcut, the program may have no focus); empty when
+// none is shown.
+QString parentWindowHandle();
 
 }  // namespace yorvane::wayland

@@ -1,0 +1,59 @@
+#!/usr/bin/env bash
+# The command a keyboard shortcut runs, with a session bus of its own. With no
+# program running, `yorvane --one-shot` starts one, which saves picture 1 once
+# its window is shown. With the program running, `--one-shot` makes it take
+# the picture (the screen exactly, its windows not in it) and ends within a
+# second with status 0; `--series` starts its series of five; `--one-shot`
+# while the series runs ends with status 1 and the reason, the series
+# unharmed; a plain second start ends at once, without the "folder in use" box.
+set -euo pipefail
+source "$(dirname "$0")/lib.sh"
+
+start_xvfb 640x480
+noise=$(paint_noise 640x480)
+start_private_bus session
+export DBUS_SESSION_BUS_ADDRESS=$E2E_BUS_ADDRESS
+app=$(make_app_folder "$E2E_TMP/app")
+mkdir "$app/BMP"
+# Delay 0.2, series interval 0.5 s, five pictures, no end sound.
+printf '1,"0",1,0,0,0\r\n' >"$app/setutei"
+
+"$app/yorvane" --one-shot >"$E2E_TMP/program.log" 2>&1 &
+E2E_PROGRAM_PID=$!
+E2E_PIDS+=("$E2E_PROGRAM_PID")
+wait_for_file "$app/BMP/壁紙- 1.bmp" 15
+expect_same_picture "$noise" "$app/BMP/壁紙- 1.bmp"
+wait_for_window Yorvane 10 >/dev/null
+echo "--one-shot with no program running: ok"
+
+# order OPTION...: runs the command; sets ORDER_STATUS, ORDER_MS and ORDER_SAID.
+order() {
+  local started=${EPOCHREALTIME/./}
+  ORDER_STATUS=0
+  ORDER_SAID=$("$app/yorvane" "$@" 2>&1) || ORDER_STATUS=$?
+  ORDER_MS=$(((${EPOCHREALTIME/./} - started) / 1000))
+}
+order --one-shot
+((ORDER_STATUS == 0)) || e2e_fail "--one-shot ended with $ORDER_STATUS: $ORDER_SAID"
+((ORDER_MS < 1000)) || e2e_fail "--one-shot took $ORDER_MS ms to end"
+wait_for_file "$app/BMP/壁紙- 2.bmp" 10
+expect_same_picture "$noise" "$app/BMP/壁紙- 2.bmp"
+wait_for_window Yorvane 10 >/dev/null
+echo "--one-shot to the running program: ended after $ORDER_MS ms, ok"
+
+order --series
+((ORDER_STATUS == 0)) || e2e_fail "--series ended with $ORDER_STATUS: $ORDER_SAID"
+wait_for_window_gone Yorvane 5
+order --one-shot
+((ORDER_STATUS == 1)) || e2e_fail "--one-shot during a series ended with $ORDER_STATUS"
+grep -qx 'yorvane: 連続撮影の途中です。' <<<"$ORDER_SAID" || e2e_fail "the refusal said: $ORDER_SAID"
+wait_for_file "$app/BMP/壁紙- 7.bmp" 15
+wait_for_window Yorvane 10 >/dev/null
+expect_pictures 7
+echo "--series, and --one-shot refused while it runs: ok"
+
+order
+((ORDER_STATUS == 0 && ORDER_MS < 1000)) || e2e_fail "a second start ended with $ORDER_STATUS"
+! window_shown フォルダが使用中です || e2e_fail "a second start said the folder is in use"
+program_running || e2e_fail "the running program ended"
+echo "a second start hands over to the running program: ok"
