@@ -86,10 +86,28 @@ ensure_packages() {
   else
     echo "== installing ${missing[*]} with sudo apt-get"
   fi
-  # Another apt (unattended upgrades after boot) may hold the lock for a while.
   local apt=(env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=600)
-  as_root "${apt[@]}" update -qq
-  as_root "${apt[@]}" install -y -qq --no-install-recommends "${missing[@]}" </dev/null
+  apt_waiting_for_locks "${apt[@]}" update -qq
+  apt_waiting_for_locks "${apt[@]}" install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+# apt_waiting_for_locks APT...: runs an apt-get command as root; while another
+# apt holds the lock of the lists or of the download cache (unattended upgrades
+# after boot, another system sharing the cache), tries again for up to 10
+# minutes. DPkg::Lock::Timeout covers dpkg's own lock only.
+apt_waiting_for_locks() {
+  local deadline=$((SECONDS + 600)) log status
+  log=$(mktemp)
+  while :; do
+    status=0
+    as_root "$@" </dev/null 2> >(tee "$log" >&2) || status=$?
+    wait "$!"
+    ((status != 0)) && grep -q 'Could not get lock' "$log" && ((SECONDS < deadline)) || break
+    echo "== another apt holds its lock: trying again in 10 s"
+    sleep 10
+  done
+  rm -f "$log"
+  return "$status"
 }
 
 # as_root COMMAND...: runs COMMAND as root; an ordinary user goes through sudo.
