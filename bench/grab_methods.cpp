@@ -3,9 +3,6 @@
 //
 //   yorvane_grab_methods [iterations] [x-server-pid]
 
-#include <sys/resource.h>
-#include <unistd.h>
-
 #include <QGuiApplication>
 #include <QImage>
 #include <QPixmap>
@@ -14,37 +11,12 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
 #include <functional>
-#include <sstream>
-#include <string>
 
 #include "platform/qt/xcb_screen_grabber.h"
+#include "process_cpu.h"
 
 namespace {
-
-double processCpuMs() {
-  rusage u{};
-  getrusage(RUSAGE_SELF, &u);
-  auto ms = [](const timeval& t) { return t.tv_sec * 1e3 + t.tv_usec / 1e3; };
-  return ms(u.ru_utime) + ms(u.ru_stime);
-}
-
-// utime + stime of another process, from fields 14 and 15 of /proc/<pid>/stat.
-double serverCpuMs(long pid) {
-  if (pid <= 0) return 0;
-  std::ifstream in("/proc/" + std::to_string(pid) + "/stat");
-  std::string line;
-  std::getline(in, line);
-  const auto close = line.rfind(')');
-  if (close == std::string::npos) return 0;
-  std::istringstream fields(line.substr(close + 2));
-  std::string skip;
-  for (int i = 3; i < 14; ++i) fields >> skip;
-  double utime = 0, stime = 0;
-  fields >> utime >> stime;
-  return (utime + stime) * 1e3 / static_cast<double>(sysconf(_SC_CLK_TCK));
-}
 
 void measure(const char* name, int iterations, long serverPid, const std::function<bool()>& grab) {
   if (!grab()) {  // warm-up: first-time allocations and segment set-up

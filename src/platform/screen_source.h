@@ -14,6 +14,10 @@ class ScreenSource {
   virtual ~ScreenSource() = default;
   virtual ScreenCopy copy(Image& dest, IfBusy ifBusy) = 0;
   virtual ScreenCopy prime() { return ScreenCopy::kCopied; }
+  // Sets up, outside any capture, what the first copy would otherwise set up
+  // on the user's time: called once the program is up and when the primary
+  // screen changes.
+  virtual void prepare() {}
 };
 
 }  // namespace yorvane

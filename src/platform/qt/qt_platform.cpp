@@ -6,6 +6,8 @@
 #include <QApplication>
 #include <QDBusConnection>
 #include <QProcess>
+#include <QScreen>
+#include <QTimer>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -37,7 +39,24 @@ AppFolders programFolders() {
 QtPlatform::QtPlatform()
     : folders_(programFolders()),
       session_(sessionKindOf(std::getenv("WAYLAND_DISPLAY"), std::getenv("XDG_SESSION_TYPE"))),
-      screen_(loadScreenSource(session_)) {}
+      screen_(loadScreenSource(session_)) {
+  // Once the windows are up, not in their way, and again for a new primary
+  // screen or size.
+  QObject* context = &qtContext_;
+  const auto prepareSoon = [this, context] {
+    QTimer::singleShot(kPrepareDelayMs, context, [this] { screen_->prepare(); });
+  };
+  prepareSoon();
+  const auto followPrimary = [prepareSoon, context](QScreen* primary) {
+    if (primary) QObject::connect(primary, &QScreen::geometryChanged, context, prepareSoon);
+  };
+  followPrimary(QGuiApplication::primaryScreen());
+  QObject::connect(qApp, &QGuiApplication::primaryScreenChanged, context,
+                   [prepareSoon, followPrimary](QScreen* primary) {
+                     followPrimary(primary);
+                     prepareSoon();
+                   });
+}
 
 QtPlatform::~QtPlatform() = default;
 

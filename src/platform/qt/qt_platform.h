@@ -59,11 +59,15 @@ class QtPlatform : public Platform {
   void end(int exitCode) override;
 
  private:
+  // How long after start the screen copy is set up: the windows are mapped by then.
+  static constexpr int kPrepareDelayMs = 250;
+
   AppFolders folders_;
   SessionKind session_;
   std::unique_ptr<ScreenSource> screen_;
   XcbScreenGrabber pointer_;  // reads the pointer only
   CanberraPlayer sounds_;
+  QObject qtContext_;  // ends the platform's timers and connections with it
   std::unique_ptr<QObject> orderService_;
 };
 

@@ -177,6 +177,17 @@ ScreenCopy XcbScreenGrabber::copy(Image& dest, IfBusy) {
   return paletteScreen() ? ScreenCopy::kPaletteScreen : ScreenCopy::kFailed;
 }
 
+void XcbScreenGrabber::prepare() {
+  if (!connection_ || !sharedMemoryWanted_ || !pixelFormatSupported()) return;
+  const Area area = primaryArea();
+  const std::shared_ptr<Segment> before = segment_;
+  if (area.size.width <= 0 || area.size.height <= 0 || !ensureSegment(area.size)) return;
+  // Only a segment made now: an older one may hold the last picture.
+  if (segment_ == before) return;
+  Image warmUp;
+  grabShared(warmUp, area);
+}
+
 bool XcbScreenGrabber::ensureSegment(Size size) {
   if (shmSegment_ != 0 && segment_->capacity() * 4 >= byteCount(size)) return true;
   releaseSegment();
