@@ -40,7 +40,7 @@ AppFolders programFolders() {
 QtPlatform::QtPlatform()
     : folders_(programFolders()),
       session_(sessionKindOf(std::getenv("WAYLAND_DISPLAY"), std::getenv("XDG_SESSION_TYPE"))),
-      screen_(loadScreenSource(session_)) {
+      screen_(loadScreenSource(session_, folders_.state)) {
   // Once the windows are up, not in their way, and again for a new primary
   // screen or size.
   QObject* context = &qtContext_;
