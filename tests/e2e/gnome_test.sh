@@ -47,16 +47,8 @@ if [[ $variant == first_start ]]; then
   exit 0
 fi
 
-# store_answer yes|no: the user's answer to the portal's question, as stored.
-store_answer() {
-  gdbus call --session --dest org.freedesktop.impl.portal.PermissionStore \
-    --object-path /org/freedesktop/impl/portal/PermissionStore \
-    --method org.freedesktop.impl.portal.PermissionStore.SetPermission \
-    screenshot true screenshot '' "['$1']" >/dev/null
-}
-
 if [[ $variant == refused ]]; then
-  store_answer no
+  gnome_screenshot_answer no
   start_program "$app"
   click_twips "$E2E_WINDOW" "${E2E_COMMAND1[@]}"
   wait_for_window 画面をコピーできません 20 >/dev/null
@@ -68,7 +60,7 @@ if [[ $variant == refused ]]; then
 fi
 
 # Without the stored answer the first picture waits for the user's.
-store_answer yes
+gnome_screenshot_answer yes
 
 # The top bar shows a clock, which may turn over between two pictures.
 below_top_bar() { convert "$1" -crop 1280x688+0+32 +repage "$2"; }
@@ -79,14 +71,7 @@ below_top_bar "$E2E_LAST_SCREEN" "$E2E_TMP/desktop.png"
   e2e_fail "the portal's picture of the desktop is black"
 
 if [[ $variant == series_cast ]]; then
-  # The desktop's entry for the shell's one monitor, and the program's token.
-  token=6f1c2a52-3c39-4b7e-9d53-2f0b4c1e8a07 now_us=${EPOCHREALTIME/./}
-  gdbus call --session --dest org.freedesktop.impl.portal.PermissionStore \
-    --object-path /org/freedesktop/impl/portal/PermissionStore \
-    --method org.freedesktop.impl.portal.PermissionStore.Set screencast true "$token" "{'': ['yes']}" \
-    "<('GNOME', uint32 1, <(int64 $now_us, int64 $now_us, [(uint32 0, uint32 1, <'MetaVendor:MetaVirtualMonitor:0x00'>)])>)>" >/dev/null
-  mkdir -p "$XDG_STATE_HOME/yorvane"
-  echo "$token" >"$XDG_STATE_HOME/yorvane/screencast-restore-token"
+  gnome_cast_leave_given
   # Interval 0.5 s, ten pictures, no end sound.
   printf '1,"0",2,0,0,0\r\n' >"$app/setutei"
 fi

@@ -218,6 +218,28 @@ gnome_shell_serves_x() {
   poll_until 20 x_ready
 }
 
+# gnome_screenshot_answer yes|no: the user's answer to the screenshot portal's
+# question, as GNOME stores it.
+gnome_screenshot_answer() {
+  gdbus call --session --dest org.freedesktop.impl.portal.PermissionStore \
+    --object-path /org/freedesktop/impl/portal/PermissionStore \
+    --method org.freedesktop.impl.portal.PermissionStore.SetPermission \
+    screenshot true screenshot '' "['$1']" >/dev/null
+}
+
+# gnome_cast_leave_given: the leave to cast the shell's one monitor, as the
+# user's "Remember this selection" leaves it in the permission store, and the
+# program's copy of its restore token in the program's state folder.
+gnome_cast_leave_given() {
+  local token=6f1c2a52-3c39-4b7e-9d53-2f0b4c1e8a07 now_us=${EPOCHREALTIME/./}
+  gdbus call --session --dest org.freedesktop.impl.portal.PermissionStore \
+    --object-path /org/freedesktop/impl/portal/PermissionStore \
+    --method org.freedesktop.impl.portal.PermissionStore.Set screencast true "$token" "{'': ['yes']}" \
+    "<('GNOME', uint32 1, <(int64 $now_us, int64 $now_us, [(uint32 0, uint32 1, <'MetaVendor:MetaVirtualMonitor:0x00'>)])>)>" >/dev/null
+  mkdir -p "$XDG_STATE_HOME/yorvane"
+  echo "$token" >"$XDG_STATE_HOME/yorvane/screencast-restore-token"
+}
+
 # kwin_allow PROGRAM KEY=VALUE...: a desktop file in the home start_kwin uses,
 # naming PROGRAM by its full path, with the given keys: KWin lets a program use
 # its restricted interfaces, e.g.

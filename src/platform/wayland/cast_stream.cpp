@@ -115,8 +115,12 @@ CastStream::CastStream() {
 
 CastStream::~CastStream() {
   if (loop_) pw_thread_loop_stop(loop_);
-  // The stream gives back the frame it holds.
-  if (stream_) pw_stream_destroy(stream_);
+  // The stream gives back the frame it holds; its end is the program's own,
+  // not one to report.
+  if (stream_) {
+    spa_hook_remove(&streamListener_);
+    pw_stream_destroy(stream_);
+  }
   if (core_) pw_core_disconnect(core_);
   if (context_) pw_context_destroy(context_);
   if (loop_) pw_thread_loop_destroy(loop_);
