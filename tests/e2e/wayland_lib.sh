@@ -287,21 +287,9 @@ portal_version() {
     sed -E 's/.*uint32 ([0-9]+).*/\1/'
 }
 
-# The title of the program's notice, at start on sway, that its window cannot
-# stay above others.
+# The title of the program's notice, at its first start on sway, that its
+# window cannot stay above others.
 WAYLAND_TOPMOST_NOTICE=常に手前には表示できません
-# topmost_notice_answered: true once the notice is gone; presses Return, which
-# the box has the focus for, while it is there.
-topmost_notice_answered() {
-  window_shown "$WAYLAND_TOPMOST_NOTICE" || return 0
-  xdotool key Return
-  return 1
-}
-# answer_topmost_notice: waits for the notice and answers it.
-answer_topmost_notice() {
-  wait_for_window "$WAYLAND_TOPMOST_NOTICE" 10 >/dev/null
-  wait_until 10 "the notice to close" topmost_notice_answered
-}
 
 # output_shows PICTURE: true when the compositor's output shows PICTURE exactly.
 output_shows() {
