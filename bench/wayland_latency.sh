@@ -28,8 +28,9 @@ app=$(make_app_folder "$E2E_TMP/app")
 mkdir "$app/BMP"
 # Delay 0.2, interval 0.5 s, COUNT pictures, no end sound.
 printf '1,"0",%d,0,0,0\r\n' $((count / 5)) >"$app/setutei"
+# The notice at start on sway that the window cannot stay above others waits
+# for no answer, and goes when the series hides the window.
 start_program "$app"
-answer_topmost_notice
 
 # clock_of PICTURE: the milliseconds (modulo 2^24) the screen clock shows in it.
 clock_of() {

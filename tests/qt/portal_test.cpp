@@ -12,9 +12,11 @@
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QTimer>
 #include <QUrl>
 #include <algorithm>
+#include <atomic>
 #include <deque>
 #include <optional>
 
@@ -59,7 +61,10 @@ class PrivateBus {
 };
 
 // The portal's Screenshot method, answering as told: with a picture file, a
-// response code, or not at all; at once or after a while.
+// response code, or not at all; at once or after a while. It runs in a thread
+// of its own, as a portal in a process of its own: Qt 6.8 loses the replies of
+// a service in the caller's thread to calls made from a nested event loop. Set
+// its fields before the calls; read them after.
 class FakePortal : public QObject, protected QDBusContext {
   Q_OBJECT
   Q_CLASSINFO("D-Bus Interface", "org.freedesktop.portal.Screenshot")
@@ -69,8 +74,8 @@ class FakePortal : public QObject, protected QDBusContext {
   std::deque<uint> codes;        // the codes of the next answers, before `code`
   int delayMs = 0;
   QString picture;  // the file named in a successful answer
-  int requests = 0;
-  int mostOpen = 0;  // the most requests open at one time
+  std::atomic<int> requests = 0;
+  std::atomic<int> mostOpen = 0;  // the most requests open at one time
 
  public slots:
   QDBusObjectPath Screenshot(const QString&, const QVariantMap& options) {
@@ -86,7 +91,7 @@ class FakePortal : public QObject, protected QDBusContext {
       codes.pop_front();
     }
     if (!answer) return QDBusObjectPath(path);
-    mostOpen = std::max(mostOpen, ++open_);
+    mostOpen = std::max(mostOpen.load(), ++open_);
     const auto respond = [this, path, answer] {
       --open_;
       QDBusMessage response = QDBusMessage::createSignal(
@@ -114,14 +119,18 @@ class PortalTest : public ::testing::Test {
     if (!bus_.running()) GTEST_SKIP() << "dbus-daemon is not available";
     service_ = bus_.connect(QStringLiteral("portal"));
     client_ = bus_.connect(QStringLiteral("client"));
+    portal_.picture = dir_.filePath(QStringLiteral("Screenshot.png"));
+    portalThread_.start();
+    portal_.moveToThread(&portalThread_);
     ASSERT_TRUE(service_.registerObject(QStringLiteral("/org/freedesktop/portal/desktop"), &portal_,
                                         QDBusConnection::ExportAllSlots));
     ASSERT_TRUE(service_.registerService(QStringLiteral("org.freedesktop.portal.Desktop")));
-    portal_.picture = dir_.filePath(QStringLiteral("Screenshot.png"));
   }
   void TearDown() override {
     QDBusConnection::disconnectFromBus(QStringLiteral("portal"));
     QDBusConnection::disconnectFromBus(QStringLiteral("client"));
+    portalThread_.quit();
+    portalThread_.wait();
   }
 
   // Writes the portal's next picture: 4 x 2 pixels, each one different.
@@ -135,6 +144,7 @@ class PortalTest : public ::testing::Test {
 
   PrivateBus bus_;
   QTemporaryDir dir_;
+  QThread portalThread_;
   FakePortal portal_;
   QDBusConnection service_{QString()};
   QDBusConnection client_{QString()};
