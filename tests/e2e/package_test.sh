@@ -13,13 +13,10 @@ skip() {
   exit 77
 }
 command -v apt-get >/dev/null || skip "no apt-get on this machine"
-if ((EUID == 0)); then
-  as_root=()
-elif sudo -n true 2>/dev/null; then
-  as_root=(sudo -n)
-else
+((EUID == 0)) || sudo -n true 2>/dev/null ||
   skip "installing a package needs root, or sudo without a password"
-fi
+# as_root and apt_waiting_for_locks: apt goes on once another apt lets go of its lock.
+source "$(dirname "$0")/../../scripts/common.sh"
 [[ $(dpkg-query -W -f='${Status}' yorvane 2>/dev/null) != "install ok installed" ]] ||
   skip "yorvane is installed on this machine; the test would replace it"
 
@@ -28,10 +25,11 @@ cpack -G DEB --config "${YORVANE_BUILD_DIR:?the build tree}/CPackConfig.cmake" \
 deb=$(echo "$E2E_TMP"/package/yorvane_*.deb)
 [[ -s $deb ]] || e2e_fail "cpack made no yorvane_*.deb"
 
-apt=("${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=120 -y -qq)
-remove_package() { "${apt[@]}" purge yorvane >/dev/null || true; }
+apt=(apt_waiting_for_locks env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=120
+  -y -qq)
+remove_package() { "${apt[@]}" purge yorvane >/dev/null 2>&1 || true; }
 trap 'remove_package; e2e_cleanup' EXIT
-"${apt[@]}" install --no-install-recommends "$deb" </dev/null >"$E2E_TMP/apt.log" 2>&1 ||
+"${apt[@]}" install --no-install-recommends "$deb" >"$E2E_TMP/apt.log" 2>&1 ||
   e2e_fail "apt-get cannot install the package: $(tail -n 5 "$E2E_TMP/apt.log")"
 
 # The user's home; root plays the ordinary user as nobody.
