@@ -1,14 +1,19 @@
 // Screen copies as the program makes them, one after another, through the way
-// it chooses for the session (X server, KWin's screenshot interface, portal)
-// or, with "portal", through the screenshot portal: prints the wall time per
-// copy (median, worst), this process's CPU time per copy and failed copies.
+// it chooses for the session (X server, KWin's screenshot interface, portal),
+// with "portal" through the screenshot portal, or with "cast" as a series
+// makes them, from the desktop's screen cast (its leave given beforehand:
+// the restore token in $XDG_STATE_HOME/yorvane): prints the wall time per
+// copy (median, worst), this process's CPU time per copy and failed copies;
+// for the cast also the time its start took and the copies it left to the
+// screenshots (no frame yet, on standard error).
 //
-//   yorvane_screen_copy_timing [COPIES] [portal]
+//   yorvane_screen_copy_timing [COPIES] [portal|cast]
 #include <sys/resource.h>
 
 #include <QApplication>
 #include <QDBusConnection>
 #include <QElapsedTimer>
+#include <QTimer>
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -16,6 +21,7 @@
 #include <memory>
 #include <vector>
 
+#include "platform/qt/qt_platform.h"
 #include "platform/qt/screen_source_loader.h"
 #include "platform/wayland/portal_screen_copy.h"
 #include "platform/wayland/session.h"
@@ -35,13 +41,29 @@ int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "xcb");
   QApplication app(argc, argv);
   const int copies = argc > 1 ? std::atoi(argv[1]) : 30;
-  const bool portal = argc > 2 && std::strcmp(argv[2], "portal") == 0;
+  const char* way = argc > 2 ? argv[2] : "chosen";
+  const bool portal = std::strcmp(way, "portal") == 0;
+  const bool cast = std::strcmp(way, "cast") == 0;
   std::unique_ptr<yorvane::ScreenSource> source;
   if (portal) {
     source = std::make_unique<yorvane::wayland::PortalScreenCopy>(QDBusConnection::sessionBus());
   } else {
     source = yorvane::loadScreenSource(
-        yorvane::sessionKindOf(std::getenv("WAYLAND_DISPLAY"), std::getenv("XDG_SESSION_TYPE")));
+        yorvane::sessionKindOf(std::getenv("WAYLAND_DISPLAY"), std::getenv("XDG_SESSION_TYPE")),
+        yorvane::programFolders().state);
+  }
+  const auto ifBusy = cast ? yorvane::IfBusy::kSkip : yorvane::IfBusy::kWait;
+  if (cast) {
+    QElapsedTimer started;
+    started.start();
+    if (source->seriesStarting() != yorvane::SeriesCopies::kScreenCast) {
+      std::printf("no screen cast\n");
+      return 1;
+    }
+    std::printf("cast started in %lld ms\n", static_cast<long long>(started.elapsed()));
+    // The first frame comes within the lead-in of a series.
+    QTimer::singleShot(2700, &app, &QCoreApplication::quit);
+    QApplication::exec();
   }
   yorvane::Image image;
   std::vector<double> wall;
@@ -50,15 +72,15 @@ int main(int argc, char** argv) {
   for (int i = 0; i < copies; ++i) {
     QElapsedTimer clock;
     clock.start();
-    if (source->copy(image, yorvane::IfBusy::kWait) != yorvane::ScreenCopy::kCopied) ++failed;
+    if (source->copy(image, ifBusy) != yorvane::ScreenCopy::kCopied) ++failed;
     wall.push_back(static_cast<double>(clock.nsecsElapsed()) / 1e6);
   }
   const double cpu = (cpuMillis() - cpuBefore) / copies;
+  source->seriesEnded();
   std::sort(wall.begin(), wall.end());
   std::printf(
       "%s copy %dx%d: %d copies, %d failed, wall median %.1f ms, worst %.1f ms, "
       "CPU %.1f ms/copy\n",
-      portal ? "portal" : "chosen", image.width(), image.height(), copies, failed,
-      wall[wall.size() / 2], wall.back(), cpu);
+      way, image.width(), image.height(), copies, failed, wall[wall.size() / 2], wall.back(), cpu);
   return failed == 0 ? 0 : 1;
 }

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Screen copies on a headless Wayland session at 1280x720 (see
-# tests/e2e/wayland_lib.sh), COPIES of each one after another: wall time per
-# picture and CPU time per picture of the copying process and of the desktop.
+# Screen copies on a headless Wayland session at WIDTHxHEIGHT (1280x720 unless
+# given; see tests/e2e/wayland_lib.sh), COPIES of each one after another: wall
+# time per picture and CPU time per picture of the copying process and of the
+# desktop.
 #   sway: the program's portal copy against grim; the desktop's CPU is sway's
 #     and the portal's (front end and wlroots backend, with the grim it runs).
 #   kde: the program's copy through KWin's screenshot interface against its
@@ -9,16 +10,22 @@
 #     installed, with qtwayland5); the desktop's CPU is KWin's and the portal's.
 #     Then the program's own one-shots and a series of 60 at 0.5 s, with the
 #     copies that failed or were skipped.
+#   gnome: a series' copies from GNOME's screen cast (its leave given
+#     beforehand; the copies after the cast's start and 2.7 s for its first
+#     frame, as in a series' lead-in) against the program's copy through
+#     GNOME's portal; the desktop's CPU is gnome-shell's, the cast's start
+#     and wait included.
 #
-#   bench/wayland_compare.sh BENCH_BUILD_DIR [COPIES] [sway|kde]
+#   bench/wayland_compare.sh BENCH_BUILD_DIR [COPIES] [sway|kde|gnome] [WIDTHxHEIGHT]
 set -euo pipefail
 bench_dir=$(cd "${1:?the build tree with the benchmarks}" && pwd)
 copies=${2:-30}
 WAYLAND_DESKTOP=${3:-sway}
+size=${4:-1280x720}
 source "$(dirname "$0")/../tests/e2e/wayland_lib.sh"
 
 noise=$E2E_TMP/noise.png
-convert -size 1280x720 xc: -seed 5 +noise Random -depth 8 "$noise"
+convert -size "$size" xc: -seed 5 +noise Random -depth 8 "$noise"
 # The programs that may use KWin's screenshot interface, as copies named by
 # desktop files.
 mkdir "$E2E_TMP/allowed"
@@ -35,19 +42,26 @@ pid_of() {
     --method org.freedesktop.DBus.GetConnectionUnixProcessID "$1" | sed -E 's/.*uint32 ([0-9]+).*/\1/'
 }
 if [[ $WAYLAND_DESKTOP == kde ]]; then
-  start_kwin 1280x720
+  start_kwin "$size"
   feh --fullscreen "$noise" &
   E2E_PIDS+=($!)
   helpers=("$WAYLAND_SHELL_PID" "$(pid_of org.freedesktop.portal.Desktop)"
     "$(pid_of org.freedesktop.impl.portal.desktop.kde)")
+elif [[ $WAYLAND_DESKTOP == gnome ]]; then
+  start_gnome_shell "$size"
+  gnome_screenshot_answer yes
+  gnome_cast_leave_given
+  helpers=("$WAYLAND_SHELL_PID")
 else
-  start_sway 1280x720 "$noise"
+  start_sway "$size" "$noise"
   # The socket is named sway-ipc.UID.PID.sock.
   IFS=. read -r _ _ sway_pid _ <<<"${SWAYSOCK##*/}"
   helpers=("$sway_pid" "$(pid_of org.freedesktop.portal.Desktop)"
     "$(pid_of org.freedesktop.impl.portal.desktop.wlr)")
 fi
-wait_until 20 "the output to show the picture" output_shows "$noise"
+# GNOME's shell shows its overview, a still screen as well.
+[[ $WAYLAND_DESKTOP == gnome ]] ||
+  wait_until 20 "the output to show the picture" output_shows "$noise"
 e2e_log "compositor, portal and its backend: ${helpers[*]}"
 tick_ms=$((1000 / $(getconf CLK_TCK)))
 # children_ticks [PID]: CPU ticks of the finished children of PID (this shell).
@@ -97,6 +111,9 @@ if [[ $WAYLAND_DESKTOP == kde ]]; then
     measure "spectacle -b -n -f" spectacle -b -n -f -o "$E2E_TMP/spectacle.png"
   fi
   "$E2E_TMP/allowed/yorvane_capture_timing"
+elif [[ $WAYLAND_DESKTOP == gnome ]]; then
+  timed "GNOME's screen cast" "$bench_dir/bench/yorvane_screen_copy_timing" "$copies" cast
+  timed "GNOME's portal" "$bench_dir/bench/yorvane_screen_copy_timing" "$copies" portal
 else
   measure "grim (PNG)" grim "$E2E_TMP/grim.png"
   timed "portal copy" "$bench_dir/bench/yorvane_screen_copy_timing" "$copies" portal

@@ -42,10 +42,12 @@ apt_mirror() {
 # Build and run the program, and drive it on a virtual display; rsvg-convert
 # renders the PNG icons from the SVG. libcanberra plays the sounds through the
 # desktop's sound server (its PulseAudio driver), from the freedesktop sound
-# theme. Qt's Linguist tools compile the English translation.
+# theme. Qt's Linguist tools compile the English translation. On Wayland a
+# series reads the desktop's screen cast through PipeWire.
 YORVANE_RUN_PACKAGES=(cmake ninja-build pkg-config g++ qt6-base-dev qt6-svg-dev qt6-tools-dev
   qt6-l10n-tools libxcb1-dev libxcb-shm0-dev libxcb-randr0-dev libcanberra-dev libcanberra-pulse
-  sound-theme-freedesktop librsvg2-bin xvfb xdotool imagemagick fonts-noto-cjk x11-utils)
+  sound-theme-freedesktop librsvg2-bin xvfb xdotool imagemagick fonts-noto-cjk x11-utils
+  libpipewire-0.3-dev)
 # Tests, benchmarks and the picture-reader checks on top of that: clang builds
 # the sanitized unit tests with the libFuzzer target and clang-format checks the
 # formatting; ImageMagick reads SVG through its extra coders; the desktop entry
@@ -55,7 +57,8 @@ YORVANE_RUN_PACKAGES=(cmake ninja-build pkg-config g++ qt6-base-dev qt6-svg-dev 
 # serve the tests on real desktops; a PulseAudio server with a null sink, its
 # recorder and sox hear the sounds; sway, its portal, pipewire, grim and wtype
 # (keys pressed on the compositor's keyboard) the test on a Wayland session; GNOME Shell and its portal the test on GNOME, where
-# Python's GObject bindings ask the portal for the reference picture; KWin,
+# Python's GObject bindings ask the portal for the reference picture and
+# WirePlumber links the screen cast's stream; KWin,
 # KDE's portal (whose dialogs need Plasma's workspace, and whose Qt 6 needs
 # libxcb-cursor0 on XWayland) and the Wayland headers
 # of KWin's fake input, for the pointer, the test on KDE Plasma; debootstrap
@@ -67,7 +70,7 @@ YORVANE_TEST_PACKAGES=("${YORVANE_RUN_PACKAGES[@]}" libgtest-dev libbenchmark-de
   mutter kwin-x11 kwin-style-breeze xfwm4 openbox dbus-daemon feh x11-xserver-utils
   pulseaudio pulseaudio-utils sox
   sway xwayland grim wtype xdg-desktop-portal xdg-desktop-portal-wlr xdg-desktop-portal-gtk pipewire
-  dbus-user-session fuse3 libglib2.0-bin gnome-shell xdg-desktop-portal-gnome python3-gi
+  dbus-user-session fuse3 libglib2.0-bin gnome-shell xdg-desktop-portal-gnome python3-gi wireplumber
   kwin-wayland xdg-desktop-portal-kde plasma-workspace libxcb-cursor0 libwayland-dev
   plasma-wayland-protocols
   debootstrap)

@@ -6,6 +6,7 @@
 #include "platform/message_box.h"
 #include "settings/settings_record.h"
 #include "ui_model/runtime_error.h"
+#include "ui_model/state_mark.h"
 
 namespace yorvane {
 
@@ -89,12 +90,7 @@ void Application::start() {
 
 void Application::tellOnce(const std::string& mark, const std::string& text,
                            const std::string& title) {
-  const std::string path = platform_.stateFolder() + "/" + mark;
-  if (platform_.readFile(path, 0)) return;
-  platform_.showNotice(text, title);
-  // Not remembered where the state folder cannot be written: told again next time.
-  std::string ignored;
-  platform_.replaceFile(path, "", Durability::kPastProgramEnd, &ignored);
+  if (firstTimeFor(platform_, mark)) platform_.showNotice(text, title);
 }
 
 void Application::loadSettings() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <cstdlib>
 #include <functional>
 #include <memory>
@@ -32,6 +33,13 @@ enum class ScreenCopy {
   kUnavailable,  // the desktop offers no way to copy the screen (no screenshot portal)
   kRefused,      // the desktop or the user refused
   kUnreadable,   // the desktop sent pixels in a layout the program cannot read
+};
+
+// Where the copies of a series come from, as the series starts.
+enum class SeriesCopies {
+  kUsual,         // the session's one way of copying the screen
+  kScreenCast,    // a screen cast, open for the series: each copy is its newest frame
+  kNoScreenCast,  // the desktop gave no screen cast (the user said no, or it cannot): screenshots
 };
 
 // What a screen copy does when an earlier one is still waiting for its picture
@@ -85,6 +93,13 @@ class Platform {
   // kCopied when copies may go ahead, else why not. Nothing to do on X11.
   virtual ScreenCopy primeScreenCopy() = 0;
   virtual SessionKind sessionKind() = 0;
+  // A series is about to start, the window in use still shown and focused:
+  // where the desktop casts the screen (Wayland), the cast opens now, asking
+  // the user the first time, and the series' copies that skip when busy come
+  // from it until seriesEnded. An open cast costs the desktop CPU at each
+  // repaint, so it is open only while a series runs.
+  virtual SeriesCopies seriesStarting() = 0;
+  virtual void seriesEnded() = 0;
   // Saves the whole image as a BMP file. False (with a reason) when it fails.
   virtual bool saveBmp(const Image& image, const std::string& path, std::string* reason) = 0;
 
@@ -93,6 +108,8 @@ class Platform {
                                              std::function<void()> tick) = 0;
   // Processes pending window events and timer ticks, then returns.
   virtual void doEvents() = 0;
+  // A clock that only goes forward, in milliseconds from an arbitrary start.
+  virtual int64_t nowMs() = 0;
 
   // Interaction. Returns the answer code of the button pressed (see mb::).
   virtual int messageBox(const std::string& text, const std::string& title, int style) = 0;

@@ -18,6 +18,9 @@ class ScreenSource {
   // on the user's time: called once the program is up and when the primary
   // screen changes.
   virtual void prepare() {}
+  // See Platform::seriesStarting and Platform::seriesEnded.
+  virtual SeriesCopies seriesStarting() { return SeriesCopies::kUsual; }
+  virtual void seriesEnded() {}
 };
 
 }  // namespace yorvane

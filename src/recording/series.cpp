@@ -3,6 +3,7 @@
 #include "platform/message_box.h"
 #include "ui_model/handler_timer.h"
 #include "ui_model/runtime_error.h"
+#include "ui_model/state_mark.h"
 
 namespace yorvane {
 
@@ -12,6 +13,8 @@ constexpr int kLeadInTickMs = 900;
 // The screen series' interval until one is chosen, and the region series' pace.
 constexpr int kRegionPaceMs = 800;
 constexpr int kIntervalsMs[] = {500, 1000, 1500, 2000};
+// Marks, in the state folder, that the user knows a series has no screen cast here.
+constexpr const char* kNoScreenCastNoticeShown = "screencast-notice-shown";
 }  // namespace
 
 Series::Series(Platform& platform, const Dispatcher& dispatch, WindowPair& windows,
@@ -44,6 +47,19 @@ void Series::start(Window& pressed) {
     oneShot_.refuseMissingRegion();
     return;
   }
+  if (!running()) {
+    busy_ = 0;
+    saved_ = 0;
+    // Before the hide: the desktop may ask the user, on behalf of the window
+    // in use, whether the program may cast the screen.
+    if (platform_.seriesStarting() == SeriesCopies::kNoScreenCast &&
+        firstTimeFor(platform_, kNoScreenCastNoticeShown)) {
+      platform_.messageBox(
+          "この Wayland の画面では、連続撮影に画面の配信（スクリーンキャスト）を使えません。\r"
+          "連続撮影はスクリーンショットで撮ります。間隔を保てないことがあります。",
+          "スクリーンキャストを使えません", mb::kOkOnly + mb::kInformation);
+    }
+  }
   pressed.hide();
   if (region_.partial()) {
     regionSeriesTimer_->setEnabled(true);
@@ -67,6 +83,7 @@ void Series::seriesTick(Timer& timer, const std::function<const Image&()>& pictu
     pictures_.refuseAtTop();
     return;
   }
+  notePace(timer.interval());
   takeSeriesPicture(picture);
   if (picturesTaken_ < picturesWanted_) return;
   finish(timer);
@@ -83,6 +100,34 @@ void Series::seriesTick(Timer& timer, const std::function<const Image&()>& pictu
     skipped_ = 0;
     platform_.messageBox(text, "画面をコピーできません", mb::kOkOnly + mb::kExclamation);
   }
+  tellPace(timer.interval());
+}
+
+void Series::notePace(int intervalMs) {
+  const int64_t now = platform_.nowMs();
+  if (picturesTaken_ == 0) {
+    firstTickMs_ = now;
+    dueSpanMs_ = 0;
+  } else {
+    dueSpanMs_ += intervalMs;
+  }
+  lastTickMs_ = now;
+}
+
+void Series::tellPace(int intervalMs) {
+  // Half an interval over the whole series: later than that, a tick was lost.
+  const bool late = lastTickMs_ - firstTickMs_ > dueSpanMs_ + intervalMs / 2;
+  if (busy_ == 0 && !late) return;
+  std::string text = "画面のコピーが間に合わず、選んだ間隔（" + std::to_string(intervalMs) +
+                     " ミリ秒）を保てませんでした。";
+  if (saved_ > 0) {
+    // Each picture stands for the interval that follows its tick.
+    const int64_t reached = (lastTickMs_ - firstTickMs_ + intervalMs) / saved_;
+    text += "\r平均 " + std::to_string(reached) + " ミリ秒ごとに保存しました。";
+  }
+  if (busy_ > 0) text += "\r" + std::to_string(busy_) + " 枚は保存していません。";
+  busy_ = 0;
+  platform_.messageBox(text, "間隔を保てません", mb::kOkOnly + mb::kExclamation);
 }
 
 void Series::takeSeriesPicture(const std::function<const Image&()>& picture) {
@@ -91,11 +136,16 @@ void Series::takeSeriesPicture(const std::function<const Image&()>& picture) {
   // A tick whose copy would have to wait for an earlier one is skipped and
   // counted: waiting would push every later picture off the series' pace.
   const ScreenCopy copy = screen_.copy(IfBusy::kSkip);
+  if (copy == ScreenCopy::kBusy) {
+    busy_ = checkedAdd(busy_, 1);
+    return;
+  }
   if (copy != ScreenCopy::kCopied) {
     skipped_ = checkedAdd(skipped_, 1);
     lastFailure_ = copy;
     return;
   }
+  saved_ = checkedAdd(saved_, 1);
   pictures_.withFailureTrap([this, &picture] {
     pictures_.takeNextNumber();
     platform_.doEvents();
@@ -107,6 +157,7 @@ void Series::takeSeriesPicture(const std::function<const Image&()>& picture) {
 
 void Series::finish(Timer& timer) {
   timer.setEnabled(false);
+  platform_.seriesEnded();
   windows_.showOneInUse();
   picturesTaken_ = 0;
   pictures_.showNumber();

@@ -48,11 +48,17 @@ class Series {
   void leadInTick();
   // One tick of a running series: its picture, and its end after the last one
   // or at the last number. At the end it says how many ticks saved nothing
-  // because the screen copy failed.
+  // because the screen copy failed, and whether the pictures kept the pace.
   void seriesTick(Timer& timer, const std::function<const Image&()>& picture);
   void takeSeriesPicture(const std::function<const Image&()>& picture);
   // Stops the series and brings the window back.
   void finish(Timer& timer);
+  // Notes when a tick came and when it was due: a tick the platform could
+  // not run in time comes late, or not at all.
+  void notePace(int intervalMs);
+  // Tells the user when the series could not keep its pace: ticks skipped
+  // because the copy before was still waiting, or ticks that came late.
+  void tellPace(int intervalMs);
 
   Platform& platform_;
   WindowPair& windows_;
@@ -67,6 +73,11 @@ class Series {
   int16_t leadInTicks_ = 0;
   int16_t skipped_ = 0;
   ScreenCopy lastFailure_ = ScreenCopy::kCopied;
+  int16_t busy_ = 0;   // ticks skipped: the copy before was still waiting
+  int16_t saved_ = 0;  // ticks whose copy came
+  int64_t firstTickMs_ = 0;
+  int64_t lastTickMs_ = 0;
+  int64_t dueSpanMs_ = 0;  // from the first tick to the last, at the pace chosen
   std::string intervalChoice_;
   std::unique_ptr<Timer> leadInTimer_;
   std::unique_ptr<Timer> screenSeriesTimer_;

@@ -23,7 +23,7 @@ wayland_tools=(gdbus pipewire pw-cli dbus-run-session dbus-daemon
   /usr/libexec/xdg-desktop-portal /usr/libexec/xdg-desktop-portal-gtk)
 case $WAYLAND_DESKTOP in
   sway) wayland_tools+=(sway swaymsg grim wtype /usr/libexec/xdg-desktop-portal-wlr) ;;
-  gnome) wayland_tools+=(gnome-shell /usr/bin/python3 /usr/libexec/xdg-desktop-portal-gnome) ;;
+  gnome) wayland_tools+=(gnome-shell /usr/bin/python3 /usr/libexec/xdg-desktop-portal-gnome wireplumber) ;;
   kde) wayland_tools+=(kwin_wayland /usr/bin/python3 "$(kde_portal_backend)") ;;
 esac
 for wayland_tool in "${wayland_tools[@]}"; do
@@ -158,8 +158,8 @@ CONFIG
   wait_for_portal wlr gtk
 }
 
-# start_gnome_shell WIDTHxHEIGHT: a headless GNOME Shell with one monitor and
-# XWayland, in a home of its own (GNOME's portal writes its pictures in it);
+# start_gnome_shell WIDTHxHEIGHT: a headless GNOME Shell with one monitor,
+# XWayland and WirePlumber, in a home of its own (GNOME's portal writes its pictures in it);
 # exports HOME, WAYLAND_DISPLAY, DISPLAY and XAUTHORITY, and waits until the
 # screenshot portal answers. The shell starts in its overview.
 start_gnome_shell() {
@@ -199,6 +199,11 @@ start_gnome_shell() {
   dbus-update-activation-environment WAYLAND_DISPLAY DISPLAY XAUTHORITY
   wait_for_portal gnome gtk
   E2E_FAIL_LOG=
+  # The session manager, as on every GNOME desktop: it links a screen cast's
+  # stream to the shell's node, which else never sends a frame.
+  wireplumber >"$E2E_TMP/wireplumber.log" 2>&1 &
+  E2E_PIDS+=($!)
+  wait_until 10 "wireplumber" bash -c 'pw-cli ls Client | grep -qi wireplumber'
 }
 
 # gnome_shell_serves_x LOG: waits until the shell started by start_gnome_shell
@@ -211,6 +216,28 @@ gnome_shell_serves_x() {
   XAUTHORITY=$(ls -t "$XDG_RUNTIME_DIR"/.mutter-Xwaylandauth.* | head -n 1)
   export DISPLAY WAYLAND_DISPLAY XAUTHORITY
   poll_until 20 x_ready
+}
+
+# gnome_screenshot_answer yes|no: the user's answer to the screenshot portal's
+# question, as GNOME stores it.
+gnome_screenshot_answer() {
+  gdbus call --session --dest org.freedesktop.impl.portal.PermissionStore \
+    --object-path /org/freedesktop/impl/portal/PermissionStore \
+    --method org.freedesktop.impl.portal.PermissionStore.SetPermission \
+    screenshot true screenshot '' "['$1']" >/dev/null
+}
+
+# gnome_cast_leave_given: the leave to cast the shell's one monitor, as the
+# user's "Remember this selection" leaves it in the permission store, and the
+# program's copy of its restore token in the program's state folder.
+gnome_cast_leave_given() {
+  local token=6f1c2a52-3c39-4b7e-9d53-2f0b4c1e8a07 now_us=${EPOCHREALTIME/./}
+  gdbus call --session --dest org.freedesktop.impl.portal.PermissionStore \
+    --object-path /org/freedesktop/impl/portal/PermissionStore \
+    --method org.freedesktop.impl.portal.PermissionStore.Set screencast true "$token" "{'': ['yes']}" \
+    "<('GNOME', uint32 1, <(int64 $now_us, int64 $now_us, [(uint32 0, uint32 1, <'MetaVendor:MetaVirtualMonitor:0x00'>)])>)>" >/dev/null
+  mkdir -p "$XDG_STATE_HOME/yorvane"
+  echo "$token" >"$XDG_STATE_HOME/yorvane/screencast-restore-token"
 }
 
 # kwin_allow PROGRAM KEY=VALUE...: a desktop file in the home start_kwin uses,
@@ -290,6 +317,22 @@ portal_version() {
 # The title of the program's notice, at its first start on sway, that its
 # window cannot stay above others.
 WAYLAND_TOPMOST_NOTICE=常に手前には表示できません
+# The title of the program's message, at its first series where the desktop
+# gives it no screen cast (sway's portal without a GPU), that the series is
+# taken with screenshots.
+WAYLAND_NO_CAST_BOX=スクリーンキャストを使えません
+# box_answered TITLE: true once the program's box TITLE is gone; presses
+# Return, which the box has the focus for, while it is there.
+box_answered() {
+  window_shown "$1" || return 0
+  xdotool key Return
+  return 1
+}
+# answer_box TITLE: waits for the box and answers it.
+answer_box() {
+  wait_for_window "$1" 10 >/dev/null
+  wait_until 10 "the box $1 to close" box_answered "$1"
+}
 
 # output_shows PICTURE: true when the compositor's output shows PICTURE exactly.
 output_shows() {

@@ -173,6 +173,15 @@ ScreenCopy FakePlatform::primeScreenCopy() {
   return copyResult;
 }
 
+SeriesCopies FakePlatform::seriesStarting() {
+  events.push_back("series start");
+  return seriesCopies;
+}
+
+void FakePlatform::seriesEnded() {
+  events.push_back("series end");
+}
+
 bool FakePlatform::saveBmp(const Image& image, const std::string& path, std::string* reason) {
   events.push_back("save " + fs::path(path).filename().string());
   if (writeBmpFile(image, path)) return true;

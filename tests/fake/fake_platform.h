@@ -50,7 +50,8 @@ class FakePlatform : public Platform {
 
   // What the program did, in order: "beep", "save <file name>", "copy", "prime",
   // "pump", "box <title>", "notice <title>", "open <path>", "sound <event name
-  // or path>" (only with a sound server). Notices join the boxes too.
+  // or path>" (only with a sound server), "series start", "series end".
+  // Notices join the boxes too.
   std::vector<std::string> events;
   std::vector<MessageBoxCall> boxes;
   std::vector<std::string> opened;
@@ -68,6 +69,8 @@ class FakePlatform : public Platform {
   Image screen;
   // What the next screen copies give; any failure leaves the image as it was.
   ScreenCopy copyResult = ScreenCopy::kCopied;
+  // What a series start is answered.
+  SeriesCopies seriesCopies = SeriesCopies::kUsual;
   // Whether a sound server plays the sounds; without one the program falls back.
   bool soundServer = false;
   // The session the program is told it runs in, and whether its window manager
@@ -96,10 +99,13 @@ class FakePlatform : public Platform {
   ScreenCopy copyScreen(Image& dest, IfBusy ifBusy) override;
   ScreenCopy primeScreenCopy() override;
   SessionKind sessionKind() override { return session; }
+  SeriesCopies seriesStarting() override;
+  void seriesEnded() override;
   bool saveBmp(const Image& image, const std::string& path, std::string* reason) override;
   std::unique_ptr<Timer> createTimer(std::string name, int intervalMs,
                                      std::function<void()> tick) override;
   void doEvents() override;
+  int64_t nowMs() override { return now_; }
   int messageBox(const std::string& text, const std::string& title, int style) override;
   void showNotice(const std::string& text, const std::string& title) override;
   void beep() override;

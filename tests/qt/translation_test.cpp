@@ -90,8 +90,14 @@ TEST_F(TranslationTest, CopyFailuresAndTheWaylandNoticesHaveEnglishOnes) {
   app.run([&] { app.main.countList.setListIndex(1); });
   app.click(app.main.seriesButton);  // five skipped pictures, counted at the end
   app.fake.advanceBy(20000);
+  app.fake.copyResult = ScreenCopy::kCopied;
+  app.fake.seriesCopies = SeriesCopies::kNoScreenCast;
+  app.click(app.main.seriesButton);  // no screen cast; one picture, then four ticks skipped
+  app.fake.advanceBy(3200);
+  app.fake.copyResult = ScreenCopy::kBusy;
+  app.fake.advanceBy(20000);
   app.click(app.main.edgeTriggerBox);
-  ASSERT_EQ(app.fake.boxes.size(), 4u);
+  ASSERT_EQ(app.fake.boxes.size(), 6u);
   for (const auto& box : app.fake.boxes) {
     for (const std::string& text : {box.text, box.title}) {
       const QString shown = translated(messageBoxText(text));

@@ -1,6 +1,7 @@
 // Series capture and the file-number reset, on the virtual clock to the millisecond.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -118,6 +119,40 @@ TEST_F(Series, TicksWhoseCopyFailsAreSkippedAndCountedAtTheEnd) {
   EXPECT_NE(app.fake.boxes[0].text.find("2 枚"), std::string::npos) << app.fake.boxes[0].text;
   EXPECT_TRUE(seriesIdle());
   EXPECT_TRUE(app.main.window.visible());
+}
+
+TEST_F(Series, TicksSkippedWhileACopyWaitsAreToldWithThePaceReached) {
+  chooseCount(2);
+  chooseInterval(0);
+  press(app.main.seriesButton);
+  for (int64_t at = 3200; at <= 7700; at += 500) {
+    app.fake.copyResult = (at / 500) % 2 == 0 ? ScreenCopy::kBusy : ScreenCopy::kCopied;
+    advanceTo(at);
+  }
+  EXPECT_EQ(pictures(), 5u);
+  ASSERT_EQ(app.fake.boxes.size(), 1u);
+  EXPECT_EQ(app.fake.boxes[0].title, "間隔を保てません");
+  EXPECT_EQ(app.fake.boxes[0].text,
+            "画面のコピーが間に合わず、選んだ間隔（500 ミリ秒）を保てませんでした。\r"
+            "平均 1000 ミリ秒ごとに保存しました。\r5 枚は保存していません。");
+}
+
+TEST_F(Series, WithoutAScreenCastTheUserIsToldOnceBeforeTheWindowHides) {
+  app.fake.seriesCopies = SeriesCopies::kNoScreenCast;
+  chooseCount(1);
+  chooseInterval(0);
+  bool shownAtTheBox = false;
+  app.fake.whileBoxOpen = [&] { shownAtTheBox = app.main.window.visible(); };
+  for (int series = 1; series <= 2; ++series) {
+    press(app.main.seriesButton);
+    advanceTo(5200);
+  }
+  ASSERT_EQ(app.fake.boxes.size(), 1u);
+  EXPECT_EQ(app.fake.boxes[0].title, "スクリーンキャストを使えません");
+  EXPECT_TRUE(shownAtTheBox);
+  EXPECT_EQ(pictures(), 10u);
+  for (const char* call : {"series start", "series end"})
+    EXPECT_EQ(std::count(app.fake.events.begin(), app.fake.events.end(), call), 2) << call;
 }
 
 TEST_F(Series, FifteenAtOneAndAHalfSecondsEndsAt25200) {
@@ -278,14 +313,14 @@ TEST_F(Series, TheEndSoundIsOpenedAndFollowedByAPumpOnlyWhenTicked) {
   ASSERT_GE(sound.size(), name.size());
   EXPECT_EQ(sound.substr(sound.size() - name.size()), name);
   EXPECT_EQ(tick, (std::vector<std::string>{"pump", "copy", "pump", "beep", "save 壁紙- 5.bmp",
-                                            "pump", "open " + sound, "pump"}));
+                                            "pump", "series end", "open " + sound, "pump"}));
 
   app.click(app.main.endSoundBox);
   ASSERT_EQ(app.main.endSoundBox.value(), 0);
   press(app.main.seriesButton);
   tick = eventsOfTickAt(5200);
   EXPECT_EQ(tick, (std::vector<std::string>{"pump", "copy", "pump", "beep", "save 壁紙- 10.bmp",
-                                            "pump"}));
+                                            "pump", "series end"}));
   EXPECT_TRUE(app.main.window.visible());
   EXPECT_EQ(app.fake.opened.size(), 1u);
 }
@@ -298,7 +333,8 @@ TEST_F(Series, WithASoundServerBothSoundsPlayThereAndTheOpenerStaysShut) {
   const std::vector<std::string> tick = eventsOfTickAt(5200);
   const std::string chime = app.fake.folder() + "/録画が、終りました.wav";
   EXPECT_EQ(tick, (std::vector<std::string>{"pump", "copy", "pump", "sound camera-shutter",
-                                            "save 壁紙- 5.bmp", "pump", "sound " + chime, "pump"}));
+                                            "save 壁紙- 5.bmp", "pump", "series end",
+                                            "sound " + chime, "pump"}));
   EXPECT_TRUE(app.fake.opened.empty());
   EXPECT_EQ(app.fake.beeps, 0);
 }

@@ -9,6 +9,7 @@
 #include <QScreen>
 #include <QTimer>
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 
@@ -39,7 +40,7 @@ AppFolders programFolders() {
 QtPlatform::QtPlatform()
     : folders_(programFolders()),
       session_(sessionKindOf(std::getenv("WAYLAND_DISPLAY"), std::getenv("XDG_SESSION_TYPE"))),
-      screen_(loadScreenSource(session_)) {
+      screen_(loadScreenSource(session_, folders_.state)) {
   // Once the windows are up, not in their way, and again for a new primary
   // screen or size.
   QObject* context = &qtContext_;
@@ -72,6 +73,14 @@ ScreenCopy QtPlatform::primeScreenCopy() {
   return screen_->prime();
 }
 
+SeriesCopies QtPlatform::seriesStarting() {
+  return screen_->seriesStarting();
+}
+
+void QtPlatform::seriesEnded() {
+  screen_->seriesEnded();
+}
+
 bool QtPlatform::saveBmp(const Image& image, const std::string& path, std::string* reason) {
   if (writeBmpFile(image, path)) return true;
   if (reason) *reason = posix::errnoText(errno);
@@ -92,6 +101,12 @@ void QtPlatform::doEvents() {
     xcb_connection_t* c = x11->connection();
     std::free(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));
   }
+}
+
+int64_t QtPlatform::nowMs() {
+  return std::chrono::duration_cast<std::chrono::milliseconds>(
+             std::chrono::steady_clock::now().time_since_epoch())
+      .count();
 }
 
 int QtPlatform::messageBox(const std::string& text, const std::string& title, int style) {

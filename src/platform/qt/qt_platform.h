@@ -27,11 +27,14 @@ class QtPlatform : public Platform {
   ScreenCopy copyScreen(Image& dest, IfBusy ifBusy) override;
   ScreenCopy primeScreenCopy() override;
   SessionKind sessionKind() override { return session_; }
+  SeriesCopies seriesStarting() override;
+  void seriesEnded() override;
   bool saveBmp(const Image& image, const std::string& path, std::string* reason) override;
 
   std::unique_ptr<Timer> createTimer(std::string name, int intervalMs,
                                      std::function<void()> tick) override;
   void doEvents() override;
+  int64_t nowMs() override;
 
   int messageBox(const std::string& text, const std::string& title, int style) override;
   void showNotice(const std::string& text, const std::string& title) override;

@@ -6,6 +6,7 @@
 #include "platform/qt/xcb_screen_grabber.h"
 #include "platform/wayland/kwin_screen_copy.h"
 #include "platform/wayland/portal_screen_copy.h"
+#include "platform/wayland/screen_cast_copy.h"
 
 namespace yorvane {
 
@@ -15,7 +16,8 @@ void say(const char* how) {
 }
 }  // namespace
 
-std::unique_ptr<ScreenSource> loadScreenSource(SessionKind session) {
+std::unique_ptr<ScreenSource> loadScreenSource(SessionKind session,
+                                               const std::string& stateFolder) {
   if (session == SessionKind::X11) {
     say("from the X server");
     return std::make_unique<XcbScreenGrabber>();
@@ -35,7 +37,11 @@ std::unique_ptr<ScreenSource> loadScreenSource(SessionKind session) {
       say("through the desktop's screenshot portal");
       break;
   }
-  return std::make_unique<wayland::PortalScreenCopy>(bus);
+  // A screenshot through the portal is too slow for a series: its copies come
+  // from a screen cast where the desktop gives one.
+  return std::make_unique<wayland::ScreenCastCopy>(
+      bus, std::make_unique<wayland::PortalScreenCopy>(bus),
+      QString::fromStdString(stateFolder + "/screencast-restore-token"));
 }
 
 }  // namespace yorvane

@@ -265,5 +265,29 @@ Choose [Cancel] to close the selection form</translation>
         <source>Yorvane は動いていません。先に Yorvane を起動してください。</source>
         <translation>Yorvane is not running: start it first.</translation>
     </message>
+    <message>
+        <source>間隔を保てません</source>
+        <translation>Could not keep the interval</translation>
+    </message>
+    <message>
+        <source>画面のコピーが間に合わず、選んだ間隔（%1 ミリ秒）を保てませんでした。</source>
+        <translation>Copying the screen could not keep up with the chosen interval of %1 ms.</translation>
+    </message>
+    <message>
+        <source>平均 %1 ミリ秒ごとに保存しました。</source>
+        <translation>A picture was saved every %1 ms on average.</translation>
+    </message>
+    <message>
+        <source>スクリーンキャストを使えません</source>
+        <translation>No screen cast</translation>
+    </message>
+    <message>
+        <source>この Wayland の画面では、連続撮影に画面の配信（スクリーンキャスト）を使えません。</source>
+        <translation>On this Wayland desktop a series cannot use a screen cast.</translation>
+    </message>
+    <message>
+        <source>連続撮影はスクリーンショットで撮ります。間隔を保てないことがあります。</source>
+        <translation>Series are taken with screenshots, which may not keep the interval.</translation>
+    </message>
 </context>
 </TS>

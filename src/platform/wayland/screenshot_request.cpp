@@ -18,14 +18,6 @@ const QString kObject = QStringLiteral("/org/freedesktop/portal/desktop");
 const QString kScreenshot = QStringLiteral("org.freedesktop.portal.Screenshot");
 const QString kRequest = QStringLiteral("org.freedesktop.portal.Request");
 
-// The path the portal gives the request made with this token: the caller's
-// unique name without its ':' and with '_' for '.', then the token.
-QString requestPath(const QDBusConnection& bus, const QString& token) {
-  QString sender = bus.baseService().mid(1);
-  sender.replace(QLatin1Char('.'), QLatin1Char('_'));
-  return kObject + QStringLiteral("/request/") + sender + QLatin1Char('/') + token;
-}
-
 // An error answer to the call itself: no portal, or one without the interface,
 // is Unavailable; a portal that turns the caller away is a refusal.
 ScreenCopy failureOfError(const QDBusError& error) {
@@ -47,6 +39,12 @@ ScreenCopy failureOfError(const QDBusError& error) {
 unsigned lastToken = 0;
 
 }  // namespace
+
+QString requestPath(const QDBusConnection& bus, const QString& token) {
+  QString sender = bus.baseService().mid(1);
+  sender.replace(QLatin1Char('.'), QLatin1Char('_'));
+  return kObject + QStringLiteral("/request/") + sender + QLatin1Char('/') + token;
+}
 
 Answer readResponse(uint code, const QVariantMap& results) {
   if (code == 1 || code == 2) return {ScreenCopy::kRefused, {}, code};

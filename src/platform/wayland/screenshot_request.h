@@ -18,6 +18,11 @@ struct Answer {
   uint code = 2;  // the response code: 0 picture, 1 cancelled, 2 ended otherwise
 };
 
+// The path of the request object a portal makes for a request of this
+// connection sent with handle_token: the caller's unique name without its ':'
+// and with '_' for '.', then the token.
+QString requestPath(const QDBusConnection& bus, const QString& token);
+
 // Reads the arguments of a request's Response signal: code 0 with a local file
 // is a picture; 1 (the user cancelled) and 2 (the desktop ended it otherwise,
 // which is also how a stored "no" is answered) are refusals.
