@@ -100,6 +100,8 @@ std::string Application::startSeries() {
 }
 
 void Application::showWindow() {
+  // While a picture is being taken the windows stay out of it; they come back after.
+  if (!reasonToRefuseOrders().empty()) return;
   dispatch([this] {
     Window& inUse = windows_.compact() ? toolbar_.window : main_.window;
     inUse.show();
