@@ -12,6 +12,7 @@
 #include <filesystem>
 
 #include "platform/message_box.h"
+#include "platform/qt/artwork.h"
 #include "platform/qt/qt_message_box.h"
 #include "platform/qt/window_view.h"
 #include "test_app.h"
@@ -75,6 +76,16 @@ TEST_F(TranslationTest, EveryTextTheProgramShowsHasAnEnglishOne) {
     const QString shown = translated(messageBoxText(text));
     EXPECT_TRUE(isAscii(shown)) << text << " shows as " << shown.toStdString();
   }
+  int pictureWords = 0;
+  for (const Window* w : {&app.main.window, &app.strip.window}) {
+    for (const auto& c : w->controls()) {
+      for (const QString& words : artworkWords(c->artwork())) {
+        EXPECT_TRUE(isAscii(words)) << c->artwork() << " draws " << words.toStdString();
+        ++pictureWords;
+      }
+    }
+  }
+  EXPECT_GE(pictureWords, 3);  // the one-shot and series buttons, the count label
 }
 
 TEST_F(TranslationTest, CopyFailuresAndTheWaylandNoticesHaveEnglishOnes) {

@@ -289,5 +289,17 @@ Choose [Cancel] to close the selection form</translation>
         <source>連続撮影はスクリーンショットで撮ります。間隔を保てないことがあります。</source>
         <translation>Series are taken with screenshots, which may not keep the interval.</translation>
     </message>
+    <message>
+        <source>1枚撮る</source>
+        <translation>One shot</translation>
+    </message>
+    <message>
+        <source>連続</source>
+        <translation>Series</translation>
+    </message>
+    <message>
+        <source>枚数</source>
+        <translation>Count</translation>
+    </message>
 </context>
 </TS>
