@@ -62,3 +62,6 @@ install(DIRECTORY ${yorvane_icons_dir}/ DESTINATION ${CMAKE_INSTALL_DATADIR}/ico
 install(FILES ${yorvane_icon_svg} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 install(FILES ${CMAKE_SOURCE_DIR}/data/io.github.yorvane.Yorvane.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+# The MIT licence, where Debian keeps a package's terms.
+install(FILES ${CMAKE_SOURCE_DIR}/LICENSE DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/yorvane
+        RENAME copyright)

@@ -12,6 +12,7 @@ set(CPACK_PACKAGE_VENDOR Yorvane)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "save the screen as numbered BMP wallpapers")
 set(CPACK_PACKAGE_DESCRIPTION "While a video plays, press a button and Yorvane saves the \
 screen, or a rectangle picked beforehand, as numbered BMP files ready to be used as wallpaper.")
+set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_SOURCE_DIR}/LICENSE)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 

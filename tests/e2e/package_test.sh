@@ -31,6 +31,7 @@ remove_package() { "${apt[@]}" purge yorvane >/dev/null 2>&1 || true; }
 trap 'remove_package; e2e_cleanup' EXIT
 "${apt[@]}" install --no-install-recommends "$deb" >"$E2E_TMP/apt.log" 2>&1 ||
   e2e_fail "apt-get cannot install the package: $(tail -n 5 "$E2E_TMP/apt.log")"
+grep -q '^MIT License' /usr/share/doc/yorvane/copyright || e2e_fail "the package carries no licence"
 
 # The user's home; root plays the ordinary user as nobody.
 home=$E2E_TMP/home
