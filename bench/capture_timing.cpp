@@ -19,8 +19,8 @@
 #include <vector>
 
 #include "app/application.h"
-#include "platform/qt/qt_platform.h"
-#include "platform/qt/window_view.h"
+#include "qt_platform/qt_platform.h"
+#include "views/window_view.h"
 
 namespace {
 

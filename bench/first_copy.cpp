@@ -12,8 +12,8 @@
 #include <cstdlib>
 #include <vector>
 
-#include "platform/qt/xcb_screen_grabber.h"
 #include "process_cpu.h"
+#include "x11/xcb_screen_grabber.h"
 
 namespace {
 

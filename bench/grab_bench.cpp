@@ -7,7 +7,7 @@
 
 #include "platform/bmp_file.h"
 #include "platform/image.h"
-#include "platform/qt/xcb_screen_grabber.h"
+#include "x11/xcb_screen_grabber.h"
 
 namespace {
 

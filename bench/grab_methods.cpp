@@ -13,8 +13,8 @@
 #include <cstring>
 #include <functional>
 
-#include "platform/qt/xcb_screen_grabber.h"
 #include "process_cpu.h"
+#include "x11/xcb_screen_grabber.h"
 
 namespace {
 

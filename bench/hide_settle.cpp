@@ -19,8 +19,8 @@
 #include <cstdlib>
 #include <vector>
 
-#include "platform/wayland/portal_picture.h"
-#include "platform/wayland/screenshot_request.h"
+#include "wayland/portal_picture.h"
+#include "wayland/screenshot_request.h"
 
 namespace {
 

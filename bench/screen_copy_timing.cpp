@@ -21,10 +21,10 @@
 #include <memory>
 #include <vector>
 
-#include "platform/qt/qt_platform.h"
-#include "platform/qt/screen_source_loader.h"
-#include "platform/wayland/portal_screen_copy.h"
-#include "platform/wayland/session.h"
+#include "qt_platform/qt_platform.h"
+#include "qt_platform/screen_source_loader.h"
+#include "wayland/portal_screen_copy.h"
+#include "wayland/session.h"
 
 namespace {
 double cpuMillis() {

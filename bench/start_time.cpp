@@ -16,17 +16,14 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <memory>
 #include <string>
 #include <vector>
 
+#include "x11/xcb_reply.h"
+
 namespace {
 
-struct FreeDeleter {
-  void operator()(void* p) const { std::free(p); }
-};
-template <typename T>
-using Reply = std::unique_ptr<T, FreeDeleter>;
+using yorvane::xcb::Reply;
 
 bool titled(xcb_connection_t* c, xcb_window_t w, const std::string& wanted) {
   Reply<xcb_get_property_reply_t> r(xcb_get_property_reply(

@@ -14,6 +14,9 @@ echo "== formatting, the project's .clang-format"
 mapfile -t sources < <(cd "$YORVANE_ROOT" && find src tests bench data -name '*.cpp' -o -name '*.h' | sort)
 (cd "$YORVANE_ROOT" && clang-format --dry-run --Werror "${sources[@]}")
 
+echo "== includes, each folder's headers named with their folder"
+"$YORVANE_ROOT/scripts/check_includes.sh"
+
 echo "== unit tests and the settings fuzzer, sanitized clang build"
 CC=clang CXX=clang++ configure "$asan_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DYORVANE_SANITIZE=ON \
   -DYORVANE_WERROR=ON -DYORVANE_BUILD_APP=OFF -DYORVANE_BUILD_TESTS=ON -DYORVANE_BUILD_FUZZER=ON

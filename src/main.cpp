@@ -4,12 +4,12 @@
 #include <memory>
 
 #include "app/application.h"
-#include "platform/qt/artwork.h"
-#include "platform/qt/command_line.h"
-#include "platform/qt/end_signals.h"
-#include "platform/qt/qt_platform.h"
-#include "platform/qt/translation.h"
-#include "platform/qt/window_view.h"
+#include "qt_platform/command_line.h"
+#include "qt_platform/end_signals.h"
+#include "qt_platform/qt_platform.h"
+#include "qt_platform/translation.h"
+#include "views/artwork.h"
+#include "views/window_view.h"
 
 namespace {
 

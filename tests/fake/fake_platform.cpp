@@ -8,7 +8,6 @@
 #include <fstream>
 #include <sstream>
 
-#include "platform/bmp_file.h"
 #include "platform/message_box.h"
 #include "platform/posix_files.h"
 
@@ -184,9 +183,7 @@ void FakePlatform::seriesEnded() {
 
 bool FakePlatform::saveBmp(const Image& image, const std::string& path, std::string* reason) {
   events.push_back("save " + fs::path(path).filename().string());
-  if (writeBmpFile(image, path)) return true;
-  if (reason) *reason = posix::errnoText(errno);
-  return false;
+  return PosixFilesPlatform::saveBmp(image, path, reason);
 }
 
 std::unique_ptr<Timer> FakePlatform::createTimer(std::string name, int intervalMs,
@@ -249,22 +246,6 @@ bool FakePlatform::playSoundFile(const std::string& path) {
   return soundServer;
 }
 
-std::vector<FolderEntry> FakePlatform::listFolder(const std::string& path) {
-  return posix::listFolder(path);
-}
-
-bool FakePlatform::createFolder(const std::string& path, std::string* reason) {
-  return posix::createFolder(path, reason);
-}
-
-std::optional<std::string> FakePlatform::readFile(const std::string& path, size_t maxBytes) {
-  return posix::readFile(path, maxBytes);
-}
-
-bool FakePlatform::removeFile(const std::string& path) {
-  return posix::removeFile(path);
-}
-
 bool FakePlatform::lockApplicationFolder() {
   lockFd_ = posix::lockFile(folder_ + "/" + posix::kLockFileName);
   return lockFd_ >= 0;
@@ -276,7 +257,7 @@ bool FakePlatform::replaceFile(const std::string& path, const std::string& conte
     if (reason) *reason = "No space left on device";
     return false;
   }
-  return posix::replaceFile(path, content, durability, reason);
+  return PosixFilesPlatform::replaceFile(path, content, durability, reason);
 }
 
 void FakePlatform::kill() {

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/platform.h"
+#include "platform/posix_files_platform.h"
 
 namespace yorvane::testing {
 
@@ -21,7 +21,7 @@ struct ProgramEnded {
 // A platform for tests: a virtual clock whose timers tick in deadline order,
 // a synthetic screen, scripted message-box answers, logs of everything the
 // program asks of the desktop, and a real temporary application folder.
-class FakePlatform : public Platform {
+class FakePlatform : public PosixFilesPlatform {
  public:
   explicit FakePlatform(Size screen = {64, 48});
   // Uses an existing application folder, left in place afterwards: a second
@@ -117,10 +117,6 @@ class FakePlatform : public Platform {
   std::string applicationFolder() override { return folder_; }
   std::string stateFolder() override;
   std::string findResource(const std::string& name) override { return folder_ + "/" + name; }
-  std::vector<FolderEntry> listFolder(const std::string& path) override;
-  bool createFolder(const std::string& path, std::string* reason) override;
-  std::optional<std::string> readFile(const std::string& path, size_t maxBytes) override;
-  bool removeFile(const std::string& path) override;
   bool lockApplicationFolder() override;
   bool replaceFile(const std::string& path, const std::string& content, Durability durability,
                    std::string* reason) override;

@@ -1,4 +1,4 @@
-#include "platform/qt/end_signals.h"
+#include "qt_platform/end_signals.h"
 
 #include <gtest/gtest.h>
 

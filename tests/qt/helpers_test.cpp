@@ -3,9 +3,9 @@
 #include <QWidget>
 
 #include "platform/message_box.h"
-#include "platform/qt/artwork.h"
-#include "platform/qt/mouse_events.h"
-#include "platform/qt/qt_message_box.h"
+#include "qt_platform/qt_message_box.h"
+#include "views/artwork.h"
+#include "views/mouse_events.h"
 
 namespace yorvane {
 namespace {

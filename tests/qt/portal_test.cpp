@@ -20,10 +20,10 @@
 #include <deque>
 #include <optional>
 
-#include "platform/wayland/portal_picture.h"
-#include "platform/wayland/portal_screen_copy.h"
-#include "platform/wayland/screenshot_request.h"
-#include "platform/wayland/session.h"
+#include "wayland/portal_picture.h"
+#include "wayland/portal_screen_copy.h"
+#include "wayland/screenshot_request.h"
+#include "wayland/session.h"
 
 namespace yorvane {
 namespace {

@@ -5,7 +5,7 @@
 #include <QEventLoop>
 #include <QTimer>
 
-#include "platform/qt/qt_timer.h"
+#include "qt_platform/qt_timer.h"
 
 namespace yorvane::testing {
 namespace {

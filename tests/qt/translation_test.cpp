@@ -1,6 +1,6 @@
 // The English translation: every text the program shows has one, and the
 // locale decides between it and the Japanese.
-#include "platform/qt/translation.h"
+#include "qt_platform/translation.h"
 
 #include <gtest/gtest.h>
 
@@ -12,10 +12,10 @@
 #include <filesystem>
 
 #include "platform/message_box.h"
-#include "platform/qt/artwork.h"
-#include "platform/qt/qt_message_box.h"
-#include "platform/qt/window_view.h"
+#include "qt_platform/qt_message_box.h"
 #include "test_app.h"
+#include "views/artwork.h"
+#include "views/window_view.h"
 
 namespace yorvane {
 namespace {

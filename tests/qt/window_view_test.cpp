@@ -1,4 +1,4 @@
-#include "platform/qt/window_view.h"
+#include "views/window_view.h"
 
 #include <gtest/gtest.h>
 

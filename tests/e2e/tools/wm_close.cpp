@@ -3,24 +3,14 @@
 #include <xcb/xcb.h>
 
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
-#include <memory>
 #include <string>
+
+#include "x11/xcb_reply.h"
 
 namespace {
 
-struct FreeDeleter {
-  void operator()(void* p) const { std::free(p); }
-};
-template <typename T>
-using Reply = std::unique_ptr<T, FreeDeleter>;
-
-xcb_atom_t atom(xcb_connection_t* c, const char* name) {
-  Reply<xcb_intern_atom_reply_t> r(xcb_intern_atom_reply(
-      c, xcb_intern_atom(c, 0, static_cast<uint16_t>(std::strlen(name)), name), nullptr));
-  return r ? r->atom : static_cast<xcb_atom_t>(XCB_ATOM_NONE);
-}
+using yorvane::xcb::atom;
+using yorvane::xcb::Reply;
 
 std::string title(xcb_connection_t* c, xcb_window_t w, xcb_atom_t property, xcb_atom_t type) {
   Reply<xcb_get_property_reply_t> r(

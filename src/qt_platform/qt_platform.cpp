@@ -1,0 +1,179 @@
+#include "qt_platform/qt_platform.h"
+
+#include <unistd.h>
+#include <xcb/xcb.h>
+
+#include <QApplication>
+#include <QDBusConnection>
+#include <QProcess>
+#include <QScreen>
+#include <QTimer>
+#include <cerrno>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+
+#include "platform/posix_files.h"
+#include "qt_platform/order_service.h"
+#include "qt_platform/qt_message_box.h"
+#include "qt_platform/qt_timer.h"
+#include "qt_platform/screen_source_loader.h"
+#include "qt_platform/window_manager.h"
+#include "wayland/session.h"
+
+namespace yorvane {
+
+namespace {
+std::string environment(const char* name) {
+  const char* value = std::getenv(name);
+  return value ? value : "";
+}
+}  // namespace
+
+AppFolders programFolders() {
+  return findAppFolders(posix::folderOfExecutable(), environment("XDG_DATA_HOME"),
+                        environment("XDG_STATE_HOME"), environment("HOME"));
+}
+
+QtPlatform::QtPlatform()
+    : folders_(programFolders()),
+      session_(sessionKindOf(std::getenv("WAYLAND_DISPLAY"), std::getenv("XDG_SESSION_TYPE"))),
+      screen_(loadScreenSource(session_, folders_.state)) {
+  // Once the windows are up, not in their way, and again for a new primary
+  // screen or size.
+  QObject* context = &qtContext_;
+  const auto prepareSoon = [this, context] {
+    QTimer::singleShot(kPrepareDelayMs, context, [this] { screen_->prepare(); });
+  };
+  prepareSoon();
+  const auto followPrimary = [prepareSoon, context](QScreen* primary) {
+    if (primary) QObject::connect(primary, &QScreen::geometryChanged, context, prepareSoon);
+  };
+  followPrimary(QGuiApplication::primaryScreen());
+  QObject::connect(qApp, &QGuiApplication::primaryScreenChanged, context,
+                   [prepareSoon, followPrimary](QScreen* primary) {
+                     followPrimary(primary);
+                     prepareSoon();
+                   });
+}
+
+QtPlatform::~QtPlatform() = default;
+
+Size QtPlatform::screenSize() {
+  // In logical pixels, as windows are placed.
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (!screen) return {};
+  return {screen->size().width(), screen->size().height()};
+}
+
+ScreenCopy QtPlatform::copyScreen(Image& dest, IfBusy ifBusy) {
+  return screen_->copy(dest, ifBusy);
+}
+
+ScreenCopy QtPlatform::primeScreenCopy() {
+  return screen_->prime();
+}
+
+SeriesCopies QtPlatform::seriesStarting() {
+  return screen_->seriesStarting();
+}
+
+void QtPlatform::seriesEnded() {
+  screen_->seriesEnded();
+}
+
+std::unique_ptr<Timer> QtPlatform::createTimer(std::string name, int intervalMs,
+                                               std::function<void()> tick) {
+  return std::make_unique<QtTimer>(name, intervalMs, std::move(tick));
+}
+
+void QtPlatform::doEvents() {
+  QCoreApplication::processEvents(QEventLoop::AllEvents);
+  // A round trip on the toolkit's connection: once it returns, the server has
+  // carried out every hide and show requested so far, so a screen copy made
+  // over the grabber's own connection cannot see a window that is gone.
+  if (auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>()) {
+    xcb_connection_t* c = x11->connection();
+    std::free(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));
+  }
+}
+
+int64_t QtPlatform::nowMs() {
+  return std::chrono::duration_cast<std::chrono::milliseconds>(
+             std::chrono::steady_clock::now().time_since_epoch())
+      .count();
+}
+
+int QtPlatform::messageBox(const std::string& text, const std::string& title, int style) {
+  return showMessageBox(text, title, style);
+}
+
+void QtPlatform::showNotice(const std::string& text, const std::string& title) {
+  showNoticeBox(text, title);
+}
+
+void QtPlatform::beep() {
+  QApplication::beep();
+}
+
+void QtPlatform::openWithAssociatedProgram(const std::string& path) {
+  QProcess::startDetached(QStringLiteral("xdg-open"), {QString::fromStdString(path)});
+}
+
+bool QtPlatform::playEventSound(const std::string& name) {
+  return sounds_.playEvent(name);
+}
+
+bool QtPlatform::playSoundFile(const std::string& path) {
+  return sounds_.playFile(path);
+}
+
+bool QtPlatform::keepsTopmostWindowsAbove() {
+  return windowManagerKeepsAbove();
+}
+
+std::optional<Point> QtPlatform::pointerPosition() {
+  return pointer_.pointerPosition();
+}
+
+std::string QtPlatform::applicationFolder() {
+  return folders_.application;
+}
+
+std::string QtPlatform::stateFolder() {
+  return folders_.state;
+}
+
+std::string QtPlatform::findResource(const std::string& name) {
+  return findResourceIn(folders_, name);
+}
+
+bool QtPlatform::lockApplicationFolder() {
+  // The descriptor stays open, and the lock held, until the program ends.
+  // A folder the lock file cannot be made in cannot take pictures either:
+  // that is told at the first save.
+  return posix::lockFile(folders_.application + "/" + posix::kLockFileName) >= 0 ||
+         errno != EWOULDBLOCK;
+}
+
+bool QtPlatform::acceptOrders(Orders& orders) {
+  QDBusConnection bus = QDBusConnection::sessionBus();
+  auto service =
+      std::make_unique<OrderService>(orders, QString::fromStdString(folders_.application));
+  if (!bus.registerObject(QString::fromLatin1(kOrderObject), service.get(),
+                          QDBusConnection::ExportAllSlots) ||
+      !bus.registerService(QString::fromLatin1(kOrderService))) {
+    bus.unregisterObject(QString::fromLatin1(kOrderObject));
+    return false;
+  }
+  orderService_ = std::move(service);
+  return true;
+}
+
+void QtPlatform::end(int exitCode) {
+  std::fflush(stdout);
+  std::fflush(stderr);
+  ::_exit(exitCode);
+}
+
+}  // namespace yorvane

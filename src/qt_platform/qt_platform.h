@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QObject>
+#include <memory>
+
+#include "platform/app_folder.h"
+#include "platform/platform.h"
+#include "platform/posix_files_platform.h"
+#include "platform/screen_source.h"
+#include "qt_platform/canberra_player.h"
+#include "x11/xcb_screen_grabber.h"
+
+namespace yorvane {
+
+// The folders of this copy of the program, for this user.
+AppFolders programFolders();
+
+// The platform of the real program: Qt widgets for windows, timers and boxes,
+// X11 directly for the pointer, POSIX for files, the desktop's sound server for
+// sounds, and the screen copied the way the session allows (see
+// screen_source_loader.h). On a Wayland session the windows stay on XWayland.
+class QtPlatform : public PosixFilesPlatform {
+ public:
+  QtPlatform();
+  ~QtPlatform() override;
+
+  Size screenSize() override;
+  ScreenCopy copyScreen(Image& dest, IfBusy ifBusy) override;
+  ScreenCopy primeScreenCopy() override;
+  SessionKind sessionKind() override { return session_; }
+  SeriesCopies seriesStarting() override;
+  void seriesEnded() override;
+
+  std::unique_ptr<Timer> createTimer(std::string name, int intervalMs,
+                                     std::function<void()> tick) override;
+  void doEvents() override;
+  int64_t nowMs() override;
+
+  int messageBox(const std::string& text, const std::string& title, int style) override;
+  void showNotice(const std::string& text, const std::string& title) override;
+  void beep() override;
+  void openWithAssociatedProgram(const std::string& path) override;
+  bool playEventSound(const std::string& name) override;
+  bool playSoundFile(const std::string& path) override;
+
+  bool keepsTopmostWindowsAbove() override;
+  std::optional<Point> pointerPosition() override;
+
+  std::string applicationFolder() override;
+  std::string stateFolder() override;
+  std::string findResource(const std::string& name) override;
+  bool lockApplicationFolder() override;
+  bool acceptOrders(Orders& orders) override;
+
+ protected:
+  void end(int exitCode) override;
+
+ private:
+  // How long after start the screen copy is set up: the windows are mapped by then.
+  static constexpr int kPrepareDelayMs = 250;
+
+  AppFolders folders_;
+  SessionKind session_;
+  std::unique_ptr<ScreenSource> screen_;
+  XcbScreenGrabber pointer_;  // reads the pointer only
+  CanberraPlayer sounds_;
+  QObject qtContext_;  // ends the platform's timers and connections with it
+  std::unique_ptr<QObject> orderService_;
+};
+
+}  // namespace yorvane

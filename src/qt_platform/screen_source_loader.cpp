@@ -1,0 +1,47 @@
+#include "qt_platform/screen_source_loader.h"
+
+#include <QDBusConnection>
+#include <cstdio>
+
+#include "wayland/kwin_screen_copy.h"
+#include "wayland/portal_screen_copy.h"
+#include "wayland/screen_cast_copy.h"
+#include "x11/xcb_screen_grabber.h"
+
+namespace yorvane {
+
+namespace {
+void say(const char* how) {
+  std::fprintf(stderr, "yorvane: screen copies %s\n", how);
+}
+}  // namespace
+
+std::unique_ptr<ScreenSource> loadScreenSource(SessionKind session,
+                                               const std::string& stateFolder) {
+  if (session == SessionKind::X11) {
+    say("from the X server");
+    return std::make_unique<XcbScreenGrabber>();
+  }
+  const QDBusConnection bus = QDBusConnection::sessionBus();
+  auto portal = std::make_unique<wayland::PortalScreenCopy>(bus);
+  auto kwin = std::make_unique<wayland::KWinScreenCopy>(bus, std::move(portal));
+  switch (kwin->probe()) {
+    case wayland::KWinScreenCopy::Access::kGranted:
+      say("through KWin's screenshot interface");
+      return kwin;
+    case wayland::KWinScreenCopy::Access::kNotAllowed:
+      say("through the desktop's screenshot portal: KWin lets only a program named by an "
+          "installed desktop file use its own screenshot interface");
+      break;
+    case wayland::KWinScreenCopy::Access::kNoKWin:
+      say("through the desktop's screenshot portal");
+      break;
+  }
+  // A screenshot through the portal is too slow for a series: its copies come
+  // from a screen cast where the desktop gives one.
+  return std::make_unique<wayland::ScreenCastCopy>(
+      bus, std::make_unique<wayland::PortalScreenCopy>(bus),
+      QString::fromStdString(stateFolder + "/screencast-restore-token"));
+}
+
+}  // namespace yorvane

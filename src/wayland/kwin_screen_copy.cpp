@@ -1,0 +1,198 @@
+#include "wayland/kwin_screen_copy.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <unistd.h>
+
+#include <QDBusArgument>
+#include <QDBusConnectionInterface>
+#include <QDBusError>
+#include <QDBusMessage>
+#include <QDBusUnixFileDescriptor>
+#include <QElapsedTimer>
+#include <QImage>
+#include <cerrno>
+#include <cstdio>
+#include <utility>
+
+#include "wayland/program_screen.h"
+
+namespace yorvane::wayland {
+
+namespace {
+
+const QString kService = QStringLiteral("org.kde.KWin");
+const QString kObject = QStringLiteral("/org/kde/KWin/ScreenShot2");
+const QString kInterface = QStringLiteral("org.kde.KWin.ScreenShot2");
+const QString kNotAuthorized = QStringLiteral("org.kde.KWin.ScreenShot2.Error.NoAuthorized");
+
+// The largest picture taken: 16K by 16K.
+constexpr qint64 kMostBytes = qint64{16384} * 16384 * 4;
+
+// The pipe KWin writes into: the read end for the program, the write end
+// handed over with the call and closed here once the call has taken it.
+class Pipe {
+ public:
+  Pipe() {
+    int ends[2];
+    if (::pipe2(ends, O_CLOEXEC | O_NONBLOCK) == 0) {
+      read_ = ends[0];
+      write_ = ends[1];
+    }
+  }
+  ~Pipe() {
+    if (read_ >= 0) ::close(read_);
+    if (write_ >= 0) ::close(write_);
+  }
+  Pipe(const Pipe&) = delete;
+  Pipe& operator=(const Pipe&) = delete;
+
+  bool open() const { return read_ >= 0; }
+  int readEnd() const { return read_; }
+  // The write end for the message; this side keeps no copy of it.
+  QVariant takeWriteEnd() {
+    QDBusUnixFileDescriptor end;
+    end.giveFileDescriptor(std::exchange(write_, -1));
+    return QVariant::fromValue(end);
+  }
+
+ private:
+  int read_ = -1;
+  int write_ = -1;
+};
+
+// Reads exactly `bytes` bytes from fd into memory as they come; false at an
+// early end, an error or the time limit.
+bool readAll(int fd, char* memory, qint64 bytes, int timeoutMs) {
+  QElapsedTimer clock;
+  clock.start();
+  qint64 got = 0;
+  while (got < bytes) {
+    const ssize_t n = ::read(fd, memory + got, static_cast<size_t>(bytes - got));
+    if (n > 0) {
+      got += n;
+    } else if (n == 0) {
+      return false;
+    } else if (errno == EAGAIN) {
+      const qint64 left = timeoutMs - clock.elapsed();
+      pollfd readable{fd, POLLIN, 0};
+      if (left <= 0 || ::poll(&readable, 1, static_cast<int>(left)) < 0) {
+        if (errno != EINTR) return false;
+      }
+    } else if (errno != EINTR) {
+      return false;
+    }
+  }
+  return true;
+}
+
+// Pixel layouts that are the image's own 0xAARRGGBB words.
+bool isImageLayout(uint format) {
+  return format == QImage::Format_RGB32 || format == QImage::Format_ARGB32 ||
+         format == QImage::Format_ARGB32_Premultiplied;
+}
+
+}  // namespace
+
+struct KWinScreenCopy::Reply {
+  ScreenCopy result = ScreenCopy::kFailed;
+  QString error;  // the D-Bus error's name, if KWin answered with one
+};
+
+KWinScreenCopy::KWinScreenCopy(QDBusConnection bus, std::unique_ptr<ScreenSource> fallback)
+    : bus_(std::move(bus)), fallback_(std::move(fallback)) {}
+
+KWinScreenCopy::Access KWinScreenCopy::probe() {
+  if (!bus_.isConnected() || !bus_.interface()->isServiceRegistered(kService)) {
+    return Access::kNoKWin;
+  }
+  Image pixel;
+  const Reply reply = capture(QStringLiteral("CaptureArea"), {0, 0, 1u, 1u}, pixel);
+  if (reply.error == kNotAuthorized) return Access::kNotAllowed;
+  if (reply.error.startsWith(QStringLiteral("org.freedesktop.DBus.Error."))) return Access::kNoKWin;
+  return Access::kGranted;
+}
+
+ScreenCopy KWinScreenCopy::copy(Image& dest, IfBusy ifBusy) {
+  return copy(dest, primaryScreenArea(), ifBusy);
+}
+
+ScreenCopy KWinScreenCopy::prime() {
+  return notAllowed_ ? fallback_->prime() : ScreenCopy::kCopied;
+}
+
+ScreenCopy KWinScreenCopy::copy(Image& dest, const QRect& area, IfBusy ifBusy) {
+  if (notAllowed_) return fallback_->copy(dest, ifBusy);
+  if (!gate_.enter(ifBusy)) return ScreenCopy::kBusy;
+  // XWayland's screen coordinates are those of KWin's desktop (its outputs
+  // have names of their own there).
+  const Reply reply = capture(
+      QStringLiteral("CaptureArea"),
+      {area.x(), area.y(), static_cast<uint>(area.width()), static_cast<uint>(area.height())},
+      incoming_);
+  gate_.leave();
+  if (reply.error == kNotAuthorized) {
+    // Taken back while the program runs (its desktop file went): the portal
+    // serves from now on.
+    std::fprintf(stderr,
+                 "yorvane: KWin no longer lets this program copy the screen; "
+                 "screen copies through the desktop's screenshot portal\n");
+    notAllowed_ = true;
+    return fallback_->copy(dest, ifBusy);
+  }
+  if (reply.result == ScreenCopy::kCopied) std::swap(dest, incoming_);
+  return reply.result;
+}
+
+KWinScreenCopy::Reply KWinScreenCopy::capture(const QString& method, const QVariantList& arguments,
+                                              Image& into) {
+  Pipe pipe;
+  if (!pipe.open()) return {};
+  QDBusMessage call = QDBusMessage::createMethodCall(kService, kObject, kInterface, method);
+  for (const QVariant& argument : arguments) call << argument;
+  call << QVariantMap{{QStringLiteral("include-cursor"), false},
+                      {QStringLiteral("native-resolution"), true}}
+       << pipe.takeWriteEnd();
+  // KWin answers within milliseconds and writes the pixels from a thread of
+  // its own: the program waits without running other handlers, so no second
+  // copy can start in the middle of this one.
+  const QDBusMessage reply = bus_.call(call, QDBus::Block, kAnswerTimeoutMs);
+  // KWin reads the end of the pixels from the pipe's closing: no copy of its
+  // write end may stay here.
+  call = QDBusMessage();
+  if (reply.type() != QDBusMessage::ReplyMessage) {
+    const QString error = reply.errorName();
+    std::fprintf(stderr, "yorvane: KWin did not copy the screen: %s (%s)\n",
+                 qPrintable(reply.errorMessage()), qPrintable(error));
+    if (error.startsWith(QStringLiteral("org.freedesktop.DBus.Error.ServiceUnknown")) ||
+        error.startsWith(QStringLiteral("org.freedesktop.DBus.Error.Unknown"))) {
+      return {ScreenCopy::kUnavailable, error};
+    }
+    return {ScreenCopy::kFailed, error};
+  }
+  // The pixels' layout, from the reply: only whole 32-bit 0xAARRGGBB words
+  // are taken, straight into the picture's memory.
+  const QVariantMap meta = qdbus_cast<QVariantMap>(reply.arguments().value(0));
+  const uint format = meta.value(QStringLiteral("format")).toUInt();
+  const qint64 width = meta.value(QStringLiteral("width")).toLongLong();
+  const qint64 height = meta.value(QStringLiteral("height")).toLongLong();
+  const qint64 stride = meta.value(QStringLiteral("stride")).toLongLong();
+  if (meta.value(QStringLiteral("type")).toString() != QStringLiteral("raw") ||
+      !isImageLayout(format) || width <= 0 || height <= 0 || stride != width * 4 ||
+      stride * height > kMostBytes) {
+    std::fprintf(stderr,
+                 "yorvane: KWin sent a picture of a layout the program cannot read "
+                 "(format %u, %lld x %lld, %lld bytes a row)\n",
+                 format, width, height, stride);
+    return {ScreenCopy::kUnreadable, {}};
+  }
+  into.resize(static_cast<int>(width), static_cast<int>(height));
+  if (!readAll(pipe.readEnd(), reinterpret_cast<char*>(into.data()), stride * height,
+               kPixelsTimeoutMs)) {
+    std::fprintf(stderr, "yorvane: KWin's picture did not come whole\n");
+    return {};
+  }
+  return {ScreenCopy::kCopied, {}};
+}
+
+}  // namespace yorvane::wayland

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QDBusConnection>
+#include <QRect>
+#include <QString>
+#include <memory>
+
+#include "platform/image.h"
+#include "platform/platform.h"
+#include "platform/screen_source.h"
+#include "wayland/capture_gate.h"
+
+namespace yorvane::wayland {
+
+// Screen copies on KDE Plasma through KWin's own screenshot interface,
+// org.kde.KWin.ScreenShot2: KWin writes the primary screen's pixels, without
+// the pointer, into a pipe the program passes; no picture file, no PNG. KWin
+// lets a program use it when an installed desktop file names the program's
+// path in Exec and lists the interface in X-KDE-DBUS-Restricted-Interfaces.
+// Where KWin says the program is not allowed, the copies go to the fallback
+// (the screenshot portal) for the rest of the run.
+class KWinScreenCopy : public ScreenSource {
+ public:
+  enum class Access { kGranted, kNotAllowed, kNoKWin };
+
+  KWinScreenCopy(QDBusConnection bus, std::unique_ptr<ScreenSource> fallback);
+
+  // Whether KWin takes pictures for this program, found with a picture of one pixel.
+  Access probe();
+
+  // The primary screen, or the fallback's copy.
+  ScreenCopy copy(Image& dest, IfBusy ifBusy) override;
+  ScreenCopy prime() override;
+  // The area of the desktop (XWayland's screen coordinates) into dest.
+  ScreenCopy copy(Image& dest, const QRect& area, IfBusy ifBusy);
+
+ private:
+  // KWin answers at once and then writes the pixels; either may be lost.
+  static constexpr int kAnswerTimeoutMs = 10000;
+  static constexpr int kPixelsTimeoutMs = 10000;
+
+  struct Reply;
+  Reply capture(const QString& method, const QVariantList& arguments, Image& into);
+
+  QDBusConnection bus_;
+  std::unique_ptr<ScreenSource> fallback_;
+  CaptureGate gate_;
+  Image incoming_;  // the pixels being read; swapped with dest when complete
+  bool notAllowed_ = false;
+};
+
+}  // namespace yorvane::wayland
