@@ -14,7 +14,7 @@ Application::Application(Platform& platform)
       windows_(main_.window, toolbar_.window),
       settingsFile_(platform),
       screen_(platform),
-      pictures_(platform, main_.saveSoundBox, main_.numberButton, *this, *this),
+      pictures_(platform, main_.saveSoundBox, main_.numberButton, settingsFile_, *this),
       region_(screen_, main_.selection, main_.regionPicture),
       oneShot_(platform, dispatch_, windows_, delay_, screen_, region_, pictures_),
       series_(platform, dispatch_, windows_, screen_, region_, pictures_, oneShot_, main_.countList,
@@ -33,16 +33,29 @@ Application::Application(Platform& platform)
 void Application::wireMainWindow() {
   main_.oneShotButton.onClick = [this] { oneShot_.start(); };
   for (Control* o : main_.delayOptions.elements()) {
-    o->onClick = [this, o] { oneShot_.chooseDelay(static_cast<int16_t>(o->index())); };
+    o->onClick = [this, o] {
+      oneShot_.chooseDelay(static_cast<int16_t>(o->index()));
+      settingsChanged();
+    };
   }
   main_.seriesButton.onClick = [this] { series_.start(main_.window); };
-  main_.countList.onClick = [this] { series_.chooseCount(); };
+  main_.countList.onClick = [this] {
+    series_.chooseCount();
+    settingsChanged();
+  };
   for (Control* o : main_.intervalOptions.elements()) {
-    o->onClick = [this, o] { series_.chooseInterval(static_cast<int16_t>(o->index())); };
+    o->onClick = [this, o] {
+      series_.chooseInterval(static_cast<int16_t>(o->index()));
+      settingsChanged();
+    };
   }
   for (Control* o : main_.aspectOptions.elements()) {
-    o->onClick = [this, o] { aspect_.choose(static_cast<int16_t>(o->index())); };
+    o->onClick = [this, o] {
+      aspect_.choose(static_cast<int16_t>(o->index()));
+      settingsChanged();
+    };
   }
+  main_.endSoundBox.onClick = [this] { settingsChanged(); };
   main_.edgeTriggerBox.onClick = [this] { edgeTrigger_.boxClicked(); };
   main_.numberButton.onClick = [this] { numberReset_.askAndReset(); };
   main_.modeBox.onClick = [this] { captureMode_.mainBoxClicked(); };

@@ -124,6 +124,7 @@ void Application::loadSettings() {
     main_.intervalOptions(2).setValue(-1);
     main_.countList.setListIndex(3);
   }
+  settingsChanged();
   settingsLoaded_ = true;
 }
 

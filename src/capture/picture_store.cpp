@@ -24,11 +24,11 @@ class SaveFailed : public std::runtime_error {
 }  // namespace
 
 PictureStore::PictureStore(Platform& platform, const Control& saveSoundBox, Control& numberButton,
-                           NumberKeeper& keeper, FailureExit& exit)
+                           NumberStore& numberStore, FailureExit& exit)
     : platform_(platform),
       saveSoundBox_(saveSoundBox),
       numberButton_(numberButton),
-      keeper_(keeper),
+      numberStore_(numberStore),
       exit_(exit) {}
 
 void PictureStore::continueAfterSavedPictures() {
@@ -56,19 +56,17 @@ bool PictureStore::atLastNumber() const {
   return fileNumber_ == std::numeric_limits<int16_t>::max();
 }
 
-bool PictureStore::refuseAtTop() {
-  if (!atLastNumber()) return false;
+void PictureStore::tellNumbersRanOut() {
   platform_.messageBox("番号が最後の " + numberText(fileNumber_) +
                            " に達したため、保存できません。\r"
                            "番号のボタン（ファイル名初期化）で 1 から始め直してください。",
                        "番号が最後です", mb::kOkOnly + mb::kExclamation);
-  return true;
 }
 
 void PictureStore::takeNextNumber() {
   fileNumber_ = checkedAdd(fileNumber_, 1);
   std::string failure;
-  if (!keeper_.keepNumber(&failure)) {
+  if (!numberStore_.storeNumber(fileNumber_, &failure)) {
     throw NumberNotStored("番号を記録できないため、保存しませんでした。\r" + failure);
   }
 }
@@ -92,9 +90,9 @@ void PictureStore::save(const Image& image) {
   if (!platform_.saveBmp(image, pathOf(fileNumber_), &reason)) throw SaveFailed(reason);
 }
 
-void PictureStore::withFailureTrap(const std::function<void()>& span) {
+void PictureStore::endProgramIfSaveFails(const std::function<void()>& saving) {
   try {
-    span();
+    saving();
   } catch (const NumberNotStored& e) {
     platform_.messageBox(e.what(), "保存できません", mb::kOkOnly + mb::kExclamation);
     exit_.endAfterFailure();

@@ -43,8 +43,11 @@ void OneShot::refuseMissingRegion() {
   platform_.messageBox("コピー範囲が未設定です", "", mb::kOkOnly + mb::kExclamation);
 }
 
-bool OneShot::copied() {
-  if (pictures_.refuseAtTop()) return false;
+bool OneShot::copyScreenOrTellWhy() {
+  if (pictures_.atLastNumber()) {
+    pictures_.tellNumbersRanOut();
+    return false;
+  }
   const ScreenCopy copy = screen_.copy(IfBusy::kWait);
   if (copy == ScreenCopy::kCopied) return true;
   platform_.messageBox(copyFailureText(copy) + "\r保存していません。", "画面をコピーできません",
@@ -53,8 +56,8 @@ bool OneShot::copied() {
 }
 
 void OneShot::takeScreenPicture() {
-  if (!copied()) return;
-  pictures_.withFailureTrap([this] {
+  if (!copyScreenOrTellWhy()) return;
+  pictures_.endProgramIfSaveFails([this] {
     pictures_.takeNextNumber();
     platform_.doEvents();
     pictures_.playSaveSound();
@@ -74,8 +77,8 @@ void OneShot::regionTick() {
 }
 
 void OneShot::takeRegionPicture() {
-  if (!copied()) return;
-  pictures_.withFailureTrap([this] {
+  if (!copyScreenOrTellWhy()) return;
+  pictures_.endProgramIfSaveFails([this] {
     pictures_.takeNextNumber();
     platform_.doEvents();
     const Image& cut = region_.cut();

@@ -35,7 +35,7 @@ class OneShot {
  private:
   // Copies the screen for a picture; false, after telling the user why, when
   // no picture can be taken.
-  bool copied();
+  bool copyScreenOrTellWhy();
   void takeScreenPicture();
   void regionTick();
   void takeRegionPicture();

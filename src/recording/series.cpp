@@ -80,7 +80,7 @@ void Series::leadInTick() {
 void Series::seriesTick(Timer& timer, const std::function<const Image&()>& picture) {
   if (pictures_.atLastNumber()) {
     finish(timer);
-    pictures_.refuseAtTop();
+    pictures_.tellNumbersRanOut();
     return;
   }
   notePace(timer.interval());
@@ -146,7 +146,7 @@ void Series::takeSeriesPicture(const std::function<const Image&()>& picture) {
     return;
   }
   saved_ = checkedAdd(saved_, 1);
-  pictures_.withFailureTrap([this, &picture] {
+  pictures_.endProgramIfSaveFails([this, &picture] {
     pictures_.takeNextNumber();
     platform_.doEvents();
     pictures_.playSaveSound();

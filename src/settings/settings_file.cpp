@@ -69,10 +69,11 @@ void SettingsFile::storeQuietly(const StoredSettings& values) const {
   platform_.replaceFile(path(), record(values), Durability::kOnDisk, &reason);
 }
 
-bool SettingsFile::storeQuickly(const StoredSettings& values, std::string* failure) const {
+bool SettingsFile::storeNumber(int16_t number, std::string* failure) {
+  current_.fileNumber = number;
   std::string reason;
   const std::string file = path();
-  if (platform_.replaceFile(file, record(values), Durability::kPastProgramEnd, &reason)) {
+  if (platform_.replaceFile(file, record(current_), Durability::kPastProgramEnd, &reason)) {
     return true;
   }
   *failure = file + "\r" + reason;

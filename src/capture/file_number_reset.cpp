@@ -1,4 +1,4 @@
-#include "recording/file_number_reset.h"
+#include "capture/file_number_reset.h"
 
 #include "platform/message_box.h"
 
