@@ -9,7 +9,7 @@ namespace yorvane {
 
 Application::Application(Platform& platform)
     : platform_(platform),
-      dispatch_([this](const std::function<void()>& handler) { dispatch(handler); }),
+      dispatch_(std::bind_front(&Application::dispatch, this)),
       main_(platform.screenSize()),
       windows_(main_.window, toolbar_.window),
       settingsFile_(platform),

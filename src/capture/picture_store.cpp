@@ -90,9 +90,13 @@ void PictureStore::save(const Image& image) {
   if (!platform_.saveBmp(image, pathOf(fileNumber_), &reason)) throw SaveFailed(reason);
 }
 
-void PictureStore::endProgramIfSaveFails(const std::function<void()>& saving) {
+void PictureStore::saveUnderNextNumber(const std::function<const Image&()>& picture) {
   try {
-    saving();
+    takeNextNumber();
+    platform_.doEvents();
+    const Image& image = picture();
+    playSaveSound();
+    save(image);
   } catch (const NumberNotStored& e) {
     platform_.messageBox(e.what(), "保存できません", mb::kOkOnly + mb::kExclamation);
     exit_.endAfterFailure();

@@ -29,23 +29,24 @@ class PictureStore {
   // At the last number no picture can be taken: tells the user so in a
   // message box, naming the way out.
   void tellNumbersRanOut();
-  // Takes the next number and stores it before anything is saved under it;
-  // throws when it cannot be stored. Call inside endProgramIfSaveFails.
-  void takeNextNumber();
   // Shows the running number on its button.
   void showNumber();
   std::string pathOf(int16_t number) const;
 
-  // Runs saving; a failure inside it (number not stored, picture not saved)
-  // tells the user what went wrong and ends the program.
-  void endProgramIfSaveFails(const std::function<void()>& saving);
-  // The sound before a save, when its box is ticked: the sound theme's camera
-  // shutter, or the X bell where no sound server plays it.
+  // Takes the next number and stores it, lets the event loop run, and saves
+  // picture() under it after the save sound (the camera shutter of the sound
+  // theme, or the X bell where no sound server plays it; only when its box is
+  // ticked). When the number cannot be stored or the picture cannot be saved,
+  // it tells the user why and ends the program.
+  void saveUnderNextNumber(const std::function<const Image&()>& picture);
+
+ private:
+  // Takes the next number and stores it before anything is saved under it;
+  // throws when it cannot be stored.
+  void takeNextNumber();
   void playSaveSound();
   // Saves image under the running number; throws when it cannot.
   void save(const Image& image);
-
- private:
   // Says why the save failed and ends the program.
   void failedSave(const std::string& reason);
 

@@ -21,11 +21,7 @@ OneShot::OneShot(Platform& platform, const Dispatcher& dispatch, WindowPair& win
       screenCycle_(platform, windows, delay),
       regionCycle_(platform, windows, delay),
       screenShotTimer_(makeHandlerTimer(platform, dispatch, "screenShotTimer", kTickMs,
-                                        [this] {
-                                          screenCycle_.tick(
-                                              *screenShotTimer_, [this] { takeScreenPicture(); },
-                                              [this] { windows_.showOneInUse(); });
-                                        })),
+                                        [this] { screenTick(); })),
       regionShotTimer_(makeHandlerTimer(platform, dispatch, "regionShotTimer", kTickMs,
                                         [this] { regionTick(); })) {}
 
@@ -55,16 +51,22 @@ bool OneShot::copyScreenOrTellWhy() {
   return false;
 }
 
+void OneShot::screenTick() {
+  const ShotCycle::Due due = screenCycle_.tick();
+  if (due == ShotCycle::Due::kPicture) takeScreenPicture();
+  if (due == ShotCycle::Due::kEnd) endCycle(*screenShotTimer_);
+}
+
+void OneShot::endCycle(Timer& timer) {
+  windows_.showOneInUse();
+  timer.setEnabled(false);
+}
+
 void OneShot::takeScreenPicture() {
   if (!copyScreenOrTellWhy()) return;
-  pictures_.endProgramIfSaveFails([this] {
-    pictures_.takeNextNumber();
-    platform_.doEvents();
-    pictures_.playSaveSound();
-    pictures_.save(screen_.screen());
-    pictures_.showNumber();
-    platform_.doEvents();
-  });
+  pictures_.saveUnderNextNumber([this]() -> const Image& { return screen_.screen(); });
+  pictures_.showNumber();
+  platform_.doEvents();
 }
 
 void OneShot::regionTick() {
@@ -72,23 +74,22 @@ void OneShot::regionTick() {
     refuseMissingRegion();
     return;
   }
-  regionCycle_.tick(
-      *regionShotTimer_, [this] { takeRegionPicture(); }, [this] { windows_.showOneInUse(); });
+  const ShotCycle::Due due = regionCycle_.tick();
+  if (due == ShotCycle::Due::kPicture) takeRegionPicture();
+  if (due == ShotCycle::Due::kEnd) endCycle(*regionShotTimer_);
 }
 
 void OneShot::takeRegionPicture() {
   if (!copyScreenOrTellWhy()) return;
-  pictures_.endProgramIfSaveFails([this] {
-    pictures_.takeNextNumber();
-    platform_.doEvents();
+  pictures_.saveUnderNextNumber([this]() -> const Image& {
     const Image& cut = region_.cut();
+    // A start during the wait for the save must not erase the cut.
     region_.setCutWaiting(true);
     platform_.doEvents();
-    pictures_.playSaveSound();
-    pictures_.save(cut);
-    region_.setCutWaiting(false);
-    pictures_.showNumber();
+    return cut;
   });
+  region_.setCutWaiting(false);
+  pictures_.showNumber();
 }
 
 }  // namespace yorvane

@@ -36,8 +36,12 @@ class OneShot {
   // Copies the screen for a picture; false, after telling the user why, when
   // no picture can be taken.
   bool copyScreenOrTellWhy();
-  void takeScreenPicture();
+  // The ticks of a picture's cycle, of the whole screen and of the region.
+  void screenTick();
   void regionTick();
+  // Brings the window in use back and stops the cycle's timer.
+  void endCycle(Timer& timer);
+  void takeScreenPicture();
   void takeRegionPicture();
 
   Platform& platform_;

@@ -37,7 +37,7 @@ Series::Series(Platform& platform, const Dispatcher& dispatch, WindowPair& windo
           })),
       regionSeriesTimer_(
           makeHandlerTimer(platform, dispatch, "regionSeriesTimer", kRegionPaceMs, [this] {
-            // The region is cut after the save sound, right before the save.
+            // The region is cut once the number is stored, right before the save.
             seriesTick(*regionSeriesTimer_, [this]() -> const Image& { return region_.cut(); });
           })) {}
 
@@ -146,13 +146,8 @@ void Series::takeSeriesPicture(const std::function<const Image&()>& picture) {
     return;
   }
   saved_ = checkedAdd(saved_, 1);
-  pictures_.endProgramIfSaveFails([this, &picture] {
-    pictures_.takeNextNumber();
-    platform_.doEvents();
-    pictures_.playSaveSound();
-    pictures_.save(picture());
-    platform_.doEvents();
-  });
+  pictures_.saveUnderNextNumber(picture);
+  platform_.doEvents();
 }
 
 void Series::finish(Timer& timer) {

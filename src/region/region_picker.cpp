@@ -27,8 +27,12 @@ RegionPicker::RegionPicker(Platform& platform, const Dispatcher& dispatch, Windo
                                       [this] { snapshotTick(); })) {}
 
 void RegionPicker::snapshotTick() {
-  const auto takePicture = [this] { takeSnapshot(); };
-  cycle_.tick(*snapshotTimer_, takePicture, [this] { showWindows(); });
+  const ShotCycle::Due due = cycle_.tick();
+  if (due == ShotCycle::Due::kPicture) takeSnapshot();
+  if (due == ShotCycle::Due::kEnd) {
+    showWindows();
+    snapshotTimer_->setEnabled(false);
+  }
 }
 
 void RegionPicker::open(bool showMainWindow) {
