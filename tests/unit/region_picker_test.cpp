@@ -124,11 +124,11 @@ TEST_P(Snapshot, HidesCopiesAndReturnsOnTheTicksOfTheDelay) {
 
   app.fake.advanceBy(100 * n - 1);
   EXPECT_FALSE(mainWindow.window.visible());
-  EXPECT_TRUE(app.fake.timerEnabled("snapshotTimer"));
+  EXPECT_TRUE(app.snapshotRunning());
   app.fake.advanceBy(1);
   EXPECT_TRUE(mainWindow.window.visible());
   EXPECT_FALSE(app.strip.window.visible());
-  EXPECT_FALSE(app.fake.timerEnabled("snapshotTimer"));
+  EXPECT_FALSE(app.snapshotRunning());
   EXPECT_TRUE(mainWindow.snapshot.visible());
 
   app.fake.advanceBy(3000);
@@ -172,7 +172,7 @@ TEST(PickerGeometry, HalfTheScreenWideAndTheSnapshotSquareOnTheInnerWidth) {
     EXPECT_EQ(app.main.snapshot.geometry(), (Rect{0, 0, c.pic2, c.pic2}));
     EXPECT_TRUE(app.main.snapshot.visible());
     EXPECT_FALSE(app.main.selection.visible());
-    EXPECT_TRUE(app.fake.timerEnabled("snapshotTimer"));
+    EXPECT_TRUE(app.snapshotRunning());
   }
 }
 
@@ -261,7 +261,7 @@ TEST_F(Region, NoTakesAFreshSnapshot) {
   openPicker(mainWindow.pickerButton);
   drag(100, 50, 260, 140);
   release(mb::kNo);
-  EXPECT_TRUE(app.fake.timerEnabled("snapshotTimer"));
+  EXPECT_TRUE(app.snapshotRunning());
   EXPECT_TRUE(mainWindow.snapshot.visible());
   EXPECT_FALSE(mainWindow.selection.visible());
   app.fake.advanceBy(100);
@@ -345,16 +345,9 @@ TEST_F(Region, AnEmptyOrMissingRegionIsRefusedBeforeAnythingHides) {
     TestApp a(Size{400, 300});
     a.start();
     a.click(a.main.modeBox);
-    if (c.width >= 0) {
-      a.click(a.main.pickerButton);
-      a.fake.advanceBy(600);
-      a.mouse(a.main.snapshot.onMouseDown, kLeftButton, 10, 10);
-      a.mouse(a.main.snapshot.onMouseMove, kLeftButton, 10 + c.width, 10 + c.height);
-      a.fake.answers.push_back(mb::kYes);
-      a.mouse(a.main.snapshot.onMouseUp, kLeftButton, 0, 0);
-    }
+    if (c.width >= 0) a.pickRegion(10, 10, 10 + c.width, 10 + c.height);
     bool tickingDuringBox = true;
-    a.fake.whileBoxOpen = [&] { tickingDuringBox = a.fake.timerEnabled("regionShotTimer"); };
+    a.fake.whileBoxOpen = [&] { tickingDuringBox = a.regionShotRunning(); };
     const size_t boxesBefore = a.fake.boxes.size();
     const int64_t pressedAt = a.fake.now();
     a.click(a.main.oneShotButton);
@@ -376,7 +369,7 @@ TEST_F(Region, AnEmptyOrMissingRegionIsRefusedBeforeAnythingHides) {
     a.click(a.main.seriesButton);
     EXPECT_EQ(a.fake.boxes.size(), boxesBefore + 2) << "a series is refused too";
     EXPECT_TRUE(a.main.window.visible());
-    EXPECT_FALSE(a.fake.timerEnabled("regionSeriesTimer"));
+    EXPECT_FALSE(a.regionSeriesRunning());
   }
 }
 
@@ -447,17 +440,11 @@ TEST_F(ModeSwitch, LeavesTheRegionAlone) {
   app.click(app.main.modeBox);
 
   app.click(app.main.modeBox);
-  app.click(app.main.pickerButton);
-  app.fake.advanceBy(600);
-  app.mouse(app.main.snapshot.onMouseDown, kLeftButton, 10, 20);
-  app.mouse(app.main.snapshot.onMouseMove, kLeftButton, 40, 35);
-  app.fake.answers.push_back(mb::kYes);
-  app.mouse(app.main.snapshot.onMouseUp, kLeftButton, 0, 0);
+  app.pickRegion(10, 20, 40, 35);
 
   app.click(app.strip.modeBox);
   app.click(app.strip.modeBox);
-  app.click(app.main.oneShotButton);
-  app.fake.advanceBy(1200);
+  app.takeOneShot();
   EXPECT_EQ(readBmpFile(app.picturePath(1)), cut(app.fake.screen, 20, 40, 60, 30));
 }
 

@@ -163,8 +163,7 @@ TEST(OneProgramPerFolder, ASecondProgramOnTheFolderSaysSoAndEnds) {
   EXPECT_NE(second.fake.boxes[0].text.find("ほかの Yorvane"), std::string::npos);
   EXPECT_FALSE(second.fake.fileExists(second.fake.folder() + "/setutei")) << "nothing stored";
 
-  first.click(first.main.oneShotButton);
-  first.fake.advanceBy(1200);
+  first.takeOneShot();
   EXPECT_EQ(first.fake.bmpFiles(), std::vector<std::string>{"壁紙- 1.bmp"});
 }
 
