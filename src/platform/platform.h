@@ -106,7 +106,7 @@ class Platform {
   // Time and events.
   virtual std::unique_ptr<Timer> createTimer(std::string name, int intervalMs,
                                              std::function<void()> tick) = 0;
-  // Processes pending window events and timer ticks, then returns.
+  // Runs the event loop once: pending window events and timer ticks, then returns.
   virtual void doEvents() = 0;
   // A clock that only goes forward, in milliseconds from an arbitrary start.
   virtual int64_t nowMs() = 0;
@@ -118,7 +118,8 @@ class Platform {
   virtual void showNotice(const std::string& text, const std::string& title) = 0;
   // The X bell.
   virtual void beep() = 0;
-  // Opens a file with the program the desktop associates with it; the result is ignored.
+  // Opens a file with the program the desktop associates with it (xdg-open);
+  // the result is ignored.
   virtual void openWithAssociatedProgram(const std::string& path) = 0;
   // Plays an event sound of the desktop's sound theme ("camera-shutter"), or a
   // sound file, through the desktop's sound server without waiting for it to

@@ -88,8 +88,8 @@ void Series::seriesTick(Timer& timer, const std::function<const Image&()>& pictu
   if (picturesTaken_ < picturesWanted_) return;
   finish(timer);
   if (endSoundBox_.value() == 1) {
-    // Played by the sound server, the chime leaves the focus where it is; the
-    // opener, which may show a player window, is the fallback.
+    // Played by the sound server, the chime leaves the focus where it is;
+    // xdg-open, whose player may show a window, is the fallback.
     const std::string chime = platform_.findResource(kEndSound);
     if (!platform_.playSoundFile(chime)) platform_.openWithAssociatedProgram(chime);
     platform_.doEvents();
