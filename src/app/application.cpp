@@ -73,15 +73,16 @@ void Application::dispatch(const std::function<void()>& handler) {
   } catch (const RuntimeError& e) {
     reportAndEnd(e.number(), e.description(), e.detail());
   } catch (const std::bad_alloc&) {
-    reportAndEnd(7, "メモリが不足しています。", {});
+    reportAndEnd(ErrorNumber::kOutOfMemory, "メモリが不足しています。", {});
   }
 }
 
-void Application::reportAndEnd(int number, const std::string& description,
+void Application::reportAndEnd(ErrorNumber number, const std::string& description,
                                const std::string& detail) {
-  std::string text = "実行時エラー '" + std::to_string(number) + "':\n\n" + description;
+  std::string text =
+      "実行時エラー '" + std::to_string(static_cast<int>(number)) + "':\n\n" + description;
   if (!detail.empty()) text += "\n" + detail;
-  platform_.messageBox(text, "Yorvane", mb::kOkOnly + mb::kCritical);
+  platform_.messageBox(text, "Yorvane", {BoxButtons::kOk, BoxIcon::kCritical});
   endAfterFailure();
 }
 

@@ -22,6 +22,7 @@
 #include "toolbar/pointer_edge_trigger.h"
 #include "toolbar/toolbar_window.h"
 #include "ui_model/dispatcher.h"
+#include "ui_model/runtime_error.h"
 #include "ui_model/window_pair.h"
 
 namespace yorvane {
@@ -60,7 +61,7 @@ class Application : private FailureExit, private CaptureCommands, private Orders
   // Tells the settings file the settings as they are after a change, for the
   // running number's store before a picture.
   void settingsChanged() { settingsFile_.remember(currentSettings()); }
-  [[noreturn]] void reportAndEnd(int number, const std::string& description,
+  [[noreturn]] void reportAndEnd(ErrorNumber number, const std::string& description,
                                  const std::string& detail);
 
   // FailureExit.

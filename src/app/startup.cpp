@@ -49,7 +49,7 @@ void Application::start() {
     if (!platform_.lockApplicationFolder()) {
       platform_.messageBox(
           "このフォルダは、ほかの Yorvane が使っています。\r" + folder + "\r終了します。",
-          "フォルダが使用中です", mb::kOkOnly + mb::kExclamation);
+          "フォルダが使用中です", {BoxButtons::kOk, BoxIcon::kExclamation});
       platform_.endProgram(1);
     }
     // Keyboard shortcuts reach the program through its orders. Without a

@@ -5,9 +5,9 @@
 namespace yorvane {
 
 void FileNumberReset::askAndReset() {
-  const int answer = platform_.messageBox("ファイル名を初期化します", "ファイル名初期化",
-                                          mb::kYesNo + mb::kQuestion);
-  if (answer == mb::kYes) {
+  const BoxAnswer answer = platform_.messageBox("ファイル名を初期化します", "ファイル名初期化",
+                                                {BoxButtons::kYesNo, BoxIcon::kQuestion});
+  if (answer == BoxAnswer::kYes) {
     pictures_.setFileNumber(0);
     pictures_.showNumber();
   }

@@ -60,7 +60,7 @@ void PictureStore::tellNumbersRanOut() {
   platform_.messageBox("番号が最後の " + numberText(fileNumber_) +
                            " に達したため、保存できません。\r"
                            "番号のボタン（ファイル名初期化）で 1 から始め直してください。",
-                       "番号が最後です", mb::kOkOnly + mb::kExclamation);
+                       "番号が最後です", {BoxButtons::kOk, BoxIcon::kExclamation});
 }
 
 void PictureStore::takeNextNumber() {
@@ -98,7 +98,7 @@ void PictureStore::saveUnderNextNumber(const std::function<const Image&()>& pict
     playSaveSound();
     save(image);
   } catch (const NumberNotStored& e) {
-    platform_.messageBox(e.what(), "保存できません", mb::kOkOnly + mb::kExclamation);
+    platform_.messageBox(e.what(), "保存できません", {BoxButtons::kOk, BoxIcon::kExclamation});
     exit_.endAfterFailure();
   } catch (const SaveFailed& e) {
     failedSave(e.what());
@@ -114,10 +114,10 @@ void PictureStore::failedSave(const std::string& reason) {
   }
   if (folderThere) {
     platform_.messageBox("画像を保存できませんでした。" + (reason.empty() ? "" : "\r" + reason),
-                         "保存できません", mb::kOkOnly + mb::kExclamation);
+                         "保存できません", {BoxButtons::kOk, BoxIcon::kExclamation});
   } else {
     platform_.messageBox("BMPフォルダが有りません。\r初期化します。再起動してください。",
-                         "BMPフォルダが有りません", mb::kOkOnly + mb::kExclamation);
+                         "BMPフォルダが有りません", {BoxButtons::kOk, BoxIcon::kExclamation});
   }
   exit_.endAfterFailure();
 }

@@ -10,6 +10,7 @@
 
 #include "platform/geometry.h"
 #include "platform/image.h"
+#include "platform/message_box.h"
 #include "platform/timer.h"
 
 namespace yorvane {
@@ -111,8 +112,9 @@ class Platform {
   // A clock that only goes forward, in milliseconds from an arbitrary start.
   virtual int64_t nowMs() = 0;
 
-  // Interaction. Returns the answer code of the button pressed (see mb::).
-  virtual int messageBox(const std::string& text, const std::string& title, int style) = 0;
+  // Interaction. Returns the answer of the button pressed.
+  virtual BoxAnswer messageBox(const std::string& text, const std::string& title,
+                               const BoxStyle& style) = 0;
   // Shows a message with an OK button and returns at once: the program goes on
   // and clicks reach its windows while the message is up.
   virtual void showNotice(const std::string& text, const std::string& title) = 0;

@@ -36,7 +36,7 @@ void OneShot::start() {
 
 void OneShot::refuseMissingRegion() {
   regionShotTimer_->setEnabled(false);
-  platform_.messageBox("コピー範囲が未設定です", "", mb::kOkOnly + mb::kExclamation);
+  platform_.messageBox("コピー範囲が未設定です", "", {BoxButtons::kOk, BoxIcon::kExclamation});
 }
 
 bool OneShot::copyScreenOrTellWhy() {
@@ -47,7 +47,7 @@ bool OneShot::copyScreenOrTellWhy() {
   const ScreenCopy copy = screen_.copy(IfBusy::kWait);
   if (copy == ScreenCopy::kCopied) return true;
   platform_.messageBox(copyFailureText(copy) + "\r保存していません。", "画面をコピーできません",
-                       mb::kOkOnly + mb::kExclamation);
+                       {BoxButtons::kOk, BoxIcon::kExclamation});
   return false;
 }
 

@@ -57,7 +57,7 @@ void Series::start(Window& pressed) {
       platform_.messageBox(
           "この Wayland の画面では、連続撮影に画面の配信（スクリーンキャスト）を使えません。\r"
           "連続撮影はスクリーンショットで撮ります。間隔を保てないことがあります。",
-          "スクリーンキャストを使えません", mb::kOkOnly + mb::kInformation);
+          "スクリーンキャストを使えません", {BoxButtons::kOk, BoxIcon::kInformation});
     }
   }
   pressed.hide();
@@ -98,7 +98,7 @@ void Series::seriesTick(Timer& timer, const std::function<const Image&()>& pictu
     const std::string text =
         copyFailureText(lastFailure_) + "\r" + std::to_string(skipped_) + " 枚は保存していません。";
     skipped_ = 0;
-    platform_.messageBox(text, "画面をコピーできません", mb::kOkOnly + mb::kExclamation);
+    platform_.messageBox(text, "画面をコピーできません", {BoxButtons::kOk, BoxIcon::kExclamation});
   }
   tellPace(timer.interval());
 }
@@ -127,7 +127,7 @@ void Series::tellPace(int intervalMs) {
   }
   if (busy_ > 0) text += "\r" + std::to_string(busy_) + " 枚は保存していません。";
   busy_ = 0;
-  platform_.messageBox(text, "間隔を保てません", mb::kOkOnly + mb::kExclamation);
+  platform_.messageBox(text, "間隔を保てません", {BoxButtons::kOk, BoxIcon::kExclamation});
 }
 
 void Series::takeSeriesPicture(const std::function<const Image&()>& picture) {

@@ -28,7 +28,7 @@ void PointerEdgeTrigger::boxClicked() {
         "この機能は使えません\r"
         "手を使わずに撮るには、デスクトップのキーボード設定で、"
         "コマンド「yorvane --one-shot」をキーに割り当ててください。",
-        "", mb::kOkOnly + mb::kInformation);
+        "", {BoxButtons::kOk, BoxIcon::kInformation});
     return;
   }
   pollTimer_->setEnabled(ticked);

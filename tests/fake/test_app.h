@@ -48,7 +48,7 @@ struct TestApp {
     fake.advanceBy(600);
     mouse(main.snapshot.onMouseDown, kLeftButton, left, top);
     mouse(main.snapshot.onMouseMove, kLeftButton, right, bottom);
-    fake.answers.push_back(mb::kYes);
+    fake.answers.push_back(BoxAnswer::kYes);
     mouse(main.snapshot.onMouseUp, kLeftButton, right, bottom);
   }
   // What is under way, from the press until the windows are back.

@@ -135,7 +135,7 @@ TEST_F(Pictures, AMissingFolderEndsTheProgramWithItsMessage) {
   EXPECT_EQ(app.fake.boxes[0].text,
             "BMPフォルダが有りません。\r初期化します。再起動してください。");
   EXPECT_EQ(app.fake.boxes[0].title, "BMPフォルダが有りません");
-  EXPECT_EQ(app.fake.boxes[0].style, 48);
+  EXPECT_EQ(app.fake.boxes[0].style, (BoxStyle{BoxButtons::kOk, BoxIcon::kExclamation}));
   EXPECT_EQ(app.fake.beeps, 1) << "the sound comes before the failed save";
   EXPECT_EQ(app.fake.readText("setutei"), "2,\"2\",3,1,1,0\r\n") << "the number is used up";
   EXPECT_EQ(app.main.numberButton.caption(), "O");
@@ -164,7 +164,7 @@ TEST(LastNumber, IsRefusedNamingTheResetButtonAndTheProgramGoesOn) {
   EXPECT_TRUE(app.main.window.visible());
   EXPECT_FALSE(app.screenSeriesRunning());
 
-  app.fake.answers.push_back(mb::kYes);
+  app.fake.answers.push_back(BoxAnswer::kYes);
   app.click(app.main.numberButton);
   app.click(app.main.oneShotButton);
   app.fake.advanceBy(400);

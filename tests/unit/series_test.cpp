@@ -253,7 +253,7 @@ TEST_F(Series, PartialModeWithoutARegionIsRefused) {
   ASSERT_EQ(app.fake.boxes.size(), 1u);
   EXPECT_EQ(app.fake.boxes[0].text, "コピー範囲が未設定です");
   EXPECT_EQ(app.fake.boxes[0].title, "");
-  EXPECT_EQ(app.fake.boxes[0].style, 48);
+  EXPECT_EQ(app.fake.boxes[0].style, (BoxStyle{BoxButtons::kOk, BoxIcon::kExclamation}));
   EXPECT_FALSE(app.regionShotRunning());
   EXPECT_TRUE(app.main.window.visible());
   EXPECT_TRUE(app.strip.window.visible());
@@ -388,14 +388,14 @@ class FileNumberReset : public ::testing::Test {
     for (const auto& box : app.fake.boxes) {
       EXPECT_EQ(box.text, "ファイル名を初期化します");
       EXPECT_EQ(box.title, "ファイル名初期化");
-      EXPECT_EQ(box.style, 36);
+      EXPECT_EQ(box.style, (BoxStyle{BoxButtons::kYesNo, BoxIcon::kQuestion}));
     }
   }
   TestApp app;
 };
 
 TEST_F(FileNumberReset, YesStartsTheNumberingAgain) {
-  app.fake.answers = {mb::kYes};
+  app.fake.answers = {BoxAnswer::kYes};
   app.click(app.main.numberButton);
   expectQuestion(1);
   EXPECT_EQ(app.main.numberButton.caption(), " 0");
@@ -404,7 +404,7 @@ TEST_F(FileNumberReset, YesStartsTheNumberingAgain) {
 }
 
 TEST_F(FileNumberReset, NoChangesNothing) {
-  app.fake.answers = {mb::kNo};
+  app.fake.answers = {BoxAnswer::kNo};
   app.click(app.main.numberButton);
   expectQuestion(1);
   EXPECT_EQ(app.main.numberButton.caption(), " 7");
@@ -413,13 +413,13 @@ TEST_F(FileNumberReset, NoChangesNothing) {
 }
 
 TEST_F(FileNumberReset, TwiceInARowAsksTwice) {
-  app.fake.answers = {mb::kYes, mb::kYes};
+  app.fake.answers = {BoxAnswer::kYes, BoxAnswer::kYes};
   app.click(app.main.numberButton);
   app.click(app.main.numberButton);
   expectQuestion(2);
   EXPECT_EQ(app.main.numberButton.caption(), " 0");
 
-  app.fake.answers = {mb::kNo};
+  app.fake.answers = {BoxAnswer::kNo};
   app.click(app.main.numberButton);
   expectQuestion(3);
   EXPECT_EQ(app.main.numberButton.caption(), " 0");
@@ -428,7 +428,7 @@ TEST_F(FileNumberReset, TwiceInARowAsksTwice) {
 }
 
 TEST_F(FileNumberReset, AResetBeforeShutdownIsStored) {
-  app.fake.answers = {mb::kYes};
+  app.fake.answers = {BoxAnswer::kYes};
   app.click(app.main.numberButton);
   app.close();
   ASSERT_TRUE(app.fake.ended());

@@ -265,7 +265,7 @@ class SettingsWrite : public Settings {
     const std::string& text = app.fake.boxes[0].text;
     EXPECT_NE(text.find("実行時エラー '75'"), std::string::npos) << text;
     EXPECT_NE(text.find(app.fake.folder() + "/setutei"), std::string::npos) << text;
-    EXPECT_EQ(app.fake.boxes[0].style, mb::kCritical);
+    EXPECT_EQ(app.fake.boxes[0].style, (BoxStyle{BoxButtons::kOk, BoxIcon::kCritical}));
     EXPECT_EQ(stored(), old);
   }
 };
@@ -353,7 +353,7 @@ TEST_F(Settings, WithoutAUsableFileNumberingGoesOnAfterTheSavedPictures) {
     lost.takeOneShot();
     EXPECT_TRUE(lost.fake.fileExists(lost.picturePath(8))) << settings;
 
-    lost.fake.answers.push_back(mb::kYes);
+    lost.fake.answers.push_back(BoxAnswer::kYes);
     lost.click(lost.main.numberButton);
     lost.takeOneShot();
     EXPECT_EQ(readBmpFile(lost.picturePath(1)), lost.fake.screen) << "the reset starts at 1";
