@@ -80,7 +80,7 @@ std::string PictureStore::pathOf(int16_t number) const {
 }
 
 void PictureStore::playSaveSound() {
-  if (saveSoundBox_.value() != 1) return;
+  if (!saveSoundBox_.ticked()) return;
   // The sound server plays it beside the save; without one the X bell stands in.
   if (!platform_.playEventSound("camera-shutter")) platform_.beep();
 }

@@ -87,7 +87,7 @@ void Series::seriesTick(Timer& timer, const std::function<const Image&()>& pictu
   takeSeriesPicture(picture);
   if (picturesTaken_ < picturesWanted_) return;
   finish(timer);
-  if (endSoundBox_.value() == 1) {
+  if (endSoundBox_.ticked()) {
     // Played by the sound server, the chime leaves the focus where it is;
     // xdg-open, whose player may show a window, is the fallback.
     const std::string chime = platform_.findResource(kEndSound);

@@ -119,7 +119,7 @@ TEST_F(Pictures, BeepsOnceBeforeTheSaveWhenTheSoundIsOn) {
   EXPECT_EQ(app.fake.beeps, 1);
 
   app.click(app.main.saveSoundBox);
-  ASSERT_EQ(app.main.saveSoundBox.value(), 0);
+  ASSERT_EQ(app.main.saveSoundBox.checkState(), CheckState::kUnticked);
   app.takeOneShot();
   EXPECT_EQ(app.fake.beeps, 1);
   EXPECT_EQ(app.fake.bmpFiles().size(), 2u);

@@ -411,9 +411,8 @@ class ModeSwitch : public ::testing::Test {
  protected:
   void SetUp() override { app.start(); }
   void expectLayout(bool partial) {
-    const int16_t v = partial ? 1 : 0;
-    EXPECT_EQ(app.main.modeBox.value(), v);
-    EXPECT_EQ(app.strip.modeBox.value(), v);
+    EXPECT_EQ(app.main.modeBox.ticked(), partial);
+    EXPECT_EQ(app.strip.modeBox.ticked(), partial);
     EXPECT_EQ(app.main.pickerButton.enabled(), partial);
     EXPECT_EQ(app.strip.pickerButton.enabled(), partial);
     EXPECT_EQ(app.main.aspectFrame.enabled(), partial);
@@ -429,7 +428,7 @@ TEST_F(ModeSwitch, EitherBoxSwitchesBothAndTheLayout) {
   expectLayout(false);
   for (Control* box : {&app.main.modeBox, &app.strip.modeBox, &app.strip.modeBox, &app.main.modeBox,
                        &app.main.modeBox, &app.strip.modeBox}) {
-    const bool partial = app.main.modeBox.value() == 0;
+    const bool partial = !app.main.modeBox.ticked();
     app.click(*box);
     SCOPED_TRACE(box->window().name());
     expectLayout(partial);

@@ -292,7 +292,7 @@ TEST_F(Series, FromTheToolbarOnlyTheToolbarHides) {
 TEST_F(Series, TheEndSoundIsOpenedAndFollowedByAPumpOnlyWhenTicked) {
   app.chooseCount(1);
   chooseInterval(0);
-  ASSERT_EQ(app.main.endSoundBox.value(), 1);
+  ASSERT_EQ(app.main.endSoundBox.checkState(), CheckState::kTicked);
   press(app.main.seriesButton);
   advanceTo(5199);
   EXPECT_TRUE(app.fake.opened.empty()) << "not before the last picture";
@@ -306,7 +306,7 @@ TEST_F(Series, TheEndSoundIsOpenedAndFollowedByAPumpOnlyWhenTicked) {
                                             "pump", "series end", "open " + sound, "pump"}));
 
   app.click(app.main.endSoundBox);
-  ASSERT_EQ(app.main.endSoundBox.value(), 0);
+  ASSERT_EQ(app.main.endSoundBox.checkState(), CheckState::kUnticked);
   press(app.main.seriesButton);
   tick = eventsOfTickAt(5200);
   EXPECT_EQ(tick, (std::vector<std::string>{"pump", "copy", "pump", "beep", "save 壁紙- 10.bmp",

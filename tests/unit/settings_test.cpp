@@ -24,7 +24,7 @@ void close(TestApp& app) {
 }
 
 bool selected(const Control& c) {
-  return c.value() == -1;
+  return c.selected();
 }
 
 void expectFallback(const MainWindow& mainWindow) {
@@ -36,7 +36,7 @@ void expectFallback(const MainWindow& mainWindow) {
 
 // The state the window was created with, which the fallback does not touch.
 void expectCreatedState(const MainWindow& mainWindow) {
-  EXPECT_EQ(mainWindow.endSoundBox.value(), 1);
+  EXPECT_EQ(mainWindow.endSoundBox.checkState(), CheckState::kTicked);
   EXPECT_EQ(mainWindow.numberButton.caption(), "O");
   EXPECT_TRUE(selected(mainWindow.aspectOptions(3)));
 }
@@ -83,7 +83,7 @@ class UnusableFile : public Settings, public ::testing::WithParamInterface<Unusa
 TEST_P(UnusableFile, FallsBackKeepingWhatWasRead) {
   startWith(GetParam().content);
   expectFallback(app.main);
-  EXPECT_EQ(app.main.endSoundBox.value(), 1);
+  EXPECT_EQ(app.main.endSoundBox.checkState(), CheckState::kTicked);
   EXPECT_EQ(app.main.numberButton.caption(), "O");
   EXPECT_TRUE(selected(app.main.aspectOptions(3)));
   EXPECT_TRUE(app.fake.boxes.empty()) << "silently";
@@ -130,7 +130,7 @@ TEST_F(Settings, AValueThatCannotBeAppliedKeepsWhatWasAppliedBeforeIt) {
   startWith("4,\"0\",12,7,5,1\r\n");
   expectFallback(app.main);
   EXPECT_EQ(app.seriesIntervalMs(), 1500) << "Option2(2) was selected last";
-  EXPECT_EQ(app.main.endSoundBox.value(), 1);
+  EXPECT_EQ(app.main.endSoundBox.checkState(), CheckState::kTicked);
   EXPECT_EQ(app.main.numberButton.caption(), "O");
 }
 
@@ -142,7 +142,7 @@ TEST_F(Settings, ACompleteRecordSetsEveryControlAndVariable) {
   EXPECT_TRUE(selected(mainWindow.intervalOptions(0)));
   EXPECT_EQ(app.seriesIntervalMs(), 500);
   EXPECT_EQ(mainWindow.countList.listIndex(), 12);
-  EXPECT_EQ(mainWindow.endSoundBox.value(), 0);
+  EXPECT_EQ(mainWindow.endSoundBox.checkState(), CheckState::kUnticked);
   EXPECT_EQ(mainWindow.numberButton.caption(), " 27");
   EXPECT_TRUE(selected(mainWindow.aspectOptions(1)));
   EXPECT_FALSE(selected(mainWindow.aspectOptions(3)));
@@ -157,7 +157,7 @@ TEST_P(ReadableForm, ReadsAsTheCanonicalRecord) {
   startWith(GetParam());
   EXPECT_TRUE(selected(app.main.delayOptions(1)));
   EXPECT_EQ(app.main.countList.listIndex(), 7);
-  EXPECT_EQ(app.main.endSoundBox.value(), 2);
+  EXPECT_EQ(app.main.endSoundBox.checkState(), CheckState::kGreyed);
   EXPECT_EQ(app.main.numberButton.caption(), " 31");
   EXPECT_TRUE(selected(app.main.aspectOptions(2)));
   close(app);
@@ -242,10 +242,10 @@ TEST_F(Settings, ARoundTripRestoresControlsAndVariables) {
   EXPECT_TRUE(selected(g1.intervalOptions(3)));
   EXPECT_EQ(again.seriesIntervalMs(), 2000);
   EXPECT_EQ(g1.countList.listIndex(), 9);
-  EXPECT_EQ(g1.endSoundBox.value(), 0);
+  EXPECT_EQ(g1.endSoundBox.checkState(), CheckState::kUnticked);
   EXPECT_EQ(g1.numberButton.caption(), " 2");
   EXPECT_TRUE(selected(g1.aspectOptions(2)));
-  EXPECT_EQ(g1.modeBox.value(), 0) << "the capture mode is not kept";
+  EXPECT_EQ(g1.modeBox.checkState(), CheckState::kUnticked) << "the capture mode is not kept";
   close(again);
   EXPECT_EQ(again.fake.readText("setutei"), record);
 }

@@ -68,9 +68,9 @@ TEST_F(StartUp, FirstStartMakesTheFolderOpensTheReadmeAndShowsTheWindowOnTop) {
   EXPECT_FALSE(app.strip.pickerButton.enabled());
   EXPECT_FALSE(app.main.snapshot.visible());
   EXPECT_FALSE(app.main.regionPicture.visible());
-  EXPECT_EQ(app.main.endSoundBox.value(), 1);
-  EXPECT_EQ(app.main.saveSoundBox.value(), 1);
-  EXPECT_EQ(app.main.edgeTriggerBox.value(), 0);
+  EXPECT_EQ(app.main.endSoundBox.checkState(), CheckState::kTicked);
+  EXPECT_EQ(app.main.saveSoundBox.checkState(), CheckState::kTicked);
+  EXPECT_EQ(app.main.edgeTriggerBox.checkState(), CheckState::kUnticked);
   EXPECT_EQ(app.main.numberButton.caption(), "O");
 }
 

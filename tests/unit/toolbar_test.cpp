@@ -83,7 +83,7 @@ TEST_F(Toolbar, TheRightButtonDragsFromEveryControlWithoutClickingIt) {
   app.mouse(toolbar.window.onMouseMove, kRightButton, 30, 5);
   EXPECT_EQ(strip(), (Rect{before.left + 20, before.top - 5, 1770, 375}));
 
-  EXPECT_EQ(toolbar.modeBox.value(), 0);
+  EXPECT_EQ(toolbar.modeBox.checkState(), CheckState::kUnticked);
   EXPECT_FALSE(app.screenShotRunning());
   EXPECT_FALSE(app.seriesLeadingIn());
   app.fake.advanceBy(3000);
@@ -129,7 +129,7 @@ TEST_F(Toolbar, ItsButtonsRunTheMainWindowsCode) {
   EXPECT_FALSE(mainWindow.window.visible());
 
   app.click(toolbar.modeBox);
-  EXPECT_EQ(mainWindow.modeBox.value(), 1);
+  EXPECT_EQ(mainWindow.modeBox.checkState(), CheckState::kTicked);
   EXPECT_TRUE(mainWindow.pickerButton.enabled());
   app.click(toolbar.oneShotButton);
   EXPECT_TRUE(app.regionShotRunning());
@@ -165,14 +165,14 @@ TEST_F(PointerTrigger, TheBoxTicksThePoll) {
   EXPECT_TRUE(app.watchingPointerEdge());
   app.click(mainWindow.edgeTriggerBox);
   EXPECT_FALSE(app.watchingPointerEdge());
-  app.run([&] { mainWindow.edgeTriggerBox.setValue(2); });
+  app.run([&] { mainWindow.edgeTriggerBox.setCheckState(CheckState::kGreyed); });
   EXPECT_FALSE(app.watchingPointerEdge()) << "greyed";
 }
 
 TEST_F(PointerTrigger, OnWaylandTheBoxSaysItCannotWorkAndStaysUnticked) {
   app.fake.session = SessionKind::Wayland;
   app.click(mainWindow.edgeTriggerBox);
-  EXPECT_EQ(mainWindow.edgeTriggerBox.value(), 0);
+  EXPECT_EQ(mainWindow.edgeTriggerBox.checkState(), CheckState::kUnticked);
   EXPECT_FALSE(app.watchingPointerEdge());
   ASSERT_EQ(app.fake.boxes.size(), 1u);
   EXPECT_NE(app.fake.boxes[0].text.find("Wayland"), std::string::npos);
