@@ -63,14 +63,6 @@ void PictureStore::tellNumbersRanOut() {
                        "番号が最後です", {BoxButtons::kOk, BoxIcon::kExclamation});
 }
 
-void PictureStore::takeNextNumber() {
-  fileNumber_ = checkedAdd(fileNumber_, 1);
-  std::string failure;
-  if (!numberStore_.storeNumber(fileNumber_, &failure)) {
-    throw NumberNotStored("番号を記録できないため、保存しませんでした。\r" + failure);
-  }
-}
-
 void PictureStore::showNumber() {
   numberButton_.setCaption(numberText(fileNumber_));
 }
@@ -92,7 +84,12 @@ void PictureStore::save(const Image& image) {
 
 void PictureStore::saveUnderNextNumber(const std::function<const Image&()>& picture) {
   try {
-    takeNextNumber();
+    // The number is stored before anything is saved under it.
+    fileNumber_ = checkedAdd(fileNumber_, 1);
+    std::string failure;
+    if (!numberStore_.storeNumber(fileNumber_, &failure)) {
+      throw NumberNotStored("番号を記録できないため、保存しませんでした。\r" + failure);
+    }
     platform_.doEvents();
     const Image& image = picture();
     playSaveSound();

@@ -41,9 +41,6 @@ class PictureStore {
   void saveUnderNextNumber(const std::function<const Image&()>& picture);
 
  private:
-  // Takes the next number and stores it before anything is saved under it;
-  // throws when it cannot be stored.
-  void takeNextNumber();
   void playSaveSound();
   // Saves image under the running number; throws when it cannot.
   void save(const Image& image);
