@@ -23,9 +23,10 @@ struct StoredSettings {
 // the settings as they are at that moment.
 class SettingsFile : public NumberStore {
  public:
-  explicit SettingsFile(Platform& platform) : platform_(platform) {}
+  explicit SettingsFile(Platform& platform)
+      : platform_(platform), path_(platform.applicationFolder() + "/setutei") {}
 
-  std::string path() const;
+  const std::string& path() const { return path_; }
   // Reads the file into values. Each record overwrites the one before; a
   // field that cannot be read leaves its value as it was and makes the file
   // unusable, but the reading goes on: one damaged field must not cost the
@@ -48,6 +49,7 @@ class SettingsFile : public NumberStore {
 
  private:
   Platform& platform_;
+  const std::string path_;
   StoredSettings current_;
 };
 
