@@ -77,11 +77,6 @@ void PictureStore::playSaveSound() {
   if (!platform_.playEventSound("camera-shutter")) platform_.beep();
 }
 
-void PictureStore::save(const Image& image) {
-  std::string reason;
-  if (!platform_.saveBmp(image, pathOf(fileNumber_), &reason)) throw SaveFailed(reason);
-}
-
 void PictureStore::saveUnderNextNumber(const std::function<const Image&()>& picture) {
   try {
     // The number is stored before anything is saved under it.
@@ -93,7 +88,8 @@ void PictureStore::saveUnderNextNumber(const std::function<const Image&()>& pict
     platform_.doEvents();
     const Image& image = picture();
     playSaveSound();
-    save(image);
+    std::string reason;
+    if (!platform_.saveBmp(image, pathOf(fileNumber_), &reason)) throw SaveFailed(reason);
   } catch (const NumberNotStored& e) {
     platform_.messageBox(e.what(), "保存できません", {BoxButtons::kOk, BoxIcon::kExclamation});
     exit_.endAfterFailure();

@@ -42,8 +42,6 @@ class PictureStore {
 
  private:
   void playSaveSound();
-  // Saves image under the running number; throws when it cannot.
-  void save(const Image& image);
   // Says why the save failed and ends the program.
   void failedSave(const std::string& reason);
 
