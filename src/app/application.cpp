@@ -9,12 +9,12 @@ namespace yorvane {
 
 Application::Application(Platform& platform)
     : platform_(platform),
-      dispatch_([this](const std::function<void()>& handler) { dispatch(handler); }),
+      dispatch_(std::bind_front(&Application::dispatch, this)),
       main_(platform.screenSize()),
       windows_(main_.window, toolbar_.window),
       settingsFile_(platform),
       screen_(platform),
-      pictures_(platform, main_.saveSoundBox, main_.numberButton, *this, *this),
+      pictures_(platform, main_.saveSoundBox, main_.numberButton, settingsFile_, *this),
       region_(screen_, main_.selection, main_.regionPicture),
       oneShot_(platform, dispatch_, windows_, delay_, screen_, region_, pictures_),
       series_(platform, dispatch_, windows_, screen_, region_, pictures_, oneShot_, main_.countList,
@@ -33,16 +33,29 @@ Application::Application(Platform& platform)
 void Application::wireMainWindow() {
   main_.oneShotButton.onClick = [this] { oneShot_.start(); };
   for (Control* o : main_.delayOptions.elements()) {
-    o->onClick = [this, o] { oneShot_.chooseDelay(static_cast<int16_t>(o->index())); };
+    o->onClick = [this, o] {
+      oneShot_.chooseDelay(static_cast<int16_t>(o->index()));
+      settingsChanged();
+    };
   }
   main_.seriesButton.onClick = [this] { series_.start(main_.window); };
-  main_.countList.onClick = [this] { series_.chooseCount(); };
+  main_.countList.onClick = [this] {
+    series_.chooseCount();
+    settingsChanged();
+  };
   for (Control* o : main_.intervalOptions.elements()) {
-    o->onClick = [this, o] { series_.chooseInterval(static_cast<int16_t>(o->index())); };
+    o->onClick = [this, o] {
+      series_.chooseInterval(static_cast<int16_t>(o->index()));
+      settingsChanged();
+    };
   }
   for (Control* o : main_.aspectOptions.elements()) {
-    o->onClick = [this, o] { aspect_.choose(static_cast<int16_t>(o->index())); };
+    o->onClick = [this, o] {
+      aspect_.choose(static_cast<int16_t>(o->index()));
+      settingsChanged();
+    };
   }
+  main_.endSoundBox.onClick = [this] { settingsChanged(); };
   main_.edgeTriggerBox.onClick = [this] { edgeTrigger_.boxClicked(); };
   main_.numberButton.onClick = [this] { numberReset_.askAndReset(); };
   main_.modeBox.onClick = [this] { captureMode_.mainBoxClicked(); };
@@ -60,15 +73,16 @@ void Application::dispatch(const std::function<void()>& handler) {
   } catch (const RuntimeError& e) {
     reportAndEnd(e.number(), e.description(), e.detail());
   } catch (const std::bad_alloc&) {
-    reportAndEnd(7, "メモリが不足しています。", {});
+    reportAndEnd(ErrorNumber::kOutOfMemory, "メモリが不足しています。", {});
   }
 }
 
-void Application::reportAndEnd(int number, const std::string& description,
+void Application::reportAndEnd(ErrorNumber number, const std::string& description,
                                const std::string& detail) {
-  std::string text = "実行時エラー '" + std::to_string(number) + "':\n\n" + description;
+  std::string text =
+      "実行時エラー '" + std::to_string(static_cast<int>(number)) + "':\n\n" + description;
   if (!detail.empty()) text += "\n" + detail;
-  platform_.messageBox(text, "Yorvane", mb::kOkOnly + mb::kCritical);
+  platform_.messageBox(text, "Yorvane", {BoxButtons::kOk, BoxIcon::kCritical});
   endAfterFailure();
 }
 

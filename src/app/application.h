@@ -5,13 +5,12 @@
 
 #include "app/main_window.h"
 #include "capture/failure_exit.h"
-#include "capture/number_keeper.h"
+#include "capture/file_number_reset.h"
 #include "capture/picture_store.h"
 #include "capture/region_capture.h"
 #include "capture/screen_capture.h"
 #include "capture/shot_delay.h"
 #include "platform/platform.h"
-#include "recording/file_number_reset.h"
 #include "recording/one_shot.h"
 #include "recording/series.h"
 #include "region/aspect_ratio.h"
@@ -23,16 +22,14 @@
 #include "toolbar/pointer_edge_trigger.h"
 #include "toolbar/toolbar_window.h"
 #include "ui_model/dispatcher.h"
+#include "ui_model/runtime_error.h"
 #include "ui_model/window_pair.h"
 
 namespace yorvane {
 
 // The running program: both windows, the subsystems behind their controls,
 // start-up, shutdown and the settings kept between runs.
-class Application : private FailureExit,
-                    private NumberKeeper,
-                    private CaptureCommands,
-                    private Orders {
+class Application : private FailureExit, private CaptureCommands, private Orders {
  public:
   explicit Application(Platform& platform);
   Application(const Application&) = delete;
@@ -61,15 +58,14 @@ class Application : private FailureExit,
   // Shows a notice unless the user has seen it, under the name mark, before.
   void tellOnce(const std::string& mark, const std::string& text, const std::string& title);
   StoredSettings currentSettings() const;
-  [[noreturn]] void reportAndEnd(int number, const std::string& description,
+  // Tells the settings file the settings as they are after a change, for the
+  // running number's store before a picture.
+  void settingsChanged() { settingsFile_.remember(currentSettings()); }
+  [[noreturn]] void reportAndEnd(ErrorNumber number, const std::string& description,
                                  const std::string& detail);
 
   // FailureExit.
   [[noreturn]] void endAfterFailure() final;
-  // NumberKeeper: a quick store, so that it does not hold up the picture.
-  bool keepNumber(std::string* failure) final {
-    return settingsFile_.storeQuickly(currentSettings(), failure);
-  }
   // Orders.
   std::string takeOneShot() override;
   std::string startSeries() override;

@@ -100,11 +100,11 @@ MainWindow::MainWindow(Size screen)
   regionPicture.clearPicture();
 
   // The state at creation; no handler is connected yet, so none runs.
-  delayOptions(2).setValue(-1);
-  intervalOptions(2).setValue(-1);
-  aspectOptions(3).setValue(-1);
-  endSoundBox.setValue(1);
-  saveSoundBox.setValue(1);
+  delayOptions(2).select();
+  intervalOptions(2).select();
+  aspectOptions(3).select();
+  endSoundBox.setCheckState(CheckState::kTicked);
+  saveSoundBox.setCheckState(CheckState::kTicked);
   pickerButton.setEnabled(false);
   aspectFrame.setEnabled(false);
   snapshot.setVisible(false);

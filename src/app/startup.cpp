@@ -22,6 +22,12 @@ int16_t integerOrFail(const std::string& field) {
   return *v;
 }
 
+// A check box's state as the settings file keeps it: 0, 1 or 2.
+CheckState checkStateOrFail(int16_t stored) {
+  if (stored < 0 || stored > 2) throw UnusableSettings();
+  return static_cast<CheckState>(stored);
+}
+
 // ".NAME.part-" and six characters: a file whose write was cut off.
 bool leftoverOfAWrite(const std::string& name) {
   constexpr std::string_view kPart = ".part-";
@@ -49,7 +55,7 @@ void Application::start() {
     if (!platform_.lockApplicationFolder()) {
       platform_.messageBox(
           "このフォルダは、ほかの Yorvane が使っています。\r" + folder + "\r終了します。",
-          "フォルダが使用中です", mb::kOkOnly + mb::kExclamation);
+          "フォルダが使用中です", {BoxButtons::kOk, BoxIcon::kExclamation});
       platform_.endProgram(1);
     }
     // Keyboard shortcuts reach the program through its orders. Without a
@@ -108,22 +114,23 @@ void Application::loadSettings() {
   try {
     if (!readable) throw UnusableSettings();
     // Selecting an option runs its handler, even when it was selected already.
-    main_.delayOptions(stored.delaySteps).setValue(-1);
-    main_.intervalOptions(integerOrFail(stored.intervalChoice)).setValue(-1);
+    main_.delayOptions(stored.delaySteps).select();
+    main_.intervalOptions(integerOrFail(stored.intervalChoice)).select();
     main_.countList.setListIndex(stored.countIndex);
-    main_.endSoundBox.setValue(stored.endSound);
+    main_.endSoundBox.setCheckState(checkStateOrFail(stored.endSound));
     pictures_.showNumber();
     for (int element = 0; element < 4; ++element) {
       if (stored.aspect == AspectRatio::kFactors[element]) {
-        main_.aspectOptions(element).setValue(-1);
+        main_.aspectOptions(element).select();
         break;
       }
     }
   } catch (const std::exception&) {
-    main_.delayOptions(2).setValue(-1);
-    main_.intervalOptions(2).setValue(-1);
+    main_.delayOptions(2).select();
+    main_.intervalOptions(2).select();
     main_.countList.setListIndex(3);
   }
+  settingsChanged();
   settingsLoaded_ = true;
 }
 
@@ -131,7 +138,7 @@ StoredSettings Application::currentSettings() const {
   return {delay_.steps(),
           series_.intervalChoice(),
           main_.countList.listIndex(),
-          main_.endSoundBox.value(),
+          static_cast<int16_t>(main_.endSoundBox.checkState()),
           pictures_.fileNumber(),
           aspect_.factor()};
 }

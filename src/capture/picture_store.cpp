@@ -24,11 +24,11 @@ class SaveFailed : public std::runtime_error {
 }  // namespace
 
 PictureStore::PictureStore(Platform& platform, const Control& saveSoundBox, Control& numberButton,
-                           NumberKeeper& keeper, FailureExit& exit)
+                           NumberStore& numberStore, FailureExit& exit)
     : platform_(platform),
       saveSoundBox_(saveSoundBox),
       numberButton_(numberButton),
-      keeper_(keeper),
+      numberStore_(numberStore),
       exit_(exit) {}
 
 void PictureStore::continueAfterSavedPictures() {
@@ -56,21 +56,11 @@ bool PictureStore::atLastNumber() const {
   return fileNumber_ == std::numeric_limits<int16_t>::max();
 }
 
-bool PictureStore::refuseAtTop() {
-  if (!atLastNumber()) return false;
+void PictureStore::tellNumbersRanOut() {
   platform_.messageBox("番号が最後の " + numberText(fileNumber_) +
                            " に達したため、保存できません。\r"
                            "番号のボタン（ファイル名初期化）で 1 から始め直してください。",
-                       "番号が最後です", mb::kOkOnly + mb::kExclamation);
-  return true;
-}
-
-void PictureStore::takeNextNumber() {
-  fileNumber_ = checkedAdd(fileNumber_, 1);
-  std::string failure;
-  if (!keeper_.keepNumber(&failure)) {
-    throw NumberNotStored("番号を記録できないため、保存しませんでした。\r" + failure);
-  }
+                       "番号が最後です", {BoxButtons::kOk, BoxIcon::kExclamation});
 }
 
 void PictureStore::showNumber() {
@@ -82,21 +72,26 @@ std::string PictureStore::pathOf(int16_t number) const {
 }
 
 void PictureStore::playSaveSound() {
-  if (saveSoundBox_.value() != 1) return;
+  if (!saveSoundBox_.ticked()) return;
   // The sound server plays it beside the save; without one the X bell stands in.
   if (!platform_.playEventSound("camera-shutter")) platform_.beep();
 }
 
-void PictureStore::save(const Image& image) {
-  std::string reason;
-  if (!platform_.saveBmp(image, pathOf(fileNumber_), &reason)) throw SaveFailed(reason);
-}
-
-void PictureStore::withFailureTrap(const std::function<void()>& span) {
+void PictureStore::saveUnderNextNumber(const std::function<const Image&()>& picture) {
   try {
-    span();
+    // The number is stored before anything is saved under it.
+    fileNumber_ = checkedAdd(fileNumber_, 1);
+    std::string failure;
+    if (!numberStore_.storeNumber(fileNumber_, &failure)) {
+      throw NumberNotStored("番号を記録できないため、保存しませんでした。\r" + failure);
+    }
+    platform_.doEvents();
+    const Image& image = picture();
+    playSaveSound();
+    std::string reason;
+    if (!platform_.saveBmp(image, pathOf(fileNumber_), &reason)) throw SaveFailed(reason);
   } catch (const NumberNotStored& e) {
-    platform_.messageBox(e.what(), "保存できません", mb::kOkOnly + mb::kExclamation);
+    platform_.messageBox(e.what(), "保存できません", {BoxButtons::kOk, BoxIcon::kExclamation});
     exit_.endAfterFailure();
   } catch (const SaveFailed& e) {
     failedSave(e.what());
@@ -112,10 +107,10 @@ void PictureStore::failedSave(const std::string& reason) {
   }
   if (folderThere) {
     platform_.messageBox("画像を保存できませんでした。" + (reason.empty() ? "" : "\r" + reason),
-                         "保存できません", mb::kOkOnly + mb::kExclamation);
+                         "保存できません", {BoxButtons::kOk, BoxIcon::kExclamation});
   } else {
     platform_.messageBox("BMPフォルダが有りません。\r初期化します。再起動してください。",
-                         "BMPフォルダが有りません", mb::kOkOnly + mb::kExclamation);
+                         "BMPフォルダが有りません", {BoxButtons::kOk, BoxIcon::kExclamation});
   }
   exit_.endAfterFailure();
 }

@@ -5,19 +5,20 @@
 #include <string>
 
 #include "capture/failure_exit.h"
-#include "capture/number_keeper.h"
+#include "capture/number_store.h"
 #include "platform/image.h"
 #include "platform/platform.h"
 #include "ui_model/control.h"
 
 namespace yorvane {
 
-// The numbered picture files in BMP/: the running number and the button that
-// shows it, the save sound, the save, and the ways a save fails.
+// The numbered picture files in BMP/: the running number, stored in
+// numberStore before each save, and the button that shows it, the save sound,
+// the save, and the ways a save fails.
 class PictureStore {
  public:
   PictureStore(Platform& platform, const Control& saveSoundBox, Control& numberButton,
-               NumberKeeper& keeper, FailureExit& exit);
+               NumberStore& numberStore, FailureExit& exit);
 
   int16_t fileNumber() const { return fileNumber_; }
   void setFileNumber(int16_t number) { fileNumber_ = number; }
@@ -25,32 +26,29 @@ class PictureStore {
   // that numbering without a stored number goes on after them.
   void continueAfterSavedPictures();
   bool atLastNumber() const;
-  // At the last number no picture can be taken: says so, naming the way out,
-  // and returns true.
-  bool refuseAtTop();
-  // Takes the next number and stores it before anything is saved under it;
-  // throws when it cannot be stored. Call inside withFailureTrap.
-  void takeNextNumber();
+  // At the last number no picture can be taken: tells the user so in a
+  // message box, naming the way out.
+  void tellNumbersRanOut();
   // Shows the running number on its button.
   void showNumber();
   std::string pathOf(int16_t number) const;
 
-  // Runs span; a failure inside it says what went wrong and ends the program.
-  void withFailureTrap(const std::function<void()>& span);
-  // The sound before a save, when its box is ticked: the sound theme's camera
-  // shutter, or the X bell where no sound server plays it.
-  void playSaveSound();
-  // Saves image under the running number; throws when it cannot.
-  void save(const Image& image);
+  // Takes the next number and stores it, lets the event loop run, and saves
+  // picture() under it after the save sound (the camera shutter of the sound
+  // theme, or the X bell where no sound server plays it; only when its box is
+  // ticked). When the number cannot be stored or the picture cannot be saved,
+  // it tells the user why and ends the program.
+  void saveUnderNextNumber(const std::function<const Image&()>& picture);
 
  private:
+  void playSaveSound();
   // Says why the save failed and ends the program.
   void failedSave(const std::string& reason);
 
   Platform& platform_;
   const Control& saveSoundBox_;
   Control& numberButton_;
-  NumberKeeper& keeper_;
+  NumberStore& numberStore_;
   FailureExit& exit_;
   int16_t fileNumber_ = 0;
 };

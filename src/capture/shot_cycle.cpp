@@ -7,17 +7,16 @@ namespace yorvane {
 ShotCycle::ShotCycle(Platform& platform, WindowPair& windows, const ShotDelay& delay)
     : platform_(platform), windows_(windows), delay_(delay) {}
 
-void ShotCycle::tick(Timer& timer, const std::function<void()>& takePicture,
-                     const std::function<void()>& showWindows) {
+ShotCycle::Due ShotCycle::tick() {
   windows_.hideBoth();
   ticks_ = checkedAdd(ticks_, 1);
   platform_.doEvents();
-  if (ticks_ == checkedMul(2, delay_.steps())) takePicture();
-  if (ticks_ == checkedMul(3, delay_.steps())) {
-    showWindows();
-    timer.setEnabled(false);
-    ticks_ = 0;
-  }
+  const int16_t pictureTick = checkedMul(2, delay_.steps());
+  const int16_t endTick = checkedMul(3, delay_.steps());
+  if (ticks_ == pictureTick) return Due::kPicture;
+  if (ticks_ != endTick) return Due::kNothing;
+  ticks_ = 0;
+  return Due::kEnd;
 }
 
 }  // namespace yorvane

@@ -1,25 +1,26 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 
 #include "capture/shot_delay.h"
 #include "platform/platform.h"
-#include "platform/timer.h"
 #include "ui_model/window_pair.h"
 
 namespace yorvane {
 
 // The cycle of a picture taken with the program's windows out of the way,
 // one call per tick of its timer: every tick hides both windows, tick
-// 2 x delay takes the picture, and tick 3 x delay ends the cycle and stops
-// the timer.
+// 2 x delay is the picture's, and tick 3 x delay ends the cycle, when the
+// caller shows its windows again and stops the timer.
 class ShotCycle {
  public:
+  enum class Due { kNothing, kPicture, kEnd };
+
   ShotCycle(Platform& platform, WindowPair& windows, const ShotDelay& delay);
 
-  void tick(Timer& timer, const std::function<void()>& takePicture,
-            const std::function<void()>& showWindows);
+  // One tick: hides both windows, lets the event loop carry that out, and
+  // says what is due now. After kEnd the next tick starts a new cycle.
+  Due tick();
 
  private:
   Platform& platform_;

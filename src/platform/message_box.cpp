@@ -1,20 +1,26 @@
 #include "platform/message_box.h"
 
-#include <array>
+#include <cstddef>
 
-namespace yorvane::mb {
+namespace yorvane {
 
-int defaultAnswer(int style) {
-  static constexpr std::array<std::array<int, 3>, 5> kAnswers{{
-      {kOk, kOk, kOk},
-      {kOk, kCancel, kCancel},
-      {kOk, kOk, kOk},  // abort/retry/ignore is never used
-      {kYes, kNo, kCancel},
-      {kYes, kNo, kNo},
-  }};
-  const int b = buttons(style);
-  if (b >= static_cast<int>(kAnswers.size())) return kOk;
-  return kAnswers[b][defaultButtonIndex(style) % 3];
+std::vector<BoxAnswer> answersOf(BoxButtons buttons) {
+  switch (buttons) {
+    case BoxButtons::kOkCancel:
+      return {BoxAnswer::kOk, BoxAnswer::kCancel};
+    case BoxButtons::kYesNoCancel:
+      return {BoxAnswer::kYes, BoxAnswer::kNo, BoxAnswer::kCancel};
+    case BoxButtons::kYesNo:
+      return {BoxAnswer::kYes, BoxAnswer::kNo};
+    default:
+      return {BoxAnswer::kOk};
+  }
 }
 
-}  // namespace yorvane::mb
+BoxAnswer defaultAnswer(const BoxStyle& style) {
+  const std::vector<BoxAnswer> answers = answersOf(style.buttons);
+  const auto index = static_cast<size_t>(style.defaultButton);
+  return answers[index < answers.size() ? index : 0];
+}
+
+}  // namespace yorvane

@@ -1,37 +1,30 @@
 #pragma once
 
-namespace yorvane::mb {
+#include <vector>
 
-// Style numbers, to be added together.
-inline constexpr int kOkOnly = 0;
-inline constexpr int kOkCancel = 1;
-inline constexpr int kYesNoCancel = 3;
-inline constexpr int kYesNo = 4;
-inline constexpr int kCritical = 16;
-inline constexpr int kQuestion = 32;
-inline constexpr int kExclamation = 48;
-inline constexpr int kInformation = 64;
-inline constexpr int kDefaultButton2 = 256;
-inline constexpr int kDefaultButton3 = 512;
-inline constexpr int kSystemModal = 4096;
+namespace yorvane {
 
-// Answers.
-inline constexpr int kOk = 1;
-inline constexpr int kCancel = 2;
-inline constexpr int kYes = 6;
-inline constexpr int kNo = 7;
+// The buttons of a message box.
+enum class BoxButtons { kOk, kOkCancel, kYesNoCancel, kYesNo };
+// The icon beside its text.
+enum class BoxIcon { kNone, kCritical, kQuestion, kExclamation, kInformation };
+// The button the user pressed.
+enum class BoxAnswer { kOk, kCancel, kYes, kNo };
 
-inline int buttons(int style) {
-  return style & 0x7;
-}
-inline int icon(int style) {
-  return style & 0x70;
-}
-inline int defaultButtonIndex(int style) {
-  return (style >> 8) & 0x3;
-}
+// How a message box looks and which button Enter presses.
+struct BoxStyle {
+  BoxButtons buttons = BoxButtons::kOk;
+  BoxIcon icon = BoxIcon::kNone;
+  // Counted from the left, from 0.
+  int defaultButton = 0;
+  // Stays above every window, not only above the program's own.
+  bool aboveAll = false;
+  bool operator==(const BoxStyle&) const = default;
+};
 
+// The answers of the box's buttons, left to right.
+std::vector<BoxAnswer> answersOf(BoxButtons buttons);
 // The answer a box gives when the user just presses Enter (its default button).
-int defaultAnswer(int style);
+BoxAnswer defaultAnswer(const BoxStyle& style);
 
-}  // namespace yorvane::mb
+}  // namespace yorvane

@@ -10,6 +10,7 @@
 
 #include "platform/geometry.h"
 #include "platform/image.h"
+#include "platform/message_box.h"
 #include "platform/timer.h"
 
 namespace yorvane {
@@ -106,19 +107,21 @@ class Platform {
   // Time and events.
   virtual std::unique_ptr<Timer> createTimer(std::string name, int intervalMs,
                                              std::function<void()> tick) = 0;
-  // Processes pending window events and timer ticks, then returns.
+  // Runs the event loop once: pending window events and timer ticks, then returns.
   virtual void doEvents() = 0;
   // A clock that only goes forward, in milliseconds from an arbitrary start.
   virtual int64_t nowMs() = 0;
 
-  // Interaction. Returns the answer code of the button pressed (see mb::).
-  virtual int messageBox(const std::string& text, const std::string& title, int style) = 0;
+  // Interaction. Returns the answer of the button pressed.
+  virtual BoxAnswer messageBox(const std::string& text, const std::string& title,
+                               const BoxStyle& style) = 0;
   // Shows a message with an OK button and returns at once: the program goes on
   // and clicks reach its windows while the message is up.
   virtual void showNotice(const std::string& text, const std::string& title) = 0;
   // The X bell.
   virtual void beep() = 0;
-  // Opens a file with the program the desktop associates with it; the result is ignored.
+  // Opens a file with the program the desktop associates with it (xdg-open);
+  // the result is ignored.
   virtual void openWithAssociatedProgram(const std::string& path) = 0;
   // Plays an event sound of the desktop's sound theme ("camera-shutter"), or a
   // sound file, through the desktop's sound server without waiting for it to

@@ -18,7 +18,7 @@ CanberraPlayer::CanberraPlayer() {
     return;
   }
   // The sound server only (PulseAudio, or PipeWire's PulseAudio service): where
-  // none runs, the caller falls back to the bell and the opener.
+  // none runs, the caller falls back to the bell and xdg-open.
   const bool opened =
       ca_context_set_driver(context_, "pulse") == CA_SUCCESS &&
       ca_context_change_props(context_, CA_PROP_APPLICATION_NAME, "Yorvane", CA_PROP_APPLICATION_ID,

@@ -13,28 +13,28 @@ namespace yorvane {
 
 namespace {
 
-QMessageBox::StandardButton standardButton(int answer) {
+QMessageBox::StandardButton standardButton(BoxAnswer answer) {
   switch (answer) {
-    case mb::kCancel:
+    case BoxAnswer::kCancel:
       return QMessageBox::Cancel;
-    case mb::kYes:
+    case BoxAnswer::kYes:
       return QMessageBox::Yes;
-    case mb::kNo:
+    case BoxAnswer::kNo:
       return QMessageBox::No;
     default:
       return QMessageBox::Ok;
   }
 }
 
-QMessageBox::Icon boxIcon(int style) {
-  switch (mb::icon(style)) {
-    case mb::kCritical:
+QMessageBox::Icon boxIcon(BoxIcon icon) {
+  switch (icon) {
+    case BoxIcon::kCritical:
       return QMessageBox::Critical;
-    case mb::kQuestion:
+    case BoxIcon::kQuestion:
       return QMessageBox::Question;
-    case mb::kExclamation:
+    case BoxIcon::kExclamation:
       return QMessageBox::Warning;
-    case mb::kInformation:
+    case BoxIcon::kInformation:
       return QMessageBox::Information;
     default:
       return QMessageBox::NoIcon;
@@ -63,8 +63,8 @@ class NoticeBox : public QMessageBox {
 
 }  // namespace
 
-bool messageBoxStaysOnTop(int style) {
-  if ((style & mb::kSystemModal) != 0) return true;
+bool messageBoxStaysOnTop(const BoxStyle& style) {
+  if (style.aboveAll) return true;
   const auto windows = QApplication::topLevelWidgets();
   const auto shown = [](const QWidget* w) { return w->isVisible(); };
   return std::none_of(windows.begin(), windows.end(), shown) ||
@@ -73,25 +73,12 @@ bool messageBoxStaysOnTop(int style) {
          });
 }
 
-std::vector<int> messageBoxAnswers(int style) {
-  switch (mb::buttons(style)) {
-    case mb::kOkCancel:
-      return {mb::kOk, mb::kCancel};
-    case mb::kYesNoCancel:
-      return {mb::kYes, mb::kNo, mb::kCancel};
-    case mb::kYesNo:
-      return {mb::kYes, mb::kNo};
-    default:
-      return {mb::kOk};
-  }
-}
-
-int messageBoxEscapeAnswer(int style) {
-  const std::vector<int> answers = messageBoxAnswers(style);
-  for (int wanted : {mb::kCancel, mb::kNo}) {
+BoxAnswer messageBoxEscapeAnswer(BoxButtons buttons) {
+  const std::vector<BoxAnswer> answers = answersOf(buttons);
+  for (BoxAnswer wanted : {BoxAnswer::kCancel, BoxAnswer::kNo}) {
     if (std::find(answers.begin(), answers.end(), wanted) != answers.end()) return wanted;
   }
-  return mb::kOk;
+  return BoxAnswer::kOk;
 }
 
 QString messageBoxText(const std::string& text) {
@@ -107,23 +94,23 @@ void showNoticeBox(const std::string& text, const std::string& title) {
   box->setTextFormat(Qt::PlainText);
   box->setWindowModality(Qt::NonModal);
   box->setAttribute(Qt::WA_DeleteOnClose);
-  box->setWindowFlag(Qt::WindowStaysOnTopHint, messageBoxStaysOnTop(mb::kOkOnly));
+  box->setWindowFlag(Qt::WindowStaysOnTopHint, messageBoxStaysOnTop(BoxStyle{}));
   box->show();
 }
 
-int showMessageBox(const std::string& text, const std::string& title, int style) {
-  QMessageBox box(boxIcon(style), translated(QString::fromStdString(title)),
+BoxAnswer showMessageBox(const std::string& text, const std::string& title, const BoxStyle& style) {
+  QMessageBox box(boxIcon(style.icon), translated(QString::fromStdString(title)),
                   translated(messageBoxText(text)));
   box.setTextFormat(Qt::PlainText);
   box.setWindowModality(Qt::ApplicationModal);
   box.setWindowFlag(Qt::WindowStaysOnTopHint, messageBoxStaysOnTop(style));
 
-  const std::vector<int> answers = messageBoxAnswers(style);
+  const std::vector<BoxAnswer> answers = answersOf(style.buttons);
   std::vector<QPushButton*> buttons;
-  for (int answer : answers) buttons.push_back(box.addButton(standardButton(answer)));
-  const size_t defaultIndex = static_cast<size_t>(mb::defaultButtonIndex(style));
+  for (BoxAnswer answer : answers) buttons.push_back(box.addButton(standardButton(answer)));
+  const auto defaultIndex = static_cast<size_t>(style.defaultButton);
   box.setDefaultButton(buttons[defaultIndex < buttons.size() ? defaultIndex : 0]);
-  const int escapeAnswer = messageBoxEscapeAnswer(style);
+  const BoxAnswer escapeAnswer = messageBoxEscapeAnswer(style.buttons);
   box.setEscapeButton(box.button(standardButton(escapeAnswer)));
 
   // Without a window manager nobody hands the new box the keyboard.

@@ -104,7 +104,8 @@ int64_t QtPlatform::nowMs() {
       .count();
 }
 
-int QtPlatform::messageBox(const std::string& text, const std::string& title, int style) {
+BoxAnswer QtPlatform::messageBox(const std::string& text, const std::string& title,
+                                 const BoxStyle& style) {
   return showMessageBox(text, title, style);
 }
 

@@ -36,7 +36,8 @@ class QtPlatform : public PosixFilesPlatform {
   void doEvents() override;
   int64_t nowMs() override;
 
-  int messageBox(const std::string& text, const std::string& title, int style) override;
+  BoxAnswer messageBox(const std::string& text, const std::string& title,
+                       const BoxStyle& style) override;
   void showNotice(const std::string& text, const std::string& title) override;
   void beep() override;
   void openWithAssociatedProgram(const std::string& path) override;

@@ -12,7 +12,7 @@ namespace yorvane {
 // memory on X11; on Wayland, where XWayland cannot read the screen, KWin's own
 // screenshot interface where KWin lets the program use it, else the desktop's
 // screenshot portal, with a series' copies from the desktop's screen cast,
-// whose leave is kept in stateFolder. The choice is named in one line on
+// whose permission is kept in stateFolder. The choice is named in one line on
 // standard error.
 std::unique_ptr<ScreenSource> loadScreenSource(SessionKind session, const std::string& stateFolder);
 

@@ -21,11 +21,7 @@ OneShot::OneShot(Platform& platform, const Dispatcher& dispatch, WindowPair& win
       screenCycle_(platform, windows, delay),
       regionCycle_(platform, windows, delay),
       screenShotTimer_(makeHandlerTimer(platform, dispatch, "screenShotTimer", kTickMs,
-                                        [this] {
-                                          screenCycle_.tick(
-                                              *screenShotTimer_, [this] { takeScreenPicture(); },
-                                              [this] { windows_.showOneInUse(); });
-                                        })),
+                                        [this] { screenTick(); })),
       regionShotTimer_(makeHandlerTimer(platform, dispatch, "regionShotTimer", kTickMs,
                                         [this] { regionTick(); })) {}
 
@@ -40,28 +36,37 @@ void OneShot::start() {
 
 void OneShot::refuseMissingRegion() {
   regionShotTimer_->setEnabled(false);
-  platform_.messageBox("コピー範囲が未設定です", "", mb::kOkOnly + mb::kExclamation);
+  platform_.messageBox("コピー範囲が未設定です", "", {BoxButtons::kOk, BoxIcon::kExclamation});
 }
 
-bool OneShot::copied() {
-  if (pictures_.refuseAtTop()) return false;
+bool OneShot::copyScreenOrTellWhy() {
+  if (pictures_.atLastNumber()) {
+    pictures_.tellNumbersRanOut();
+    return false;
+  }
   const ScreenCopy copy = screen_.copy(IfBusy::kWait);
   if (copy == ScreenCopy::kCopied) return true;
   platform_.messageBox(copyFailureText(copy) + "\r保存していません。", "画面をコピーできません",
-                       mb::kOkOnly + mb::kExclamation);
+                       {BoxButtons::kOk, BoxIcon::kExclamation});
   return false;
 }
 
+void OneShot::screenTick() {
+  const ShotCycle::Due due = screenCycle_.tick();
+  if (due == ShotCycle::Due::kPicture) takeScreenPicture();
+  if (due == ShotCycle::Due::kEnd) endCycle(*screenShotTimer_);
+}
+
+void OneShot::endCycle(Timer& timer) {
+  windows_.showOneInUse();
+  timer.setEnabled(false);
+}
+
 void OneShot::takeScreenPicture() {
-  if (!copied()) return;
-  pictures_.withFailureTrap([this] {
-    pictures_.takeNextNumber();
-    platform_.doEvents();
-    pictures_.playSaveSound();
-    pictures_.save(screen_.screen());
-    pictures_.showNumber();
-    platform_.doEvents();
-  });
+  if (!copyScreenOrTellWhy()) return;
+  pictures_.saveUnderNextNumber([this]() -> const Image& { return screen_.screen(); });
+  pictures_.showNumber();
+  platform_.doEvents();
 }
 
 void OneShot::regionTick() {
@@ -69,23 +74,22 @@ void OneShot::regionTick() {
     refuseMissingRegion();
     return;
   }
-  regionCycle_.tick(
-      *regionShotTimer_, [this] { takeRegionPicture(); }, [this] { windows_.showOneInUse(); });
+  const ShotCycle::Due due = regionCycle_.tick();
+  if (due == ShotCycle::Due::kPicture) takeRegionPicture();
+  if (due == ShotCycle::Due::kEnd) endCycle(*regionShotTimer_);
 }
 
 void OneShot::takeRegionPicture() {
-  if (!copied()) return;
-  pictures_.withFailureTrap([this] {
-    pictures_.takeNextNumber();
-    platform_.doEvents();
+  if (!copyScreenOrTellWhy()) return;
+  pictures_.saveUnderNextNumber([this]() -> const Image& {
     const Image& cut = region_.cut();
+    // A start during the wait for the save must not erase the cut.
     region_.setCutWaiting(true);
     platform_.doEvents();
-    pictures_.playSaveSound();
-    pictures_.save(cut);
-    region_.setCutWaiting(false);
-    pictures_.showNumber();
+    return cut;
   });
+  region_.setCutWaiting(false);
+  pictures_.showNumber();
 }
 
 }  // namespace yorvane

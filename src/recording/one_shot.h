@@ -35,9 +35,13 @@ class OneShot {
  private:
   // Copies the screen for a picture; false, after telling the user why, when
   // no picture can be taken.
-  bool copied();
-  void takeScreenPicture();
+  bool copyScreenOrTellWhy();
+  // The ticks of a picture's cycle, of the whole screen and of the region.
+  void screenTick();
   void regionTick();
+  // Brings the window in use back and stops the cycle's timer.
+  void endCycle(Timer& timer);
+  void takeScreenPicture();
   void takeRegionPicture();
 
   Platform& platform_;

@@ -37,7 +37,7 @@ Series::Series(Platform& platform, const Dispatcher& dispatch, WindowPair& windo
           })),
       regionSeriesTimer_(
           makeHandlerTimer(platform, dispatch, "regionSeriesTimer", kRegionPaceMs, [this] {
-            // The region is cut after the save sound, right before the save.
+            // The region is cut once the number is stored, right before the save.
             seriesTick(*regionSeriesTimer_, [this]() -> const Image& { return region_.cut(); });
           })) {}
 
@@ -57,7 +57,7 @@ void Series::start(Window& pressed) {
       platform_.messageBox(
           "この Wayland の画面では、連続撮影に画面の配信（スクリーンキャスト）を使えません。\r"
           "連続撮影はスクリーンショットで撮ります。間隔を保てないことがあります。",
-          "スクリーンキャストを使えません", mb::kOkOnly + mb::kInformation);
+          "スクリーンキャストを使えません", {BoxButtons::kOk, BoxIcon::kInformation});
     }
   }
   pressed.hide();
@@ -80,16 +80,16 @@ void Series::leadInTick() {
 void Series::seriesTick(Timer& timer, const std::function<const Image&()>& picture) {
   if (pictures_.atLastNumber()) {
     finish(timer);
-    pictures_.refuseAtTop();
+    pictures_.tellNumbersRanOut();
     return;
   }
   notePace(timer.interval());
   takeSeriesPicture(picture);
   if (picturesTaken_ < picturesWanted_) return;
   finish(timer);
-  if (endSoundBox_.value() == 1) {
-    // Played by the sound server, the chime leaves the focus where it is; the
-    // opener, which may show a player window, is the fallback.
+  if (endSoundBox_.ticked()) {
+    // Played by the sound server, the chime leaves the focus where it is;
+    // xdg-open, whose player may show a window, is the fallback.
     const std::string chime = platform_.findResource(kEndSound);
     if (!platform_.playSoundFile(chime)) platform_.openWithAssociatedProgram(chime);
     platform_.doEvents();
@@ -98,7 +98,7 @@ void Series::seriesTick(Timer& timer, const std::function<const Image&()>& pictu
     const std::string text =
         copyFailureText(lastFailure_) + "\r" + std::to_string(skipped_) + " 枚は保存していません。";
     skipped_ = 0;
-    platform_.messageBox(text, "画面をコピーできません", mb::kOkOnly + mb::kExclamation);
+    platform_.messageBox(text, "画面をコピーできません", {BoxButtons::kOk, BoxIcon::kExclamation});
   }
   tellPace(timer.interval());
 }
@@ -127,7 +127,7 @@ void Series::tellPace(int intervalMs) {
   }
   if (busy_ > 0) text += "\r" + std::to_string(busy_) + " 枚は保存していません。";
   busy_ = 0;
-  platform_.messageBox(text, "間隔を保てません", mb::kOkOnly + mb::kExclamation);
+  platform_.messageBox(text, "間隔を保てません", {BoxButtons::kOk, BoxIcon::kExclamation});
 }
 
 void Series::takeSeriesPicture(const std::function<const Image&()>& picture) {
@@ -146,13 +146,8 @@ void Series::takeSeriesPicture(const std::function<const Image&()>& picture) {
     return;
   }
   saved_ = checkedAdd(saved_, 1);
-  pictures_.withFailureTrap([this, &picture] {
-    pictures_.takeNextNumber();
-    platform_.doEvents();
-    pictures_.playSaveSound();
-    pictures_.save(picture());
-    platform_.doEvents();
-  });
+  pictures_.saveUnderNextNumber(picture);
+  platform_.doEvents();
 }
 
 void Series::finish(Timer& timer) {

@@ -23,22 +23,22 @@ void CaptureMode::applyToBothWindows(bool partial) {
 }
 
 void CaptureMode::mainBoxClicked() {
-  const int16_t v = main_.modeBox.value();
-  const bool partial = v == 1;
+  const CheckState state = main_.modeBox.checkState();
+  const bool partial = state == CheckState::kTicked;
   applyToBothWindows(partial);
   main_.aspectFrame.setVisible(partial);
   main_.toolsFrame.setLeft(partial ? kToolsLeftPartial : kToolsLeftFull);
   main_.window.resize(partial ? kWidthPartial : kWidthFull, kHeight);
   // Runs toolbarBoxClicked only when this changes the toolbar's box.
-  toolbar_.modeBox.setValue(v);
+  toolbar_.modeBox.setCheckState(state);
 }
 
 void CaptureMode::toolbarBoxClicked() {
-  const int16_t v = toolbar_.modeBox.value();
-  const bool partial = v == 1;
+  const CheckState state = toolbar_.modeBox.checkState();
+  const bool partial = state == CheckState::kTicked;
   applyToBothWindows(partial);
   // The main window's box does the rest, when this changes it.
-  main_.modeBox.setValue(v);
+  main_.modeBox.setCheckState(state);
 }
 
 }  // namespace yorvane

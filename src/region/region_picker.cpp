@@ -27,8 +27,12 @@ RegionPicker::RegionPicker(Platform& platform, const Dispatcher& dispatch, Windo
                                       [this] { snapshotTick(); })) {}
 
 void RegionPicker::snapshotTick() {
-  const auto takePicture = [this] { takeSnapshot(); };
-  cycle_.tick(*snapshotTimer_, takePicture, [this] { showWindows(); });
+  const ShotCycle::Due due = cycle_.tick();
+  if (due == ShotCycle::Due::kPicture) takeSnapshot();
+  if (due == ShotCycle::Due::kEnd) {
+    showWindows();
+    snapshotTimer_->setEnabled(false);
+  }
 }
 
 void RegionPicker::open(bool showMainWindow) {
@@ -84,15 +88,18 @@ void RegionPicker::drag(const MouseEvent& e) {
 }
 
 void RegionPicker::release() {
-  const int answer = platform_.messageBox(
+  const BoxAnswer answer = platform_.messageBox(
       "選択範囲は良いですか？\r[キャンセル] を選択すると選択フォームを閉じます", "選択範囲確認",
-      mb::kYesNoCancel + mb::kQuestion + mb::kDefaultButton3 + mb::kSystemModal);
+      {.buttons = BoxButtons::kYesNoCancel,
+       .icon = BoxIcon::kQuestion,
+       .defaultButton = 2,
+       .aboveAll = true});
   Window& main = windows_.main();
-  if (answer == mb::kYes) {
+  if (answer == BoxAnswer::kYes) {
     region_.confirm(selection_.geometry());
     main.resize(kClosedWidth, kClosedHeight);
     snapshot_.setVisible(false);
-  } else if (answer == mb::kNo) {
+  } else if (answer == BoxAnswer::kNo) {
     open(false);
     return;
   } else {

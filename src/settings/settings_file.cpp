@@ -5,12 +5,8 @@
 
 namespace yorvane {
 
-std::string SettingsFile::path() const {
-  return platform_.applicationFolder() + "/setutei";
-}
-
 bool SettingsFile::read(StoredSettings& values) const {
-  const auto content = platform_.readFile(path(), settings::kMaxFileBytes + 1);
+  const auto content = platform_.readFile(path_, settings::kMaxFileBytes + 1);
   if (!content || content->size() > settings::kMaxFileBytes) return false;
   bool readable = true;
   const auto readInteger = [&readable](const std::string& field, int16_t& into) {
@@ -58,24 +54,23 @@ std::string SettingsFile::record(const StoredSettings& values) {
 
 void SettingsFile::store(const StoredSettings& values) const {
   std::string reason;
-  const std::string file = path();
-  if (!platform_.replaceFile(file, record(values), Durability::kOnDisk, &reason)) {
-    throw errors::pathFileAccess(file + ": " + reason);
+  if (!platform_.replaceFile(path_, record(values), Durability::kOnDisk, &reason)) {
+    throw errors::pathFileAccess(path_ + ": " + reason);
   }
 }
 
 void SettingsFile::storeQuietly(const StoredSettings& values) const {
   std::string reason;
-  platform_.replaceFile(path(), record(values), Durability::kOnDisk, &reason);
+  platform_.replaceFile(path_, record(values), Durability::kOnDisk, &reason);
 }
 
-bool SettingsFile::storeQuickly(const StoredSettings& values, std::string* failure) const {
+bool SettingsFile::storeNumber(int16_t number, std::string* failure) {
+  current_.fileNumber = number;
   std::string reason;
-  const std::string file = path();
-  if (platform_.replaceFile(file, record(values), Durability::kPastProgramEnd, &reason)) {
+  if (platform_.replaceFile(path_, record(current_), Durability::kPastProgramEnd, &reason)) {
     return true;
   }
-  *failure = file + "\r" + reason;
+  *failure = path_ + "\r" + reason;
   return false;
 }
 

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "capture/number_store.h"
 #include "platform/platform.h"
 
 namespace yorvane {
@@ -18,12 +19,14 @@ struct StoredSettings {
 };
 
 // The settings file in the application folder: one record of six fields and
-// CR LF.
-class SettingsFile {
+// CR LF. It also keeps the running number before each picture, written with
+// the settings as they are at that moment.
+class SettingsFile : public NumberStore {
  public:
-  explicit SettingsFile(Platform& platform) : platform_(platform) {}
+  explicit SettingsFile(Platform& platform)
+      : platform_(platform), path_(platform.applicationFolder() + "/setutei") {}
 
-  std::string path() const;
+  const std::string& path() const { return path_; }
   // Reads the file into values. Each record overwrites the one before; a
   // field that cannot be read leaves its value as it was and makes the file
   // unusable, but the reading goes on: one damaged field must not cost the
@@ -37,13 +40,17 @@ class SettingsFile {
   void store(const StoredSettings& values) const;
   // Replaces the file, flushed to disk, ignoring a failure.
   void storeQuietly(const StoredSettings& values) const;
-  // Replaces the file without waiting for the disk: what the kernel holds
-  // outlives any end of the program. False with the file's path and the
-  // system's reason on lines of their own when it fails.
-  bool storeQuickly(const StoredSettings& values, std::string* failure) const;
+  // The settings as they are now, told after each change, for storeNumber.
+  void remember(const StoredSettings& values) { current_ = values; }
+  // NumberStore: replaces the file with the remembered settings and number,
+  // without waiting for the disk: what the kernel holds outlives any end of
+  // the program, and the picture is not held up.
+  bool storeNumber(int16_t number, std::string* failure) override;
 
  private:
   Platform& platform_;
+  const std::string path_;
+  StoredSettings current_;
 };
 
 }  // namespace yorvane

@@ -20,15 +20,15 @@ PointerEdgeTrigger::PointerEdgeTrigger(Platform& platform, const Dispatcher& dis
           makeHandlerTimer(platform, dispatch, "pointerPollTimer", kPollMs, [this] { poll(); })) {}
 
 void PointerEdgeTrigger::boxClicked() {
-  const bool ticked = box_.value() == 1;
+  const bool ticked = box_.ticked();
   if (ticked && platform_.sessionKind() == SessionKind::Wayland) {
-    box_.setValue(0);  // clicks the box again, which leaves the poll off
+    box_.setCheckState(CheckState::kUnticked);  // clicks the box again, which leaves the poll off
     platform_.messageBox(
         "Wayland の画面では、ほかのウィンドウの上にあるマウスポインターの位置を読めないため、"
         "この機能は使えません\r"
         "手を使わずに撮るには、デスクトップのキーボード設定で、"
         "コマンド「yorvane --one-shot」をキーに割り当ててください。",
-        "", mb::kOkOnly + mb::kInformation);
+        "", {BoxButtons::kOk, BoxIcon::kInformation});
     return;
   }
   pollTimer_->setEnabled(ticked);

@@ -93,32 +93,24 @@ void Control::setBorderStyle(int style) {
   changed();
 }
 
-void Control::setValue(int16_t v) {
-  if (kind_ == ControlKind::OptionButton) {
-    if (v == 0) {
-      if (value_ != 0) {
-        value_ = 0;
-        changed();
-      }
-      return;
+void Control::select() {
+  for (const auto& other : window_.controls()) {
+    if (other.get() != this && other->kind_ == ControlKind::OptionButton &&
+        other->container_ == container_ && other->selected_) {
+      other->selected_ = false;
+      other->changed();
     }
-    for (const auto& other : window_.controls()) {
-      if (other.get() != this && other->kind_ == ControlKind::OptionButton &&
-          other->container_ == container_ && other->value_ != 0) {
-        other->value_ = 0;
-        other->changed();
-      }
-    }
-    value_ = -1;
-    changed();
-    raiseClick();
-    return;
   }
-  if (kind_ == ControlKind::CheckBox && (v < 0 || v > 2)) throw errors::invalidPropertyValue();
-  if (v == value_) return;
-  value_ = v;
+  selected_ = true;
   changed();
-  if (kind_ == ControlKind::CheckBox) raiseClick();
+  raiseClick();
+}
+
+void Control::setCheckState(CheckState state) {
+  if (state == checkState_) return;
+  checkState_ = state;
+  changed();
+  raiseClick();
 }
 
 void Control::addItem(const std::string& text) {
@@ -147,10 +139,10 @@ void Control::userClick() {
   if (!enabled_) return;
   switch (kind_) {
     case ControlKind::CheckBox:
-      setValue(value_ == 1 ? 0 : 1);
+      setCheckState(ticked() ? CheckState::kUnticked : CheckState::kTicked);
       break;
     case ControlKind::OptionButton:
-      setValue(-1);
+      select();
       break;
     default:
       raiseClick();

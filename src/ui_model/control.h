@@ -25,6 +25,9 @@ enum class ControlKind {
   Shape
 };
 enum class Unit { Twips, Pixels };
+// The state of a check box. The settings file keeps the end-sound box's as
+// its number.
+enum class CheckState : int16_t { kUnticked = 0, kTicked = 1, kGreyed = 2 };
 
 // Buttons held during a mouse event: the sum of these.
 inline constexpr int16_t kLeftButton = 1;
@@ -81,11 +84,14 @@ class Control {
   int borderStyle() const { return borderStyle_; }
   void setBorderStyle(int style);
 
-  // Check box: 0 unticked, 1 ticked, 2 greyed; a change raises Click.
-  // Option button: -1 selected, 0 not; selecting raises Click, even when it
-  // was selected already, and clears the other options of the container.
-  int16_t value() const { return value_; }
-  void setValue(int16_t v);
+  // Check box: a change raises Click.
+  CheckState checkState() const { return checkState_; }
+  bool ticked() const { return checkState_ == CheckState::kTicked; }
+  void setCheckState(CheckState state);
+  // Option button: selecting raises Click, even when it was selected already,
+  // and clears the other options of the container.
+  bool selected() const { return selected_; }
+  void select();
 
   // List box.
   const std::vector<std::string>& items() const { return items_; }
@@ -129,7 +135,8 @@ class Control {
   std::optional<uint32_t> backColor_;
   std::string artwork_;
   int borderStyle_ = 1;
-  int16_t value_ = 0;
+  CheckState checkState_ = CheckState::kUnticked;
+  bool selected_ = false;
   std::vector<std::string> items_;
   int16_t listIndex_ = -1;
   Image picture_;

@@ -4,7 +4,8 @@
 
 namespace yorvane {
 
-RuntimeError::RuntimeError(int number, const std::string& description, const std::string& detail)
+RuntimeError::RuntimeError(ErrorNumber number, const std::string& description,
+                           const std::string& detail)
     : std::runtime_error(description + (detail.empty() ? "" : " (" + detail + ")")),
       number_(number),
       description_(description),
@@ -12,19 +13,20 @@ RuntimeError::RuntimeError(int number, const std::string& description, const std
 
 namespace errors {
 RuntimeError overflow() {
-  return RuntimeError(6, "オーバーフローしました。");
+  return RuntimeError(ErrorNumber::kOverflow, "オーバーフローしました。");
 }
 RuntimeError invalidPropertyValue() {
-  return RuntimeError(380, "プロパティの値が不正です。");
+  return RuntimeError(ErrorNumber::kInvalidPropertyValue, "プロパティの値が不正です。");
 }
 RuntimeError noSuchControlArrayElement() {
-  return RuntimeError(340, "コントロール配列の要素が存在しません。");
+  return RuntimeError(ErrorNumber::kNoSuchControlArrayElement,
+                      "コントロール配列の要素が存在しません。");
 }
 RuntimeError pathFileAccess(const std::string& detail) {
-  return RuntimeError(75, "パス名が無効です。", detail);
+  return RuntimeError(ErrorNumber::kPathFileAccess, "パス名が無効です。", detail);
 }
 RuntimeError fileNotFound(const std::string& detail) {
-  return RuntimeError(53, "ファイルが見つかりません。", detail);
+  return RuntimeError(ErrorNumber::kFileNotFound, "ファイルが見つかりません。", detail);
 }
 }  // namespace errors
 

@@ -6,17 +6,27 @@
 
 namespace yorvane {
 
+// The errors the program reports by number, as users and their notes know them.
+enum class ErrorNumber {
+  kOverflow = 6,
+  kOutOfMemory = 7,
+  kFileNotFound = 53,
+  kPathFileAccess = 75,
+  kNoSuchControlArrayElement = 340,
+  kInvalidPropertyValue = 380,
+};
+
 // An error the program does not handle itself: it is reported to the user
 // with its number and description, and then the program ends.
 class RuntimeError : public std::runtime_error {
  public:
-  RuntimeError(int number, const std::string& description, const std::string& detail = {});
-  int number() const { return number_; }
+  RuntimeError(ErrorNumber number, const std::string& description, const std::string& detail = {});
+  ErrorNumber number() const { return number_; }
   const std::string& description() const { return description_; }
   const std::string& detail() const { return detail_; }
 
  private:
-  int number_;
+  ErrorNumber number_;
   std::string description_;
   std::string detail_;
 };

@@ -37,11 +37,11 @@ QColor opaque(uint32_t rgb) {
   return QColor::fromRgb(0xFF000000u | rgb);
 }
 
-Qt::CheckState checkState(int16_t value) {
-  switch (value) {
-    case 1:
+Qt::CheckState qtCheckState(CheckState state) {
+  switch (state) {
+    case CheckState::kTicked:
       return Qt::Checked;
-    case 2:
+    case CheckState::kGreyed:
       return Qt::PartiallyChecked;
     default:
       return Qt::Unchecked;
@@ -197,14 +197,14 @@ void ControlView::syncButton() {
   }
   switch (control_.kind()) {
     case ControlKind::OptionButton:
-      button_->setChecked(control_.value() != 0);
+      button_->setChecked(control_.selected());
       break;
     case ControlKind::CheckBox:
       if (auto* box = qobject_cast<QCheckBox*>(button_)) {
-        box->setTristate(control_.value() == 2);
-        box->setCheckState(checkState(control_.value()));
+        box->setTristate(control_.checkState() == CheckState::kGreyed);
+        box->setCheckState(qtCheckState(control_.checkState()));
       } else {
-        button_->setChecked(control_.value() == 1);
+        button_->setChecked(control_.ticked());
       }
       break;
     default:

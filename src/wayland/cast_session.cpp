@@ -23,7 +23,7 @@ const QString kRequest = QStringLiteral("org.freedesktop.portal.Request");
 const QString kSession = QStringLiteral("org.freedesktop.portal.Session");
 
 // The portal's choices: a monitor, without the pointer, remembered until the
-// user takes the leave back.
+// user takes the permission back.
 constexpr uint kMonitor = 1;
 constexpr uint kPointerHidden = 1;
 constexpr uint kPersistUntilRevoked = 2;

@@ -34,7 +34,7 @@ SeriesCopies ScreenCastCopy::seriesStarting() {
   if (stream_) return SeriesCopies::kScreenCast;
   const QString token = storedToken();
   const QString parent = parentWindowHandle();
-  // Without the leave the desktop asks, and only for a window the user sees.
+  // Without the permission the desktop asks, and only for a window the user sees.
   if (token.isEmpty() && parent.isEmpty()) return SeriesCopies::kUsual;
   area_ = primaryScreenArea();
   session_ = std::make_unique<CastSession>(bus_);
@@ -46,7 +46,7 @@ SeriesCopies ScreenCastCopy::seriesStarting() {
     return SeriesCopies::kNoScreenCast;
   }
   if (!started.area.isEmpty() && started.area != area_) {
-    // Another monitor was chosen: its leave is of no use to the program.
+    // Another monitor was chosen: its permission is of no use to the program.
     std::fprintf(stderr,
                  "yorvane: the screen cast is not of the primary screen: series through "
                  "screenshots\n");

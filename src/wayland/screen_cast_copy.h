@@ -19,7 +19,7 @@ namespace yorvane::wayland {
 // portal takes from a tenth of a second to more than half a second, the
 // newest frame of a cast is copied in milliseconds. Every other copy, and
 // every copy where the desktop gives no cast, is the screenshot source's.
-// The desktop asks the user once; the leave is kept as a restore token in a
+// The desktop asks the user once; the permission is kept as a restore token in a
 // file of the program's state folder.
 class ScreenCastCopy : public QObject, public ScreenSource {
  public:

@@ -200,7 +200,8 @@ void FakePlatform::doEvents() {
   hook();
 }
 
-int FakePlatform::messageBox(const std::string& text, const std::string& title, int style) {
+BoxAnswer FakePlatform::messageBox(const std::string& text, const std::string& title,
+                                   const BoxStyle& style) {
   boxes.push_back({text, title, style, now_});
   events.push_back("box " + title);
   if (whileBoxOpen) {
@@ -208,14 +209,14 @@ int FakePlatform::messageBox(const std::string& text, const std::string& title, 
     whileBoxOpen = nullptr;
     hook();
   }
-  if (answers.empty()) return mb::defaultAnswer(style);
-  const int answer = answers.front();
+  if (answers.empty()) return defaultAnswer(style);
+  const BoxAnswer answer = answers.front();
   answers.pop_front();
   return answer;
 }
 
 void FakePlatform::showNotice(const std::string& text, const std::string& title) {
-  boxes.push_back({text, title, mb::kOkOnly + mb::kInformation, now_});
+  boxes.push_back({text, title, {BoxButtons::kOk, BoxIcon::kInformation}, now_});
   events.push_back("notice " + title);
 }
 

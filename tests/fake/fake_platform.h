@@ -44,7 +44,7 @@ class FakePlatform : public PosixFilesPlatform {
   struct MessageBoxCall {
     std::string text;
     std::string title;
-    int style;
+    BoxStyle style;
     int64_t at;
   };
 
@@ -60,7 +60,7 @@ class FakePlatform : public PosixFilesPlatform {
   int copies = 0;
 
   // Answers for the next message boxes; an empty queue gives the default button.
-  std::deque<int> answers;
+  std::deque<BoxAnswer> answers;
   // Run inside the next event pumps, one per pump, to reach re-entrant cases.
   std::deque<std::function<void()>> insidePumps;
   // Run while the next message box is open.
@@ -106,7 +106,8 @@ class FakePlatform : public PosixFilesPlatform {
                                      std::function<void()> tick) override;
   void doEvents() override;
   int64_t nowMs() override { return now_; }
-  int messageBox(const std::string& text, const std::string& title, int style) override;
+  BoxAnswer messageBox(const std::string& text, const std::string& title,
+                       const BoxStyle& style) override;
   void showNotice(const std::string& text, const std::string& title) override;
   void beep() override;
   void openWithAssociatedProgram(const std::string& path) override;

@@ -2,6 +2,7 @@
 
 #include "app/application.h"
 #include "fake_platform.h"
+#include "platform/message_box.h"
 #include "ui_model/runtime_error.h"
 
 namespace yorvane::testing {
@@ -35,6 +36,34 @@ struct TestApp {
   void chooseCount(int16_t item) {
     run([this, item] { main.countList.setListIndex(item); });
   }
+  // Presses the one-shot button and waits until the windows are back, at any delay.
+  void takeOneShot() {
+    click(main.oneShotButton);
+    fake.advanceBy(1200);
+  }
+  // Picks the region from (left, top) to (right, bottom) on the picker's
+  // snapshot, in its pixels, and confirms it.
+  void pickRegion(float left, float top, float right, float bottom) {
+    click(main.pickerButton);
+    fake.advanceBy(600);
+    mouse(main.snapshot.onMouseDown, kLeftButton, left, top);
+    mouse(main.snapshot.onMouseMove, kLeftButton, right, bottom);
+    fake.answers.push_back(BoxAnswer::kYes);
+    mouse(main.snapshot.onMouseUp, kLeftButton, right, bottom);
+  }
+  // What is under way, from the press until the windows are back.
+  bool screenShotRunning() const { return fake.timerEnabled("screenShotTimer"); }
+  bool regionShotRunning() const { return fake.timerEnabled("regionShotTimer"); }
+  bool snapshotRunning() const { return fake.timerEnabled("snapshotTimer"); }
+  bool seriesLeadingIn() const { return fake.timerEnabled("leadInTimer"); }
+  bool screenSeriesRunning() const { return fake.timerEnabled("screenSeriesTimer"); }
+  bool regionSeriesRunning() const { return fake.timerEnabled("regionSeriesTimer"); }
+  bool seriesRunning() const {
+    return seriesLeadingIn() || screenSeriesRunning() || regionSeriesRunning();
+  }
+  int seriesIntervalMs() const { return fake.timerInterval("screenSeriesTimer"); }
+  // Whether the pointer is watched for the left screen edge.
+  bool watchingPointerEdge() const { return fake.timerEnabled("pointerPollTimer"); }
   std::string picturePath(int number) const {
     return fake.bmpFolder() + "/壁紙-" + numberText(static_cast<int16_t>(number)) + ".bmp";
   }

@@ -52,7 +52,7 @@ void require(bool ok, const char* what) {
 int selectedIndex(const ControlArray& options) {
   int found = -1;
   for (const Control* c : options.elements()) {
-    if (c->value() == 0) continue;
+    if (!c->selected()) continue;
     require(found == -1, "two options of one group selected");
     found = c->index();
   }
@@ -82,7 +82,7 @@ State loadAndClose(TestApp& app) {
   State s{selectedIndex(main.delayOptions),
           selectedIndex(main.intervalOptions),
           main.countList.listIndex(),
-          main.endSoundBox.value(),
+          static_cast<int>(main.endSoundBox.checkState()),
           selectedIndex(main.aspectOptions),
           main.numberButton.caption(),
           {}};

@@ -20,29 +20,27 @@ TEST(Artwork, PicturesAreCompiledInAtTheSizeTheLayoutWasMadeFor) {
 }
 
 TEST(MessageBoxStyle, ButtonsAndTheAnswerWhenClosed) {
-  EXPECT_EQ(messageBoxAnswers(mb::kOkOnly + mb::kCritical), (std::vector<int>{mb::kOk}));
-  EXPECT_EQ(messageBoxAnswers(mb::kOkCancel), (std::vector<int>{mb::kOk, mb::kCancel}));
-  EXPECT_EQ(
-      messageBoxAnswers(mb::kYesNoCancel + mb::kQuestion + mb::kDefaultButton3 + mb::kSystemModal),
-      (std::vector<int>{mb::kYes, mb::kNo, mb::kCancel}));
-  EXPECT_EQ(messageBoxAnswers(mb::kYesNo + mb::kExclamation),
-            (std::vector<int>{mb::kYes, mb::kNo}));
+  EXPECT_EQ(answersOf(BoxButtons::kOk), std::vector{BoxAnswer::kOk});
+  EXPECT_EQ(answersOf(BoxButtons::kOkCancel), (std::vector{BoxAnswer::kOk, BoxAnswer::kCancel}));
+  EXPECT_EQ(answersOf(BoxButtons::kYesNoCancel),
+            (std::vector{BoxAnswer::kYes, BoxAnswer::kNo, BoxAnswer::kCancel}));
+  EXPECT_EQ(answersOf(BoxButtons::kYesNo), (std::vector{BoxAnswer::kYes, BoxAnswer::kNo}));
 
-  EXPECT_EQ(messageBoxEscapeAnswer(mb::kOkOnly + mb::kInformation), mb::kOk);
-  EXPECT_EQ(messageBoxEscapeAnswer(mb::kOkCancel), mb::kCancel);
-  EXPECT_EQ(messageBoxEscapeAnswer(mb::kYesNoCancel + mb::kSystemModal), mb::kCancel);
-  EXPECT_EQ(messageBoxEscapeAnswer(mb::kYesNo + mb::kDefaultButton2), mb::kNo);
+  EXPECT_EQ(messageBoxEscapeAnswer(BoxButtons::kOk), BoxAnswer::kOk);
+  EXPECT_EQ(messageBoxEscapeAnswer(BoxButtons::kOkCancel), BoxAnswer::kCancel);
+  EXPECT_EQ(messageBoxEscapeAnswer(BoxButtons::kYesNoCancel), BoxAnswer::kCancel);
+  EXPECT_EQ(messageBoxEscapeAnswer(BoxButtons::kYesNo), BoxAnswer::kNo);
 }
 
 TEST(MessageBoxStyle, StaysOnTopWhileTheProgramShowsNoWindowOrATopmostOne) {
-  EXPECT_TRUE(messageBoxStaysOnTop(mb::kOkOnly)) << "no window shown";
+  EXPECT_TRUE(messageBoxStaysOnTop({})) << "no window shown";
   QWidget window;
   window.show();
-  EXPECT_FALSE(messageBoxStaysOnTop(mb::kOkOnly));
-  EXPECT_TRUE(messageBoxStaysOnTop(mb::kOkOnly + mb::kSystemModal));
+  EXPECT_FALSE(messageBoxStaysOnTop({}));
+  EXPECT_TRUE(messageBoxStaysOnTop({.aboveAll = true}));
   window.setWindowFlag(Qt::WindowStaysOnTopHint, true);
   window.show();
-  EXPECT_TRUE(messageBoxStaysOnTop(mb::kOkOnly));
+  EXPECT_TRUE(messageBoxStaysOnTop({}));
 }
 
 TEST(MessageBoxText, CarriageReturnsBreakTheLine) {

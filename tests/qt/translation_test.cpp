@@ -139,7 +139,8 @@ Shown shownIn(const QLocale& locale) {
     shown.title = open->windowTitle();
     open->reject();
   });
-  showMessageBox("コピー範囲が未設定です", "選択範囲確認", mb::kOkOnly + mb::kExclamation);
+  showMessageBox("コピー範囲が未設定です", "選択範囲確認",
+                 {BoxButtons::kOk, BoxIcon::kExclamation});
   return shown;
 }
 

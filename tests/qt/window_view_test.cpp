@@ -37,7 +37,7 @@ struct MainWindow {
   MainWindow() {
     window.resize(6570, 3315);
     window.move(1500, 3000);
-    option2.setValue(-1);
+    option2.select();
     picture.setInnerUnit(Unit::Pixels);
     picture.setVisible(false);
     list.addItem("0");
@@ -80,7 +80,7 @@ TEST(WindowView, FollowsModelChangesLive) {
   m.command.setTip("ワンポイント録画します");
   m.command.setEnabled(false);
   m.check.setCaption("保存音を有効にする");
-  m.check.setValue(1);
+  m.check.setCheckState(CheckState::kTicked);
   m.list.setListIndex(1);
   m.picture.setVisible(true);
 
@@ -121,15 +121,15 @@ TEST(WindowView, OptionGroupStaysExclusiveThroughTheModel) {
 
   const QPoint indicator(6, first->height() / 2);
   QTest::mouseClick(first, Qt::LeftButton, {}, indicator);
-  EXPECT_EQ(m.option1.value(), -1);
-  EXPECT_EQ(m.option2.value(), 0);
+  EXPECT_TRUE(m.option1.selected());
+  EXPECT_EQ(m.option2.checkState(), CheckState::kUnticked);
   EXPECT_TRUE(first->isChecked());
   EXPECT_FALSE(second->isChecked());
 
   // Clicking the selected option again must not clear it.
   QTest::mouseClick(first, Qt::LeftButton, {}, indicator);
   EXPECT_TRUE(first->isChecked());
-  EXPECT_EQ(m.option1.value(), -1);
+  EXPECT_TRUE(m.option1.selected());
 }
 
 TEST(WindowView, UserListChoiceAndCheckBoxGoToTheModel) {
@@ -144,7 +144,7 @@ TEST(WindowView, UserListChoiceAndCheckBoxGoToTheModel) {
 
   auto* check = widget<QCheckBox>(view, "Check1");
   QTest::mouseClick(check, Qt::LeftButton, {}, QPoint(4, check->height() / 2));
-  EXPECT_EQ(m.check.value(), 1);
+  EXPECT_EQ(m.check.checkState(), CheckState::kTicked);
   m.check.setEnabled(false);
   EXPECT_FALSE(check->isEnabled());
 }

@@ -84,15 +84,11 @@ INSTANTIATE_TEST_SUITE_P(Delays, OneShot, ::testing::Values(1, 2, 4));
 class Pictures : public ::testing::Test {
  protected:
   void SetUp() override { app.start(); }
-  void takeOne() {
-    app.click(app.main.oneShotButton);
-    app.fake.advanceBy(1200);
-  }
   TestApp app;
 };
 
 TEST_F(Pictures, TheSavedPictureIsTheScreenPixelForPixel) {
-  takeOne();
+  app.takeOneShot();
   const Image saved = readBmpFile(app.fake.bmpFolder() + "/壁紙- 1.bmp");
   EXPECT_EQ(saved, app.fake.screen);
 }
@@ -107,15 +103,14 @@ TEST_F(Pictures, NamesCarryTheNumberWithItsSignPosition) {
                         Case{32766, "壁紙- 32767.bmp", " 32767"}, Case{-5, "壁紙--4.bmp", "-4"}}) {
     TestApp numbered;
     startAt(numbered, c.before);
-    numbered.click(numbered.main.oneShotButton);
-    numbered.fake.advanceBy(1200);
+    numbered.takeOneShot();
     EXPECT_EQ(numbered.fake.bmpFiles(), std::vector<std::string>{c.name});
     EXPECT_EQ(numbered.main.numberButton.caption(), c.caption);
   }
 }
 
 TEST_F(Pictures, BeepsOnceBeforeTheSaveWhenTheSoundIsOn) {
-  takeOne();
+  app.takeOneShot();
   const auto& e = app.fake.events;
   const auto beep = std::find(e.begin(), e.end(), "beep");
   const auto save = std::find(e.begin(), e.end(), "save 壁紙- 1.bmp");
@@ -124,8 +119,8 @@ TEST_F(Pictures, BeepsOnceBeforeTheSaveWhenTheSoundIsOn) {
   EXPECT_EQ(app.fake.beeps, 1);
 
   app.click(app.main.saveSoundBox);
-  ASSERT_EQ(app.main.saveSoundBox.value(), 0);
-  takeOne();
+  ASSERT_EQ(app.main.saveSoundBox.checkState(), CheckState::kUnticked);
+  app.takeOneShot();
   EXPECT_EQ(app.fake.beeps, 1);
   EXPECT_EQ(app.fake.bmpFiles().size(), 2u);
 }
@@ -140,7 +135,7 @@ TEST_F(Pictures, AMissingFolderEndsTheProgramWithItsMessage) {
   EXPECT_EQ(app.fake.boxes[0].text,
             "BMPフォルダが有りません。\r初期化します。再起動してください。");
   EXPECT_EQ(app.fake.boxes[0].title, "BMPフォルダが有りません");
-  EXPECT_EQ(app.fake.boxes[0].style, 48);
+  EXPECT_EQ(app.fake.boxes[0].style, (BoxStyle{BoxButtons::kOk, BoxIcon::kExclamation}));
   EXPECT_EQ(app.fake.beeps, 1) << "the sound comes before the failed save";
   EXPECT_EQ(app.fake.readText("setutei"), "2,\"2\",3,1,1,0\r\n") << "the number is used up";
   EXPECT_EQ(app.main.numberButton.caption(), "O");
@@ -167,9 +162,9 @@ TEST(LastNumber, IsRefusedNamingTheResetButtonAndTheProgramGoesOn) {
     EXPECT_NE(box.text.find("ファイル名初期化"), std::string::npos) << box.text;
   }
   EXPECT_TRUE(app.main.window.visible());
-  EXPECT_FALSE(app.fake.timerEnabled("screenSeriesTimer"));
+  EXPECT_FALSE(app.screenSeriesRunning());
 
-  app.fake.answers.push_back(mb::kYes);
+  app.fake.answers.push_back(BoxAnswer::kYes);
   app.click(app.main.numberButton);
   app.click(app.main.oneShotButton);
   app.fake.advanceBy(400);
@@ -177,13 +172,13 @@ TEST(LastNumber, IsRefusedNamingTheResetButtonAndTheProgramGoesOn) {
 }
 
 TEST_F(Pictures, AFailedScreenCopySavesNothingAndUsesNoNumber) {
-  takeOne();
+  app.takeOneShot();
   for (const ScreenCopy failure : {ScreenCopy::kFailed, ScreenCopy::kPaletteScreen}) {
     app.fake.copyResult = failure;
-    takeOne();
+    app.takeOneShot();
   }
   app.fake.copyResult = ScreenCopy::kCopied;
-  takeOne();
+  app.takeOneShot();
   EXPECT_EQ(app.fake.bmpFiles(), (std::vector<std::string>{"壁紙- 1.bmp", "壁紙- 2.bmp"}));
   ASSERT_EQ(app.fake.boxes.size(), 2u);
   EXPECT_NE(app.fake.boxes[0].text.find("コピーできません"), std::string::npos);
@@ -192,20 +187,19 @@ TEST_F(Pictures, AFailedScreenCopySavesNothingAndUsesNoNumber) {
 }
 
 TEST_F(Pictures, TheNumberIsStoredBeforeTheSaveSoAnyEndKeepsIt) {
-  takeOne();
-  takeOne();
+  app.takeOneShot();
+  app.takeOneShot();
   app.fake.kill();  // no close: killed, or the display lost
   TestApp again(app.fake.folder());
   again.start();
-  again.click(again.main.oneShotButton);
-  again.fake.advanceBy(1200);
+  again.takeOneShot();
   EXPECT_EQ(again.fake.bmpFiles(),
             (std::vector<std::string>{"壁紙- 1.bmp", "壁紙- 2.bmp", "壁紙- 3.bmp"}));
 }
 
 TEST_F(Pictures, ANumberThatCannotBeStoredSavesNothingAndNamesTheSettingsFile) {
   app.fake.failReplace = true;
-  takeOne();
+  app.takeOneShot();
   EXPECT_TRUE(app.fake.bmpFiles().empty());
   ASSERT_TRUE(app.fake.ended());
   ASSERT_FALSE(app.fake.boxes.empty());

@@ -64,11 +64,11 @@ class Region : public ::testing::Test {
     app.mouse(mainWindow.snapshot.onMouseDown, kLeftButton, x0, y0);
     app.mouse(mainWindow.snapshot.onMouseMove, kLeftButton, x1, y1);
   }
-  void release(int answer, int16_t button = kLeftButton) {
+  void release(BoxAnswer answer, int16_t button = kLeftButton) {
     app.fake.answers.push_back(answer);
     app.mouse(mainWindow.snapshot.onMouseUp, button, 0, 0);
   }
-  void pick(float left, float top, float width, float height, int answer) {
+  void pick(float left, float top, float width, float height, BoxAnswer answer) {
     openPicker(mainWindow.pickerButton);
     drag(left, top, left + width, top + height);
     release(answer);
@@ -124,11 +124,11 @@ TEST_P(Snapshot, HidesCopiesAndReturnsOnTheTicksOfTheDelay) {
 
   app.fake.advanceBy(100 * n - 1);
   EXPECT_FALSE(mainWindow.window.visible());
-  EXPECT_TRUE(app.fake.timerEnabled("snapshotTimer"));
+  EXPECT_TRUE(app.snapshotRunning());
   app.fake.advanceBy(1);
   EXPECT_TRUE(mainWindow.window.visible());
   EXPECT_FALSE(app.strip.window.visible());
-  EXPECT_FALSE(app.fake.timerEnabled("snapshotTimer"));
+  EXPECT_FALSE(app.snapshotRunning());
   EXPECT_TRUE(mainWindow.snapshot.visible());
 
   app.fake.advanceBy(3000);
@@ -172,7 +172,7 @@ TEST(PickerGeometry, HalfTheScreenWideAndTheSnapshotSquareOnTheInnerWidth) {
     EXPECT_EQ(app.main.snapshot.geometry(), (Rect{0, 0, c.pic2, c.pic2}));
     EXPECT_TRUE(app.main.snapshot.visible());
     EXPECT_FALSE(app.main.selection.visible());
-    EXPECT_TRUE(app.fake.timerEnabled("snapshotTimer"));
+    EXPECT_TRUE(app.snapshotRunning());
   }
 }
 
@@ -236,18 +236,19 @@ TEST_F(Region, TheAspectFactorSetsTheHeightWithoutRounding) {
 TEST_F(Region, AReleaseAsksWithASystemModalBox) {
   openPicker(mainWindow.pickerButton);
   drag(100, 50, 260, 140);
-  release(mb::kCancel, kRightButton);
+  release(BoxAnswer::kCancel, kRightButton);
   ASSERT_EQ(app.fake.boxes.size(), 1u);
   EXPECT_EQ(app.fake.boxes[0].text, kConfirmText);
   EXPECT_EQ(app.fake.boxes[0].title, "選択範囲確認");
-  EXPECT_EQ(app.fake.boxes[0].style, 3 + 32 + 512 + 4096);
-  EXPECT_EQ(mb::defaultAnswer(app.fake.boxes[0].style), mb::kCancel);
+  EXPECT_EQ(app.fake.boxes[0].style,
+            (BoxStyle{BoxButtons::kYesNoCancel, BoxIcon::kQuestion, 2, true}));
+  EXPECT_EQ(defaultAnswer(app.fake.boxes[0].style), BoxAnswer::kCancel);
 }
 
 TEST_F(Region, YesConfirmsAndSizesTheRegionPicture) {
   openPicker(mainWindow.pickerButton);
   drag(100, 50, 260, 140);
-  release(mb::kYes);
+  release(BoxAnswer::kYes);
   EXPECT_EQ(mainWindow.regionPicture.geometry(), (Rect{0, 0, 320, 180}));
   EXPECT_EQ(mainWindow.regionPicture.picture().size(), (Size{320, 180}));
   EXPECT_EQ(mainWindow.window.geometry(), (Rect{3750, 1500, 6630, 3315}));
@@ -260,8 +261,8 @@ TEST_F(Region, YesConfirmsAndSizesTheRegionPicture) {
 TEST_F(Region, NoTakesAFreshSnapshot) {
   openPicker(mainWindow.pickerButton);
   drag(100, 50, 260, 140);
-  release(mb::kNo);
-  EXPECT_TRUE(app.fake.timerEnabled("snapshotTimer"));
+  release(BoxAnswer::kNo);
+  EXPECT_TRUE(app.snapshotRunning());
   EXPECT_TRUE(mainWindow.snapshot.visible());
   EXPECT_FALSE(mainWindow.selection.visible());
   app.fake.advanceBy(100);
@@ -274,13 +275,13 @@ TEST_F(Region, NoTakesAFreshSnapshot) {
 
 TEST_F(Region, CancelKeepsWhatAnEarlierYesConfirmed) {
   openPicker(mainWindow.pickerButton);
-  release(mb::kCancel);
+  release(BoxAnswer::kCancel);
   EXPECT_FALSE(mainWindow.snapshot.visible());
   EXPECT_EQ(mainWindow.window.geometry(), (Rect{3750, 1500, 6630, 3315}));
   EXPECT_FALSE(regionConfirmed());
 
-  pick(100, 50, 160, 90, mb::kYes);
-  pick(10, 10, 20, 20, mb::kCancel);
+  pick(100, 50, 160, 90, BoxAnswer::kYes);
+  pick(10, 10, 20, 20, BoxAnswer::kCancel);
   EXPECT_TRUE(regionConfirmed());
   EXPECT_EQ(mainWindow.regionPicture.picture().size(), (Size{320, 180}));
 }
@@ -288,7 +289,7 @@ TEST_F(Region, CancelKeepsWhatAnEarlierYesConfirmed) {
 TEST_F(Region, InCompactViewOnlyTheStripRemainsAfterTheAnswer) {
   app.click(mainWindow.compactViewButton);
   ASSERT_TRUE(toolbar.window.visible());
-  for (int answer : {mb::kYes, mb::kCancel, mb::kNo}) {
+  for (BoxAnswer answer : {BoxAnswer::kYes, BoxAnswer::kCancel, BoxAnswer::kNo}) {
     app.click(toolbar.pickerButton);
     EXPECT_TRUE(mainWindow.window.visible()) << "shown for picking";
     app.fake.advanceBy(100);
@@ -299,8 +300,8 @@ TEST_F(Region, InCompactViewOnlyTheStripRemainsAfterTheAnswer) {
     EXPECT_TRUE(toolbar.window.visible());
     drag(100, 50, 260, 140);
     release(answer);
-    EXPECT_TRUE(toolbar.window.visible()) << answer;
-    EXPECT_EQ(mainWindow.window.visible(), answer == mb::kNo) << answer;
+    EXPECT_TRUE(toolbar.window.visible()) << static_cast<int>(answer);
+    EXPECT_EQ(mainWindow.window.visible(), answer == BoxAnswer::kNo) << static_cast<int>(answer);
   }
   app.fake.advanceBy(300);
   EXPECT_TRUE(mainWindow.window.visible()) << "a No picks again with both windows";
@@ -309,7 +310,7 @@ TEST_F(Region, InCompactViewOnlyTheStripRemainsAfterTheAnswer) {
 }
 
 TEST_F(Region, TheConfirmedRectangleDoubledIsCutFromTheScreen) {
-  pick(100, 50, 320, 180, mb::kYes);
+  pick(100, 50, 320, 180, BoxAnswer::kYes);
   ASSERT_EQ(mainWindow.selection.geometry(), (Rect{100, 50, 320, 180}));
   EXPECT_EQ(oneShot(), cut(app.fake.screen, 200, 100, 640, 360));
   EXPECT_EQ(mainWindow.numberButton.caption(), " 1");
@@ -317,12 +318,12 @@ TEST_F(Region, TheConfirmedRectangleDoubledIsCutFromTheScreen) {
 }
 
 TEST_F(Region, ACancelledDragMovesTheCutButKeepsTheConfirmedSize) {
-  pick(100, 50, 320, 180, mb::kYes);
+  pick(100, 50, 320, 180, BoxAnswer::kYes);
 
-  pick(10, 10, 400, 250, mb::kCancel);
+  pick(10, 10, 400, 250, BoxAnswer::kCancel);
   EXPECT_EQ(oneShot(), cut(app.fake.screen, 20, 20, 640, 360)) << "larger: cut at Pic3's edges";
 
-  pick(50, 40, 100, 60, mb::kCancel);
+  pick(50, 40, 100, 60, BoxAnswer::kCancel);
   const Image smaller = oneShot();
   ASSERT_EQ(smaller.size(), (Size{640, 360}));
   EXPECT_EQ(cut(smaller, 0, 0, 200, 120), cut(app.fake.screen, 100, 80, 200, 120));
@@ -345,16 +346,9 @@ TEST_F(Region, AnEmptyOrMissingRegionIsRefusedBeforeAnythingHides) {
     TestApp a(Size{400, 300});
     a.start();
     a.click(a.main.modeBox);
-    if (c.width >= 0) {
-      a.click(a.main.pickerButton);
-      a.fake.advanceBy(600);
-      a.mouse(a.main.snapshot.onMouseDown, kLeftButton, 10, 10);
-      a.mouse(a.main.snapshot.onMouseMove, kLeftButton, 10 + c.width, 10 + c.height);
-      a.fake.answers.push_back(mb::kYes);
-      a.mouse(a.main.snapshot.onMouseUp, kLeftButton, 0, 0);
-    }
+    if (c.width >= 0) a.pickRegion(10, 10, 10 + c.width, 10 + c.height);
     bool tickingDuringBox = true;
-    a.fake.whileBoxOpen = [&] { tickingDuringBox = a.fake.timerEnabled("regionShotTimer"); };
+    a.fake.whileBoxOpen = [&] { tickingDuringBox = a.regionShotRunning(); };
     const size_t boxesBefore = a.fake.boxes.size();
     const int64_t pressedAt = a.fake.now();
     a.click(a.main.oneShotButton);
@@ -365,7 +359,7 @@ TEST_F(Region, AnEmptyOrMissingRegionIsRefusedBeforeAnythingHides) {
     ASSERT_EQ(a.fake.boxes.size(), boxesBefore + 1) << c.what;
     EXPECT_EQ(a.fake.boxes.back().text, kNoRegionText);
     EXPECT_EQ(a.fake.boxes.back().title, "");
-    EXPECT_EQ(a.fake.boxes.back().style, 48);
+    EXPECT_EQ(a.fake.boxes.back().style, (BoxStyle{BoxButtons::kOk, BoxIcon::kExclamation}));
     EXPECT_EQ(a.fake.boxes.back().at, pressedAt + 100);
     EXPECT_FALSE(tickingDuringBox) << c.what;
     EXPECT_FALSE(a.fake.ended()) << c.what;
@@ -376,12 +370,12 @@ TEST_F(Region, AnEmptyOrMissingRegionIsRefusedBeforeAnythingHides) {
     a.click(a.main.seriesButton);
     EXPECT_EQ(a.fake.boxes.size(), boxesBefore + 2) << "a series is refused too";
     EXPECT_TRUE(a.main.window.visible());
-    EXPECT_FALSE(a.fake.timerEnabled("regionSeriesTimer"));
+    EXPECT_FALSE(a.regionSeriesRunning());
   }
 }
 
 TEST_F(Region, APressInsideThePumpBeforeTheSaveKeepsThePicture) {
-  pick(100, 50, 320, 180, mb::kYes);
+  pick(100, 50, 320, 180, BoxAnswer::kYes);
   app.click(mainWindow.oneShotButton);
   app.fake.advanceBy(100);
   bool pressedBetween = false;
@@ -403,7 +397,7 @@ TEST_F(Region, APressInsideThePumpBeforeTheSaveKeepsThePicture) {
 }
 
 TEST_F(Region, ARegionSeriesSavesTheRegionEachTime) {
-  pick(100, 50, 320, 180, mb::kYes);
+  pick(100, 50, 320, 180, BoxAnswer::kYes);
   app.chooseCount(1);
   app.click(mainWindow.seriesButton);
   app.fake.advanceBy(5000);
@@ -417,9 +411,8 @@ class ModeSwitch : public ::testing::Test {
  protected:
   void SetUp() override { app.start(); }
   void expectLayout(bool partial) {
-    const int16_t v = partial ? 1 : 0;
-    EXPECT_EQ(app.main.modeBox.value(), v);
-    EXPECT_EQ(app.strip.modeBox.value(), v);
+    EXPECT_EQ(app.main.modeBox.ticked(), partial);
+    EXPECT_EQ(app.strip.modeBox.ticked(), partial);
     EXPECT_EQ(app.main.pickerButton.enabled(), partial);
     EXPECT_EQ(app.strip.pickerButton.enabled(), partial);
     EXPECT_EQ(app.main.aspectFrame.enabled(), partial);
@@ -435,7 +428,7 @@ TEST_F(ModeSwitch, EitherBoxSwitchesBothAndTheLayout) {
   expectLayout(false);
   for (Control* box : {&app.main.modeBox, &app.strip.modeBox, &app.strip.modeBox, &app.main.modeBox,
                        &app.main.modeBox, &app.strip.modeBox}) {
-    const bool partial = app.main.modeBox.value() == 0;
+    const bool partial = !app.main.modeBox.ticked();
     app.click(*box);
     SCOPED_TRACE(box->window().name());
     expectLayout(partial);
@@ -447,17 +440,11 @@ TEST_F(ModeSwitch, LeavesTheRegionAlone) {
   app.click(app.main.modeBox);
 
   app.click(app.main.modeBox);
-  app.click(app.main.pickerButton);
-  app.fake.advanceBy(600);
-  app.mouse(app.main.snapshot.onMouseDown, kLeftButton, 10, 20);
-  app.mouse(app.main.snapshot.onMouseMove, kLeftButton, 40, 35);
-  app.fake.answers.push_back(mb::kYes);
-  app.mouse(app.main.snapshot.onMouseUp, kLeftButton, 0, 0);
+  app.pickRegion(10, 20, 40, 35);
 
   app.click(app.strip.modeBox);
   app.click(app.strip.modeBox);
-  app.click(app.main.oneShotButton);
-  app.fake.advanceBy(1200);
+  app.takeOneShot();
   EXPECT_EQ(readBmpFile(app.picturePath(1)), cut(app.fake.screen, 20, 40, 60, 30));
 }
 

@@ -20,7 +20,6 @@ class Series : public ::testing::Test {
     app.fake.opened.clear();  // the readme of the first start
   }
 
-  void chooseCount(int16_t item) { app.chooseCount(item); }
   void chooseInterval(int element) { app.click(app.main.intervalOptions(element)); }
   void press(Control& button) {
     app.click(button);
@@ -39,12 +38,7 @@ class Series : public ::testing::Test {
   // Picks the region at screen pixels (6, 8), 20 x 10, in region mode.
   void makeRegion() {
     app.click(app.main.modeBox);
-    app.click(app.main.pickerButton);
-    app.fake.advanceBy(600);
-    app.mouse(app.main.snapshot.onMouseDown, kLeftButton, 3, 4);
-    app.mouse(app.main.snapshot.onMouseMove, kLeftButton, 13, 9);
-    app.fake.answers.push_back(mb::kYes);
-    app.mouse(app.main.snapshot.onMouseUp, kLeftButton, 13, 9);
+    app.pickRegion(3, 4, 13, 9);
   }
   // What the program does in the tick due at `ms` after the press.
   std::vector<std::string> eventsOfTickAt(int64_t ms) {
@@ -53,42 +47,38 @@ class Series : public ::testing::Test {
     advanceTo(ms);
     return {app.fake.events.begin() + before, app.fake.events.end()};
   }
-  bool seriesIdle() const {
-    return !app.fake.timerEnabled("leadInTimer") && !app.fake.timerEnabled("screenSeriesTimer") &&
-           !app.fake.timerEnabled("regionSeriesTimer");
-  }
 
   TestApp app;
   int64_t pressedAt = 0;
 };
 
 TEST_F(Series, ItemZeroTakesOnePicture) {
-  chooseCount(0);
+  app.chooseCount(0);
   chooseInterval(0);
   press(app.main.seriesButton);
   expectPictureAt(3200, 1);
   EXPECT_TRUE(app.main.window.visible());
-  EXPECT_TRUE(seriesIdle());
+  EXPECT_FALSE(app.seriesRunning());
   advanceTo(20000);
   EXPECT_EQ(pictures(), 1u);
 }
 
 TEST_F(Series, FivePicturesHalfASecondApartAfterTheLeadIn) {
-  chooseCount(1);
+  app.chooseCount(1);
   chooseInterval(0);
   press(app.main.seriesButton);
   EXPECT_FALSE(app.main.window.visible()) << "hidden at the press";
-  EXPECT_TRUE(app.fake.timerEnabled("leadInTimer"));
+  EXPECT_TRUE(app.seriesLeadingIn());
 
   for (int64_t tick : {900, 1800}) {
     advanceTo(tick);
-    EXPECT_FALSE(app.fake.timerEnabled("screenSeriesTimer")) << tick;
+    EXPECT_FALSE(app.screenSeriesRunning()) << tick;
   }
   advanceTo(2699);
-  EXPECT_FALSE(app.fake.timerEnabled("screenSeriesTimer"));
+  EXPECT_FALSE(app.screenSeriesRunning());
   advanceTo(2700);
-  EXPECT_TRUE(app.fake.timerEnabled("screenSeriesTimer"));
-  EXPECT_FALSE(app.fake.timerEnabled("leadInTimer"));
+  EXPECT_TRUE(app.screenSeriesRunning());
+  EXPECT_FALSE(app.seriesLeadingIn());
 
   size_t n = 0;
   for (int64_t at : {3200, 3700, 4200, 4700, 5200}) {
@@ -96,14 +86,14 @@ TEST_F(Series, FivePicturesHalfASecondApartAfterTheLeadIn) {
     expectPictureAt(at, ++n);
   }
   EXPECT_TRUE(app.main.window.visible()) << "back with the last picture";
-  EXPECT_TRUE(seriesIdle());
+  EXPECT_FALSE(app.seriesRunning());
   EXPECT_EQ(readBmpFile(app.fake.bmpFolder() + "/壁紙- 5.bmp"), app.fake.screen);
   advanceTo(30000);
   EXPECT_EQ(pictures(), 5u);
 }
 
 TEST_F(Series, TicksWhoseCopyFailsAreSkippedAndCountedAtTheEnd) {
-  chooseCount(1);
+  app.chooseCount(1);
   chooseInterval(0);
   press(app.main.seriesButton);
   for (int64_t at : {3200, 3700, 4200, 4700}) {
@@ -117,12 +107,12 @@ TEST_F(Series, TicksWhoseCopyFailsAreSkippedAndCountedAtTheEnd) {
             (std::vector<std::string>{"壁紙- 1.bmp", "壁紙- 2.bmp", "壁紙- 3.bmp"}));
   ASSERT_EQ(app.fake.boxes.size(), 1u);
   EXPECT_NE(app.fake.boxes[0].text.find("2 枚"), std::string::npos) << app.fake.boxes[0].text;
-  EXPECT_TRUE(seriesIdle());
+  EXPECT_FALSE(app.seriesRunning());
   EXPECT_TRUE(app.main.window.visible());
 }
 
 TEST_F(Series, TicksSkippedWhileACopyWaitsAreToldWithThePaceReached) {
-  chooseCount(2);
+  app.chooseCount(2);
   chooseInterval(0);
   press(app.main.seriesButton);
   for (int64_t at = 3200; at <= 7700; at += 500) {
@@ -139,7 +129,7 @@ TEST_F(Series, TicksSkippedWhileACopyWaitsAreToldWithThePaceReached) {
 
 TEST_F(Series, WithoutAScreenCastTheUserIsToldOnceBeforeTheWindowHides) {
   app.fake.seriesCopies = SeriesCopies::kNoScreenCast;
-  chooseCount(1);
+  app.chooseCount(1);
   chooseInterval(0);
   bool shownAtTheBox = false;
   app.fake.whileBoxOpen = [&] { shownAtTheBox = app.main.window.visible(); };
@@ -157,7 +147,7 @@ TEST_F(Series, WithoutAScreenCastTheUserIsToldOnceBeforeTheWindowHides) {
 
 TEST_F(Series, FifteenAtOneAndAHalfSecondsEndsAt25200) {
   ASSERT_EQ(app.main.countList.listIndex(), 3) << "the default count";
-  ASSERT_EQ(app.fake.timerInterval("screenSeriesTimer"), 1500) << "the default interval";
+  ASSERT_EQ(app.seriesIntervalMs(), 1500) << "the default interval";
   press(app.main.seriesButton);
   for (size_t n = 1; n <= 15; ++n) {
     expectPictureAt(4200 + 1500 * static_cast<int64_t>(n - 1), n);
@@ -170,7 +160,7 @@ TEST_F(Series, TheIntervalChoiceTimesTheSeriesAndIsKept) {
   const int intervals[] = {500, 1000, 1500, 2000};
   for (int e = 0; e < 4; ++e) {
     chooseInterval(e);
-    EXPECT_EQ(app.fake.timerInterval("screenSeriesTimer"), intervals[e]);
+    EXPECT_EQ(app.seriesIntervalMs(), intervals[e]);
   }
   app.close();
   EXPECT_EQ(app.fake.readText("setutei"), "2,\"3\",3,1,0,0\r\n");
@@ -178,7 +168,7 @@ TEST_F(Series, TheIntervalChoiceTimesTheSeriesAndIsKept) {
 
 TEST_F(Series, ARegionSeriesTicksEvery800MsWhateverTheInterval) {
   makeRegion();
-  chooseCount(1);
+  app.chooseCount(1);
   const Image screen = app.fake.screen;
   Image region(20, 10);
   region.copyFrom(screen, 6, 8, 20, 10);
@@ -189,31 +179,31 @@ TEST_F(Series, ARegionSeriesTicksEvery800MsWhateverTheInterval) {
     const size_t before = pictures();
     press(app.main.seriesButton);
     EXPECT_FALSE(app.main.window.visible());
-    EXPECT_TRUE(app.fake.timerEnabled("regionSeriesTimer"));
-    EXPECT_FALSE(app.fake.timerEnabled("leadInTimer"));
+    EXPECT_TRUE(app.regionSeriesRunning());
+    EXPECT_FALSE(app.seriesLeadingIn());
     for (size_t n = 1; n <= 5; ++n) expectPictureAt(800 * static_cast<int64_t>(n), before + n);
     EXPECT_TRUE(app.main.window.visible());
-    EXPECT_TRUE(seriesIdle());
+    EXPECT_FALSE(app.seriesRunning());
   }
   EXPECT_EQ(readBmpFile(app.fake.bmpFolder() + "/壁紙- 20.bmp"), region);
 }
 
 TEST_F(Series, ACountChosenDuringASeriesCountsFromTheNextTick) {
   chooseInterval(0);
-  chooseCount(2);  // 10
+  app.chooseCount(2);  // 10
   press(app.main.seriesButton);
   advanceTo(3700);
   ASSERT_EQ(pictures(), 2u);
-  chooseCount(0);
+  app.chooseCount(0);
   expectPictureAt(4200, 3);
   EXPECT_TRUE(app.main.window.visible()) << "the lowered count ended the series";
-  EXPECT_TRUE(seriesIdle());
+  EXPECT_FALSE(app.seriesRunning());
 
-  chooseCount(1);  // 5
+  app.chooseCount(1);  // 5
   press(app.main.seriesButton);
   advanceTo(4700);
   ASSERT_EQ(pictures(), 7u);
-  chooseCount(2);  // 10
+  app.chooseCount(2);  // 10
   advanceTo(5200);
   EXPECT_EQ(pictures(), 8u);
   EXPECT_FALSE(app.main.window.visible()) << "the raised count runs on";
@@ -224,7 +214,7 @@ TEST_F(Series, ACountChosenDuringASeriesCountsFromTheNextTick) {
 
 TEST_F(Series, AnIntervalChosenDuringASeriesTimesTheNextTick) {
   chooseInterval(0);
-  chooseCount(1);
+  app.chooseCount(1);
   press(app.main.seriesButton);
   advanceTo(3300);
   ASSERT_EQ(pictures(), 1u);
@@ -245,10 +235,10 @@ TEST_F(Series, ASecondPressDuringASeriesStartsNoOther) {
   advanceTo(5000);
   app.click(
       app.main.seriesButton);  // among the pictures: one more lead-in, into the running Timer2
-  EXPECT_TRUE(app.fake.timerEnabled("leadInTimer"));
+  EXPECT_TRUE(app.seriesLeadingIn());
   for (size_t n = 2; n <= 15; ++n) expectPictureAt(4200 + 1500 * static_cast<int64_t>(n - 1), n);
   EXPECT_TRUE(app.main.window.visible());
-  EXPECT_TRUE(seriesIdle());
+  EXPECT_FALSE(app.seriesRunning());
   advanceTo(60000);
   EXPECT_EQ(pictures(), 15u);
 }
@@ -257,17 +247,17 @@ TEST_F(Series, PartialModeWithoutARegionIsRefused) {
   app.click(app.main.modeBox);
   app.strip.window.show();
   app.click(app.main.oneShotButton);  // a one-shot region capture waiting for its first tick
-  ASSERT_TRUE(app.fake.timerEnabled("regionShotTimer"));
+  ASSERT_TRUE(app.regionShotRunning());
 
   app.click(app.main.seriesButton);
   ASSERT_EQ(app.fake.boxes.size(), 1u);
   EXPECT_EQ(app.fake.boxes[0].text, "コピー範囲が未設定です");
   EXPECT_EQ(app.fake.boxes[0].title, "");
-  EXPECT_EQ(app.fake.boxes[0].style, 48);
-  EXPECT_FALSE(app.fake.timerEnabled("regionShotTimer"));
+  EXPECT_EQ(app.fake.boxes[0].style, (BoxStyle{BoxButtons::kOk, BoxIcon::kExclamation}));
+  EXPECT_FALSE(app.regionShotRunning());
   EXPECT_TRUE(app.main.window.visible());
   EXPECT_TRUE(app.strip.window.visible());
-  EXPECT_TRUE(seriesIdle());
+  EXPECT_FALSE(app.seriesRunning());
 
   app.fake.advanceBy(10000);
   EXPECT_EQ(app.fake.boxes.size(), 1u) << "the dropped one-shot shows nothing more";
@@ -277,7 +267,7 @@ TEST_F(Series, PartialModeWithoutARegionIsRefused) {
 }
 
 TEST_F(Series, FromTheToolbarOnlyTheToolbarHides) {
-  chooseCount(1);
+  app.chooseCount(1);
   chooseInterval(0);
   app.strip.window.show();
   press(app.strip.seriesButton);
@@ -300,9 +290,9 @@ TEST_F(Series, FromTheToolbarOnlyTheToolbarHides) {
 }
 
 TEST_F(Series, TheEndSoundIsOpenedAndFollowedByAPumpOnlyWhenTicked) {
-  chooseCount(1);
+  app.chooseCount(1);
   chooseInterval(0);
-  ASSERT_EQ(app.main.endSoundBox.value(), 1);
+  ASSERT_EQ(app.main.endSoundBox.checkState(), CheckState::kTicked);
   press(app.main.seriesButton);
   advanceTo(5199);
   EXPECT_TRUE(app.fake.opened.empty()) << "not before the last picture";
@@ -316,7 +306,7 @@ TEST_F(Series, TheEndSoundIsOpenedAndFollowedByAPumpOnlyWhenTicked) {
                                             "pump", "series end", "open " + sound, "pump"}));
 
   app.click(app.main.endSoundBox);
-  ASSERT_EQ(app.main.endSoundBox.value(), 0);
+  ASSERT_EQ(app.main.endSoundBox.checkState(), CheckState::kUnticked);
   press(app.main.seriesButton);
   tick = eventsOfTickAt(5200);
   EXPECT_EQ(tick, (std::vector<std::string>{"pump", "copy", "pump", "beep", "save 壁紙- 10.bmp",
@@ -327,7 +317,7 @@ TEST_F(Series, TheEndSoundIsOpenedAndFollowedByAPumpOnlyWhenTicked) {
 
 TEST_F(Series, WithASoundServerBothSoundsPlayThereAndTheOpenerStaysShut) {
   app.fake.soundServer = true;
-  chooseCount(1);
+  app.chooseCount(1);
   chooseInterval(0);
   press(app.main.seriesButton);
   const std::vector<std::string> tick = eventsOfTickAt(5200);
@@ -340,7 +330,7 @@ TEST_F(Series, WithASoundServerBothSoundsPlayThereAndTheOpenerStaysShut) {
 }
 
 TEST_F(Series, TheNumberButtonShowsTheLastNumberOnlyWhenTheSeriesEnds) {
-  chooseCount(1);
+  app.chooseCount(1);
   chooseInterval(0);
   press(app.main.seriesButton);
   for (int64_t at : {3200, 3700, 4200, 4700}) {
@@ -360,7 +350,7 @@ TEST_F(Series, TheNumberButtonShowsTheLastNumberOnlyWhenTheSeriesEnds) {
 
 TEST_F(Series, AOneShotFromThePointerRunsBesideTheSeries) {
   app.click(app.main.delayOptions(1));
-  chooseCount(1);
+  app.chooseCount(1);
   chooseInterval(1);
   app.fake.pointer = Point{400, 300};
   app.click(app.main.edgeTriggerBox);  // polls every 100 ms from now
@@ -371,7 +361,7 @@ TEST_F(Series, AOneShotFromThePointerRunsBesideTheSeries) {
   app.fake.pointer = Point{0, 300};
   advanceTo(3800);  // the trigger fires once
   app.fake.pointer = Point{400, 300};
-  ASSERT_TRUE(app.fake.timerEnabled("screenShotTimer"));
+  ASSERT_TRUE(app.screenShotRunning());
   advanceTo(4000);  // the one-shot picture, with the next number
   EXPECT_EQ(pictures(), 2u);
   EXPECT_EQ(app.main.numberButton.caption(), " 2");
@@ -381,7 +371,7 @@ TEST_F(Series, AOneShotFromThePointerRunsBesideTheSeries) {
   advanceTo(7700);
   EXPECT_EQ(pictures(), 6u);
   EXPECT_EQ(app.main.numberButton.caption(), " 6");
-  EXPECT_TRUE(seriesIdle());
+  EXPECT_FALSE(app.seriesRunning());
   advanceTo(20000);
   EXPECT_EQ(pictures(), 6u);
 }
@@ -393,56 +383,52 @@ class FileNumberReset : public ::testing::Test {
     app.start();
     ASSERT_EQ(app.main.numberButton.caption(), " 7");
   }
-  void oneShot() {
-    app.click(app.main.oneShotButton);
-    app.fake.advanceBy(1200);
-  }
   void expectQuestion(size_t count) {
     ASSERT_EQ(app.fake.boxes.size(), count);
     for (const auto& box : app.fake.boxes) {
       EXPECT_EQ(box.text, "ファイル名を初期化します");
       EXPECT_EQ(box.title, "ファイル名初期化");
-      EXPECT_EQ(box.style, 36);
+      EXPECT_EQ(box.style, (BoxStyle{BoxButtons::kYesNo, BoxIcon::kQuestion}));
     }
   }
   TestApp app;
 };
 
 TEST_F(FileNumberReset, YesStartsTheNumberingAgain) {
-  app.fake.answers = {mb::kYes};
+  app.fake.answers = {BoxAnswer::kYes};
   app.click(app.main.numberButton);
   expectQuestion(1);
   EXPECT_EQ(app.main.numberButton.caption(), " 0");
-  oneShot();
+  app.takeOneShot();
   EXPECT_EQ(app.fake.bmpFiles(), std::vector<std::string>{"壁紙- 1.bmp"});
 }
 
 TEST_F(FileNumberReset, NoChangesNothing) {
-  app.fake.answers = {mb::kNo};
+  app.fake.answers = {BoxAnswer::kNo};
   app.click(app.main.numberButton);
   expectQuestion(1);
   EXPECT_EQ(app.main.numberButton.caption(), " 7");
-  oneShot();
+  app.takeOneShot();
   EXPECT_EQ(app.fake.bmpFiles(), std::vector<std::string>{"壁紙- 8.bmp"});
 }
 
 TEST_F(FileNumberReset, TwiceInARowAsksTwice) {
-  app.fake.answers = {mb::kYes, mb::kYes};
+  app.fake.answers = {BoxAnswer::kYes, BoxAnswer::kYes};
   app.click(app.main.numberButton);
   app.click(app.main.numberButton);
   expectQuestion(2);
   EXPECT_EQ(app.main.numberButton.caption(), " 0");
 
-  app.fake.answers = {mb::kNo};
+  app.fake.answers = {BoxAnswer::kNo};
   app.click(app.main.numberButton);
   expectQuestion(3);
   EXPECT_EQ(app.main.numberButton.caption(), " 0");
-  oneShot();
+  app.takeOneShot();
   EXPECT_EQ(app.fake.bmpFiles(), std::vector<std::string>{"壁紙- 1.bmp"});
 }
 
 TEST_F(FileNumberReset, AResetBeforeShutdownIsStored) {
-  app.fake.answers = {mb::kYes};
+  app.fake.answers = {BoxAnswer::kYes};
   app.click(app.main.numberButton);
   app.close();
   ASSERT_TRUE(app.fake.ended());

@@ -24,7 +24,7 @@ void close(TestApp& app) {
 }
 
 bool selected(const Control& c) {
-  return c.value() == -1;
+  return c.selected();
 }
 
 void expectFallback(const MainWindow& mainWindow) {
@@ -36,7 +36,7 @@ void expectFallback(const MainWindow& mainWindow) {
 
 // The state the window was created with, which the fallback does not touch.
 void expectCreatedState(const MainWindow& mainWindow) {
-  EXPECT_EQ(mainWindow.endSoundBox.value(), 1);
+  EXPECT_EQ(mainWindow.endSoundBox.checkState(), CheckState::kTicked);
   EXPECT_EQ(mainWindow.numberButton.caption(), "O");
   EXPECT_TRUE(selected(mainWindow.aspectOptions(3)));
 }
@@ -83,7 +83,7 @@ class UnusableFile : public Settings, public ::testing::WithParamInterface<Unusa
 TEST_P(UnusableFile, FallsBackKeepingWhatWasRead) {
   startWith(GetParam().content);
   expectFallback(app.main);
-  EXPECT_EQ(app.main.endSoundBox.value(), 1);
+  EXPECT_EQ(app.main.endSoundBox.checkState(), CheckState::kTicked);
   EXPECT_EQ(app.main.numberButton.caption(), "O");
   EXPECT_TRUE(selected(app.main.aspectOptions(3)));
   EXPECT_TRUE(app.fake.boxes.empty()) << "silently";
@@ -129,8 +129,8 @@ TEST_F(Settings, ADelayOfThreeFallsBackButKeepsNumberAndAspectForTheNextClose) {
 TEST_F(Settings, AValueThatCannotBeAppliedKeepsWhatWasAppliedBeforeIt) {
   startWith("4,\"0\",12,7,5,1\r\n");
   expectFallback(app.main);
-  EXPECT_EQ(app.fake.timerInterval("screenSeriesTimer"), 1500) << "Option2(2) was selected last";
-  EXPECT_EQ(app.main.endSoundBox.value(), 1);
+  EXPECT_EQ(app.seriesIntervalMs(), 1500) << "Option2(2) was selected last";
+  EXPECT_EQ(app.main.endSoundBox.checkState(), CheckState::kTicked);
   EXPECT_EQ(app.main.numberButton.caption(), "O");
 }
 
@@ -140,9 +140,9 @@ TEST_F(Settings, ACompleteRecordSetsEveryControlAndVariable) {
   EXPECT_TRUE(selected(mainWindow.delayOptions(4)));
   EXPECT_FALSE(selected(mainWindow.delayOptions(2)));
   EXPECT_TRUE(selected(mainWindow.intervalOptions(0)));
-  EXPECT_EQ(app.fake.timerInterval("screenSeriesTimer"), 500);
+  EXPECT_EQ(app.seriesIntervalMs(), 500);
   EXPECT_EQ(mainWindow.countList.listIndex(), 12);
-  EXPECT_EQ(mainWindow.endSoundBox.value(), 0);
+  EXPECT_EQ(mainWindow.endSoundBox.checkState(), CheckState::kUnticked);
   EXPECT_EQ(mainWindow.numberButton.caption(), " 27");
   EXPECT_TRUE(selected(mainWindow.aspectOptions(1)));
   EXPECT_FALSE(selected(mainWindow.aspectOptions(3)));
@@ -157,7 +157,7 @@ TEST_P(ReadableForm, ReadsAsTheCanonicalRecord) {
   startWith(GetParam());
   EXPECT_TRUE(selected(app.main.delayOptions(1)));
   EXPECT_EQ(app.main.countList.listIndex(), 7);
-  EXPECT_EQ(app.main.endSoundBox.value(), 2);
+  EXPECT_EQ(app.main.endSoundBox.checkState(), CheckState::kGreyed);
   EXPECT_EQ(app.main.numberButton.caption(), " 31");
   EXPECT_TRUE(selected(app.main.aspectOptions(2)));
   close(app);
@@ -204,10 +204,9 @@ TEST_F(Settings, TheNumberIsShownWithItsSignPosition) {
 }
 
 TEST_F(Settings, SelectingTheAlreadySelectedOptionsStillSetsTheirVariables) {
-  ASSERT_EQ(app.fake.timerInterval("screenSeriesTimer"), 800);
+  ASSERT_EQ(app.seriesIntervalMs(), 800);
   startWith(kFirstStartRecord);
-  EXPECT_EQ(app.fake.timerInterval("screenSeriesTimer"), 1500)
-      << "Option2_Click ran for Option2(2)";
+  EXPECT_EQ(app.seriesIntervalMs(), 1500) << "Option2_Click ran for Option2(2)";
   close(app);
   EXPECT_EQ(stored(), kFirstStartRecord);
 }
@@ -222,10 +221,8 @@ TEST_F(Settings, AFileAtTheReadBoundIsStillRead) {
 TEST_F(Settings, ARoundTripRestoresControlsAndVariables) {
   app.start();
   MainWindow& mainWindow = app.main;
-  app.click(mainWindow.oneShotButton);
-  app.fake.advanceBy(1200);
-  app.click(mainWindow.oneShotButton);
-  app.fake.advanceBy(1200);
+  app.takeOneShot();
+  app.takeOneShot();
   ASSERT_EQ(mainWindow.numberButton.caption(), " 2");
   app.click(mainWindow.delayOptions(4));
   app.click(mainWindow.intervalOptions(3));
@@ -243,12 +240,12 @@ TEST_F(Settings, ARoundTripRestoresControlsAndVariables) {
   EXPECT_TRUE(again.fake.opened.empty()) << "the picture folder is there already";
   EXPECT_TRUE(selected(g1.delayOptions(4)));
   EXPECT_TRUE(selected(g1.intervalOptions(3)));
-  EXPECT_EQ(again.fake.timerInterval("screenSeriesTimer"), 2000);
+  EXPECT_EQ(again.seriesIntervalMs(), 2000);
   EXPECT_EQ(g1.countList.listIndex(), 9);
-  EXPECT_EQ(g1.endSoundBox.value(), 0);
+  EXPECT_EQ(g1.endSoundBox.checkState(), CheckState::kUnticked);
   EXPECT_EQ(g1.numberButton.caption(), " 2");
   EXPECT_TRUE(selected(g1.aspectOptions(2)));
-  EXPECT_EQ(g1.modeBox.value(), 0) << "the capture mode is not kept";
+  EXPECT_EQ(g1.modeBox.checkState(), CheckState::kUnticked) << "the capture mode is not kept";
   close(again);
   EXPECT_EQ(again.fake.readText("setutei"), record);
 }
@@ -268,7 +265,7 @@ class SettingsWrite : public Settings {
     const std::string& text = app.fake.boxes[0].text;
     EXPECT_NE(text.find("実行時エラー '75'"), std::string::npos) << text;
     EXPECT_NE(text.find(app.fake.folder() + "/setutei"), std::string::npos) << text;
-    EXPECT_EQ(app.fake.boxes[0].style, mb::kCritical);
+    EXPECT_EQ(app.fake.boxes[0].style, (BoxStyle{BoxButtons::kOk, BoxIcon::kCritical}));
     EXPECT_EQ(stored(), old);
   }
 };
@@ -321,15 +318,12 @@ TEST(ReplaceFile, AReadOnlyFolderKeepsTheOldFile) {
 // The failure paths store the running number, so a restart goes on after it.
 TEST_F(Settings, AFailedSaveStoresTheNumberAndARestartGoesOnWithoutOverwriting) {
   app.start();
-  app.click(app.main.oneShotButton);
-  app.fake.advanceBy(1200);
-  app.click(app.main.oneShotButton);
-  app.fake.advanceBy(1200);
+  app.takeOneShot();
+  app.takeOneShot();
   ASSERT_EQ(app.fake.bmpFiles(), (std::vector<std::string>{"壁紙- 1.bmp", "壁紙- 2.bmp"}));
   const std::string folder = app.fake.folder();
   fs::rename(app.fake.bmpFolder(), folder + "/BMP.away");
-  app.click(app.main.oneShotButton);
-  app.fake.advanceBy(1200);
+  app.takeOneShot();
   ASSERT_TRUE(app.fake.ended());
   EXPECT_EQ(app.fake.exitCode(), 1);
   EXPECT_EQ(stored(), "2,\"2\",3,1,3,0\r\n") << "the number of the failed picture is used up";
@@ -339,8 +333,7 @@ TEST_F(Settings, AFailedSaveStoresTheNumberAndARestartGoesOnWithoutOverwriting) 
   again.fake.screen = patternImage(32, 16);
   again.start();
   EXPECT_EQ(again.main.numberButton.caption(), " 3");
-  again.click(again.main.oneShotButton);
-  again.fake.advanceBy(1200);
+  again.takeOneShot();
   EXPECT_EQ(again.fake.bmpFiles(),
             (std::vector<std::string>{"壁紙- 1.bmp", "壁紙- 2.bmp", "壁紙- 4.bmp"}));
   EXPECT_EQ(readBmpFile(again.fake.bmpFolder() + "/壁紙- 2.bmp"), app.fake.screen);
@@ -357,14 +350,12 @@ TEST_F(Settings, WithoutAUsableFileNumberingGoesOnAfterTheSavedPictures) {
       lost.fake.writeFile(std::string("BMP/") + name, "BM");
     }
     lost.start();
-    lost.click(lost.main.oneShotButton);
-    lost.fake.advanceBy(1200);
+    lost.takeOneShot();
     EXPECT_TRUE(lost.fake.fileExists(lost.picturePath(8))) << settings;
 
-    lost.fake.answers.push_back(mb::kYes);
+    lost.fake.answers.push_back(BoxAnswer::kYes);
     lost.click(lost.main.numberButton);
-    lost.click(lost.main.oneShotButton);
-    lost.fake.advanceBy(1200);
+    lost.takeOneShot();
     EXPECT_EQ(readBmpFile(lost.picturePath(1)), lost.fake.screen) << "the reset starts at 1";
   }
 }

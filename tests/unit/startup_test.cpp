@@ -68,9 +68,9 @@ TEST_F(StartUp, FirstStartMakesTheFolderOpensTheReadmeAndShowsTheWindowOnTop) {
   EXPECT_FALSE(app.strip.pickerButton.enabled());
   EXPECT_FALSE(app.main.snapshot.visible());
   EXPECT_FALSE(app.main.regionPicture.visible());
-  EXPECT_EQ(app.main.endSoundBox.value(), 1);
-  EXPECT_EQ(app.main.saveSoundBox.value(), 1);
-  EXPECT_EQ(app.main.edgeTriggerBox.value(), 0);
+  EXPECT_EQ(app.main.endSoundBox.checkState(), CheckState::kTicked);
+  EXPECT_EQ(app.main.saveSoundBox.checkState(), CheckState::kTicked);
+  EXPECT_EQ(app.main.edgeTriggerBox.checkState(), CheckState::kUnticked);
   EXPECT_EQ(app.main.numberButton.caption(), "O");
 }
 
@@ -163,8 +163,7 @@ TEST(OneProgramPerFolder, ASecondProgramOnTheFolderSaysSoAndEnds) {
   EXPECT_NE(second.fake.boxes[0].text.find("ほかの Yorvane"), std::string::npos);
   EXPECT_FALSE(second.fake.fileExists(second.fake.folder() + "/setutei")) << "nothing stored";
 
-  first.click(first.main.oneShotButton);
-  first.fake.advanceBy(1200);
+  first.takeOneShot();
   EXPECT_EQ(first.fake.bmpFiles(), std::vector<std::string>{"壁紙- 1.bmp"});
 }
 

@@ -83,9 +83,9 @@ TEST_F(Toolbar, TheRightButtonDragsFromEveryControlWithoutClickingIt) {
   app.mouse(toolbar.window.onMouseMove, kRightButton, 30, 5);
   EXPECT_EQ(strip(), (Rect{before.left + 20, before.top - 5, 1770, 375}));
 
-  EXPECT_EQ(toolbar.modeBox.value(), 0);
-  EXPECT_FALSE(app.fake.timerEnabled("screenShotTimer"));
-  EXPECT_FALSE(app.fake.timerEnabled("leadInTimer"));
+  EXPECT_EQ(toolbar.modeBox.checkState(), CheckState::kUnticked);
+  EXPECT_FALSE(app.screenShotRunning());
+  EXPECT_FALSE(app.seriesLeadingIn());
   app.fake.advanceBy(3000);
   EXPECT_TRUE(app.fake.bmpFiles().empty());
   EXPECT_TRUE(toolbar.window.visible());
@@ -121,7 +121,7 @@ TEST_F(Toolbar, TheLeftButtonDragsOnlyTheFreeStrip) {
 TEST_F(Toolbar, ItsButtonsRunTheMainWindowsCode) {
   toStrip();
   app.click(toolbar.oneShotButton);
-  EXPECT_TRUE(app.fake.timerEnabled("screenShotTimer"));
+  EXPECT_TRUE(app.screenShotRunning());
   app.fake.advanceBy(1200);
   EXPECT_EQ(app.fake.bmpFiles().size(), 1u);
   EXPECT_EQ(mainWindow.numberButton.caption(), " 1");
@@ -129,23 +129,23 @@ TEST_F(Toolbar, ItsButtonsRunTheMainWindowsCode) {
   EXPECT_FALSE(mainWindow.window.visible());
 
   app.click(toolbar.modeBox);
-  EXPECT_EQ(mainWindow.modeBox.value(), 1);
+  EXPECT_EQ(mainWindow.modeBox.checkState(), CheckState::kTicked);
   EXPECT_TRUE(mainWindow.pickerButton.enabled());
   app.click(toolbar.oneShotButton);
-  EXPECT_TRUE(app.fake.timerEnabled("regionShotTimer"));
+  EXPECT_TRUE(app.regionShotRunning());
   app.fake.advanceBy(1200);
 
   app.click(toolbar.pickerButton);
   EXPECT_TRUE(mainWindow.window.visible());
   EXPECT_TRUE(mainWindow.snapshot.visible());
-  EXPECT_TRUE(app.fake.timerEnabled("snapshotTimer"));
+  EXPECT_TRUE(app.snapshotRunning());
   app.fake.advanceBy(1200);
   app.mouse(mainWindow.snapshot.onMouseUp, kLeftButton, 0, 0);  // the default answer, Cancel
   EXPECT_FALSE(mainWindow.window.visible());
 
   app.click(toolbar.modeBox);
   app.click(toolbar.seriesButton);
-  EXPECT_TRUE(app.fake.timerEnabled("leadInTimer"));
+  EXPECT_TRUE(app.seriesLeadingIn());
   EXPECT_FALSE(toolbar.window.visible());
 }
 
@@ -160,21 +160,20 @@ class PointerTrigger : public ::testing::Test {
 };
 
 TEST_F(PointerTrigger, TheBoxTicksThePoll) {
-  EXPECT_FALSE(app.fake.timerEnabled("pointerPollTimer"));
+  EXPECT_FALSE(app.watchingPointerEdge());
   app.click(mainWindow.edgeTriggerBox);
-  EXPECT_TRUE(app.fake.timerEnabled("pointerPollTimer"));
-  EXPECT_EQ(app.fake.timerInterval("pointerPollTimer"), 100);
+  EXPECT_TRUE(app.watchingPointerEdge());
   app.click(mainWindow.edgeTriggerBox);
-  EXPECT_FALSE(app.fake.timerEnabled("pointerPollTimer"));
-  app.run([&] { mainWindow.edgeTriggerBox.setValue(2); });
-  EXPECT_FALSE(app.fake.timerEnabled("pointerPollTimer")) << "greyed";
+  EXPECT_FALSE(app.watchingPointerEdge());
+  app.run([&] { mainWindow.edgeTriggerBox.setCheckState(CheckState::kGreyed); });
+  EXPECT_FALSE(app.watchingPointerEdge()) << "greyed";
 }
 
 TEST_F(PointerTrigger, OnWaylandTheBoxSaysItCannotWorkAndStaysUnticked) {
   app.fake.session = SessionKind::Wayland;
   app.click(mainWindow.edgeTriggerBox);
-  EXPECT_EQ(mainWindow.edgeTriggerBox.value(), 0);
-  EXPECT_FALSE(app.fake.timerEnabled("pointerPollTimer"));
+  EXPECT_EQ(mainWindow.edgeTriggerBox.checkState(), CheckState::kUnticked);
+  EXPECT_FALSE(app.watchingPointerEdge());
   ASSERT_EQ(app.fake.boxes.size(), 1u);
   EXPECT_NE(app.fake.boxes[0].text.find("Wayland"), std::string::npos);
 }
@@ -193,10 +192,10 @@ TEST(PointerEdge, OnlyColumnsLeftOfFiveTrigger) {
     app.fake.pointer = c.pointer;
     app.click(app.main.edgeTriggerBox);
     app.fake.advanceBy(99);
-    EXPECT_FALSE(app.fake.timerEnabled("screenShotTimer"));
+    EXPECT_FALSE(app.screenShotRunning());
     app.fake.advanceBy(1);
     const std::string where = c.pointer ? std::to_string(c.pointer->x) : "unreadable";
-    EXPECT_EQ(app.fake.timerEnabled("screenShotTimer"), c.triggers) << where;
+    EXPECT_EQ(app.screenShotRunning(), c.triggers) << where;
     app.fake.advanceBy(5000);
     EXPECT_EQ(app.fake.bmpFiles().empty(), !c.triggers) << where;
   }
@@ -223,7 +222,7 @@ TEST_F(PointerTrigger, UntickingLetsThePendingCycleFinish) {
   app.fake.pointer = Point{0, 200};
   app.click(mainWindow.edgeTriggerBox);
   app.fake.advanceBy(150);
-  ASSERT_TRUE(app.fake.timerEnabled("screenShotTimer"));
+  ASSERT_TRUE(app.screenShotRunning());
   app.click(mainWindow.edgeTriggerBox);
   app.fake.advanceBy(5000);
   EXPECT_EQ(app.fake.bmpFiles(), std::vector<std::string>{"壁紙- 1.bmp"});
@@ -239,7 +238,7 @@ TEST_F(PointerTrigger, InCompactViewTheStripComesBack) {
 
   app.fake.pointer = Point{0, 20};
   app.fake.advanceBy(100);
-  ASSERT_TRUE(app.fake.timerEnabled("screenShotTimer"));
+  ASSERT_TRUE(app.screenShotRunning());
   app.fake.advanceBy(100);
   EXPECT_FALSE(app.strip.window.visible());
   app.fake.advanceBy(200);
