@@ -5,14 +5,10 @@
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 
-start_xvfb 640x480
-noise=$(paint_noise 640x480 3)
-app=$(make_app_folder "$E2E_TMP/app")
-mkdir "$app/BMP"  # an existing picture folder: the readme stays closed
-start_program "$app"
-window=$E2E_WINDOW
-click_twips "$window" $((240 + 1095 / 2)) $((360 + 375 / 2))  # Command1
-bmp="$app/BMP/壁紙- 1.bmp"
+start_on_noise 640x480 3
+noise=$E2E_NOISE
+click_control "$E2E_WINDOW" one_shot_button
+bmp="$E2E_APP/BMP/壁紙- 1.bmp"
 wait_for_file "$bmp" 15
 stop_program
 

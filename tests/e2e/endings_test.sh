@@ -6,13 +6,11 @@
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 
-app=$(make_app_folder "$E2E_TMP/app")
-mkdir "$app/BMP"
 # Delay 0.2 s, last number 0.
-printf '1,"2",3,1,0,0\r\n' >"$app/setutei"
+app=$(prepared_app_folder '1,"2",3,1,0,0')
 
 one_shot() {
-  click_twips "$E2E_WINDOW" "${E2E_COMMAND1[@]}"
+  click_control "$E2E_WINDOW" one_shot_button
 }
 
 # take_pictures FROM TO: one-shots numbered FROM to TO, each waited for.

@@ -12,6 +12,7 @@
 #include <filesystem>
 
 #include "platform/message_box.h"
+#include "platform/qt/object_names.h"
 #include "platform/qt/qt_message_box.h"
 #include "platform/qt/window_view.h"
 #include "test_app.h"
@@ -119,7 +120,7 @@ Shown shownIn(const QLocale& locale) {
   app.start();
   const WindowView view(app.main.window, app.program.dispatcher());
   Shown shown;
-  const auto* box = view.findChild<QCheckBox*>(QStringLiteral("Check4"));
+  const auto* box = view.findChild<QCheckBox*>(objectNameOf(app.main.saveSoundBox));
   if (box) shown.caption = box->text();
   QTimer::singleShot(0, [&shown] {
     auto* open = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());

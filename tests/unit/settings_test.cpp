@@ -129,7 +129,8 @@ TEST_F(Settings, ADelayOfThreeFallsBackButKeepsNumberAndAspectForTheNextClose) {
 TEST_F(Settings, AValueThatCannotBeAppliedKeepsWhatWasAppliedBeforeIt) {
   startWith("4,\"0\",12,7,5,1\r\n");
   expectFallback(app.main);
-  EXPECT_EQ(app.fake.timerInterval("screenSeriesTimer"), 1500) << "Option2(2) was selected last";
+  EXPECT_EQ(app.fake.timerInterval("screenSeriesTimer"), 1500)
+      << "intervalOptions(2) was selected last";
   EXPECT_EQ(app.main.endSoundBox.value(), 1);
   EXPECT_EQ(app.main.numberButton.caption(), "O");
 }
@@ -207,7 +208,7 @@ TEST_F(Settings, SelectingTheAlreadySelectedOptionsStillSetsTheirVariables) {
   ASSERT_EQ(app.fake.timerInterval("screenSeriesTimer"), 800);
   startWith(kFirstStartRecord);
   EXPECT_EQ(app.fake.timerInterval("screenSeriesTimer"), 1500)
-      << "Option2_Click ran for Option2(2)";
+      << "the click ran for intervalOptions(2)";
   close(app);
   EXPECT_EQ(stored(), kFirstStartRecord);
 }

@@ -11,6 +11,7 @@
 
 #include "platform/qt/artwork.h"
 #include "platform/qt/mouse_events.h"
+#include "platform/qt/object_names.h"
 #include "platform/qt/painted_controls.h"
 #include "platform/qt/screen_units.h"
 #include "platform/qt/translation.h"
@@ -79,7 +80,7 @@ void fitCaption(QAbstractButton& button, int width) {
 ControlView::ControlView(Control& control, QWidget* parent, Dispatcher dispatch)
     : control_(control), dispatch_(std::move(dispatch)) {
   widget_ = createWidget(parent);
-  widget_->setObjectName(QString::fromStdString(control_.qualifiedName()));
+  widget_->setObjectName(objectNameOf(control_));
   // A press belongs to the control under the pointer alone, as each control
   // reports its own mouse events.
   widget_->setAttribute(Qt::WA_NoMousePropagation);

@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "platform/qt/mouse_events.h"
+#include "platform/qt/object_names.h"
 #include "platform/qt/screen_units.h"
 #include "platform/qt/translation.h"
 
@@ -14,7 +15,7 @@ namespace yorvane {
 
 WindowView::WindowView(Window& window, Dispatcher dispatch)
     : QWidget(nullptr), window_(window), dispatch_(std::move(dispatch)) {
-  setObjectName(QString::fromStdString(window_.name()));
+  setObjectName(objectNameOf(window_));
   if (window_.onMouseMove) setMouseTracking(true);
   // Containers come before what they hold, so each parent widget exists.
   for (const auto& c : window_.controls()) {
