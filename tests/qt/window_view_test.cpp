@@ -12,6 +12,7 @@
 
 #include "platform/qt/object_names.h"
 #include "test_app.h"
+#include "ui_model/layout.h"
 #include "ui_model/window.h"
 
 namespace yorvane {
@@ -253,7 +254,7 @@ TEST(WindowView, ShowsAWindowAtTheSizeTheHandlerLeftItWith) {
   FirstShow first;
   view.installEventFilter(&first);
   m.window.show();
-  m.window.resize(5565, 3315);
+  m.window.resize(layout::main_window::kFullWidth, layout::main_window::kHeight);
   EXPECT_FALSE(view.isVisible());
   QCoreApplication::processEvents();
   EXPECT_TRUE(view.isVisible());
