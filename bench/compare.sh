@@ -141,16 +141,10 @@ start_program "$app"
 sleep 1  # let it settle before reading its idle size
 rss_idle=$(rss_mb)
 
-# press_at NAME: moves the pointer onto the control first, so the press time is the click's own.
-press_at() {
-  local point
-  point=$(control_point "$1")
-  move_pointer_in "$E2E_WINDOW" "${point% *}" "${point#* }"
-}
-
 # One-shot: the copy is due 200 ms after the press.
 for n in 1 2 3; do
-  press_at one_shot_button
+  # The pointer goes there first, so the press time is the click's own.
+  pointer_to_control "$E2E_WINDOW" one_shot_button
   pressed=$(now_us)
   xdotool click 1
   wait_for_file "$(picture "$n")" 10
@@ -161,7 +155,7 @@ done >"$E2E_TMP/oneshot"
 # Series: picture k is due lead-in + k intervals after the press. The resident
 # size is sampled throughout.
 first=4
-press_at series_button
+pointer_to_control "$E2E_WINDOW" series_button
 pressed=$(now_us)
 xdotool click 1
 rss_max=0

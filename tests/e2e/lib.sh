@@ -344,11 +344,16 @@ control_point() {
   echo "$(twips_to_pixels "${twips% *}") $(twips_to_pixels "${twips#* }")"
 }
 
-# click_control WINDOW NAME [partial]: left click on the window's control NAME.
-click_control() {
+# pointer_to_control WINDOW NAME [partial]: moves the pointer onto the window's control NAME.
+pointer_to_control() {
   local point
   point=$(control_point "$2" "${3:-}")
   move_pointer_in "$1" "${point% *}" "${point#* }"
+}
+
+# click_control WINDOW NAME [partial]: left click on the window's control NAME.
+click_control() {
+  pointer_to_control "$@"
   xdotool click 1
 }
 

@@ -2,8 +2,8 @@
 # The compact toolbar and the pointer-edge trigger on a real X server: the strip
 # takes the main window's place, a right drag on its capture button moves it
 # without a picture, a left click takes one and brings the strip back, the swap
-# back puts the main window where the strip is, and with the edge trigger box ticked the
-# pointer at the left edge takes pictures until the box is unticked.
+# back puts the main window where the strip is, and with the edge trigger box
+# ticked the pointer at the left edge takes pictures until the box is unticked.
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 
