@@ -212,25 +212,23 @@ make_app_folder() {
   echo "$dir"
 }
 
-# prepared_app_folder [SETTINGS]: as make_app_folder, with the picture folder
-# there already, so a start opens no readme, and SETTINGS, when given, as the
-# settings record; prints its path.
+# prepared_app_folder [SETTINGS]: as make_app_folder by default, with the
+# picture folder there already, so a start opens no readme, and SETTINGS, when
+# given, as the settings record; prints its path.
 prepared_app_folder() {
-  local dir
-  dir=$(make_app_folder)
-  mkdir "$dir/BMP"
-  [[ -z ${1:-} ]] || printf '%s\r\n' "$1" >"$dir/setutei"
-  echo "$dir"
+  make_app_folder
+  mkdir "$E2E_TMP/app/BMP"
+  [[ -z ${1:-} ]] || printf '%s\r\n' "$1" >"$E2E_TMP/app/setutei"
 }
 
-# start_on_noise WIDTHxHEIGHT [SEED]: a virtual screen of that size showing
-# noise, whose picture is $E2E_NOISE, and the program started from a prepared
-# application folder, $E2E_APP. Call it directly, as start_program.
+# start_on_noise WIDTHxHEIGHT [SEED [SETTINGS]]: a virtual screen of that size
+# showing noise, whose picture is $E2E_NOISE, and the program started from a
+# prepared application folder, $E2E_APP. Call it directly, as start_program.
 # shellcheck disable=SC2034 # E2E_NOISE and E2E_APP are read by the tests
 start_on_noise() {
   start_xvfb "$1"
   E2E_NOISE=$(paint_noise "$1" "${2:-1}")
-  E2E_APP=$(prepared_app_folder)
+  E2E_APP=$(prepared_app_folder "${3:-}")
   start_program "$E2E_APP"
 }
 
@@ -333,14 +331,11 @@ move_pointer_in() {
   move_pointer $((${origin% *} + $2)) $((${origin#* } + $3))
 }
 
-# control_point NAME [partial]: prints "X Y", the pixel of a window's client
-# area where click_control clicks the control NAME: a control of the main window
-# in full-screen mode (one_shot_button, mode_box, ...), or in partial mode, or
-# one of the toolbar (toolbar/standard_view_button); layout.sh lists them.
+# control_point NAME [partial]: prints "X Y", the pixel of its window's client area
+# where click_control clicks the control NAME, as layout.sh lists them.
 control_point() {
-  local key=$1${2:+/$2}
-  local twips=${E2E_CONTROL_POINTS[$key]:-}
-  [[ -n $twips ]] || e2e_fail "no control $key in layout.sh"
+  local twips=${E2E_CONTROL_POINTS[$1${2:+/$2}]:-}
+  [[ -n $twips ]] || e2e_fail "no control $1 ${2:-} in layout.sh"
   echo "$(twips_to_pixels "${twips% *}") $(twips_to_pixels "${twips#* }")"
 }
 
@@ -351,7 +346,8 @@ pointer_to_control() {
   move_pointer_in "$1" "${point% *}" "${point#* }"
 }
 
-# click_control WINDOW NAME [partial]: left click on the window's control NAME.
+# click_control WINDOW NAME [partial]: left click on the window's control NAME:
+# one_shot_button, mode_box partial, toolbar/standard_view_button, ...
 click_control() {
   pointer_to_control "$@"
   xdotool click 1
@@ -360,9 +356,8 @@ click_control() {
 # main_window_size full|partial: the main window's client size as
 # WIDTHxHEIGHT pixels in that capture mode.
 main_window_size() {
-  local width=$E2E_MAIN_FULL_WIDTH
-  [[ $1 == full ]] || width=$E2E_MAIN_PARTIAL_WIDTH
-  echo "$(twips_to_pixels "$width")x$(twips_to_pixels "$E2E_MAIN_HEIGHT")"
+  local width=E2E_MAIN_${1^^}_WIDTH
+  echo "$(twips_to_pixels "${!width}")x$(twips_to_pixels "$E2E_MAIN_HEIGHT")"
 }
 
 # window_origin WINDOW: prints "X Y", the screen pixel of the window's client

@@ -6,17 +6,16 @@ set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 
 start_on_noise 640x480
-app=$E2E_APP window=$E2E_WINDOW
 for number in 1 2; do
-  click_control "$window" one_shot_button
-  picture="$app/BMP/壁紙- $number.bmp"
+  click_control "$E2E_WINDOW" one_shot_button
+  picture="$E2E_APP/BMP/壁紙- $number.bmp"
   wait_for_file "$picture" 10
   expect_same_picture "$E2E_NOISE" "$picture"
   # The window comes back once the sequence has ended.
-  window=$(wait_for_window Yorvane 10)
+  E2E_WINDOW=$(wait_for_window Yorvane 10)
 done
 
 close_program 10
 [[ $E2E_PROGRAM_STATUS == 0 ]] || e2e_fail "the program ended with status $E2E_PROGRAM_STATUS"
-[[ -s $app/setutei ]] || e2e_fail "closing the window did not write the settings"
+[[ -s $E2E_APP/setutei ]] || e2e_fail "closing the window did not write the settings"
 echo "one-shot capture: ok"

@@ -17,8 +17,7 @@ constexpr const char* kConfirmText =
     "選択範囲は良いですか？\r[キャンセル] を選択すると選択フォームを閉じます";
 constexpr const char* kNoRegionText = "コピー範囲が未設定です";
 namespace lm = layout::main_window;
-// Where the picker leaves the main window: partial mode, the picker opened at a quarter and a sixth
-// of a 1000 x 600 screen.
+// The main window once the picker closes, on the 1000 x 600 screen.
 constexpr Rect kClosedPicker{3750, 1500, lm::kPartialWidth, lm::kHeight};
 
 // The w x h rectangle of img at x, y, read pixel by pixel.
@@ -325,8 +324,7 @@ TEST_F(Region, ACancelledDragMovesTheCutButKeepsTheConfirmedSize) {
   pick(100, 50, 320, 180, mb::kYes);
 
   pick(10, 10, 400, 250, mb::kCancel);
-  EXPECT_EQ(oneShot(), cut(app.fake.screen, 20, 20, 640, 360))
-      << "larger: cut at the region picture's edges";
+  EXPECT_EQ(oneShot(), cut(app.fake.screen, 20, 20, 640, 360)) << "larger: cut at its edges";
 
   pick(50, 40, 100, 60, mb::kCancel);
   const Image smaller = oneShot();

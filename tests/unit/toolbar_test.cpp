@@ -10,7 +10,6 @@ namespace {
 
 // On a 640 x 480 screen: the main window's left edge ends its width off the right edge.
 constexpr float kRightmostMainLeft = 640 * 15 - layout::main_window::kFullWidth;
-// The strip at a place: its size never changes.
 constexpr Rect stripAt(float left, float top) {
   return {left, top, layout::toolbar_window::kWindow.width, layout::toolbar_window::kWindow.height};
 }
