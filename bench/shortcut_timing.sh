@@ -40,8 +40,7 @@ summary() {
 clicks=() orders=()
 for ((i = 1; i <= runs; i++)); do
   window=$(wait_for_window Yorvane 10)
-  move_pointer_in "$window" "$(twips_to_pixels "${E2E_COMMAND1[0]}")" \
-    "$(twips_to_pixels "${E2E_COMMAND1[1]}")"
+  pointer_to_control "$window" one_shot_button
   clicks+=("$(time_to_picture $((2 * i - 1)) xdotool click 1)")
   orders+=("$(time_to_picture $((2 * i)) "$app/yorvane" --one-shot)")
 done

@@ -43,7 +43,7 @@ clock_of() {
 }
 
 pressed_ms=$((${EPOCHREALTIME/./} / 1000))
-click_twips "$E2E_WINDOW" "${E2E_COMMAND3[@]}"
+click_control "$E2E_WINDOW" series_button
 # Where sway's portal casts no screen, said once before the window hides.
 if poll_until 2 window_shown "$WAYLAND_NO_CAST_BOX"; then
   answer_box "$WAYLAND_NO_CAST_BOX"

@@ -27,6 +27,17 @@ add_custom_command(OUTPUT ${yorvane_readme}
   DEPENDS ${CMAKE_SOURCE_DIR}/data/Yorvane.txt
   COMMENT "Copying the readme beside the program")
 
+# The windows' layout as shell variables beside the program, for the scripts
+# that click its controls by name (tests/e2e/lib.sh, scripts/run.sh).
+set(yorvane_layout_sh ${yorvane_program_dir}/layout.sh)
+add_executable(yorvane_write_layout ${CMAKE_SOURCE_DIR}/data/write_layout.cpp)
+target_link_libraries(yorvane_write_layout PRIVATE yorvane_app)
+yorvane_set_warnings(yorvane_write_layout)
+add_custom_command(OUTPUT ${yorvane_layout_sh}
+  COMMAND yorvane_write_layout ${yorvane_layout_sh}
+  DEPENDS yorvane_write_layout
+  COMMENT "Writing the windows' layout for the scripts")
+
 # The PNG icons are rendered from the SVG by the build, so they never drift from it.
 find_program(YORVANE_RSVG_CONVERT rsvg-convert REQUIRED)
 set(yorvane_icon_svg ${CMAKE_SOURCE_DIR}/data/yorvane.svg)
@@ -41,7 +52,8 @@ foreach(size 32 48 64 128 256)
     COMMENT "Rendering the ${size} px icon")
   list(APPEND yorvane_icons ${dir}/yorvane.png)
 endforeach()
-add_custom_target(yorvane_assets DEPENDS ${yorvane_chime} ${yorvane_readme} ${yorvane_icons})
+add_custom_target(yorvane_assets
+  DEPENDS ${yorvane_chime} ${yorvane_readme} ${yorvane_icons} ${yorvane_layout_sh})
 add_dependencies(yorvane yorvane_assets)
 
 # Scripts find the built program here without knowing the build layout.

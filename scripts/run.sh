@@ -31,8 +31,7 @@ rm -rf "$app"
 make_app_folder "$app" >/dev/null
 start_program "$app"
 window=$E2E_WINDOW
-# Command1 sits at 240,360 in Frame3 (at 0,0 in Frame1); aim at its middle.
-click_twips "$window" $((240 + 1095 / 2)) $((360 + 375 / 2))
+click_control "$window" one_shot_button
 picture="$app/BMP/壁紙- 1.bmp"
 wait_for_file "$picture" 15
 stop_program

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <initializer_list>
+#include <span>
 
 #include "platform/geometry.h"
 #include "ui_model/control.h"
@@ -9,8 +10,8 @@
 namespace yorvane {
 
 // The main window and its controls as the program creates them, with the
-// panel following the window's size. The controls carry the object names the
-// view, accessibility tools and the end-to-end tests know them by (see
+// panel following the window's size. Each control is named as its member; the
+// view gives it the object name accessibility tools know it by (see
 // docs/controls.md).
 class MainWindow {
  public:
@@ -51,13 +52,13 @@ class MainWindow {
  private:
   struct OptionSpec {
     int index;
-    Rect twips;
     const char* caption;
     const char* tip;
   };
   Control& add(Control* container, const char* name, ControlKind kind, Rect twips, int index = -1);
+  // The options in order, each at its rectangle of twips.
   void addOptions(Control& frame, const char* name, ControlArray& array,
-                  std::initializer_list<OptionSpec> options);
+                  std::span<const Rect> twips, std::initializer_list<OptionSpec> options);
 };
 
 }  // namespace yorvane

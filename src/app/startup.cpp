@@ -5,6 +5,7 @@
 #include "app/application.h"
 #include "platform/message_box.h"
 #include "settings/settings_record.h"
+#include "ui_model/layout.h"
 #include "ui_model/runtime_error.h"
 #include "ui_model/state_mark.h"
 
@@ -83,7 +84,7 @@ void Application::start() {
     loadSettings();
     main_.panel.setBorderStyle(0);
     captureMode_.mainBoxClicked();
-    main_.window.setHeight(3315);
+    main_.window.setHeight(layout::main_window::kHeight);
     if (platform_.sessionKind() == SessionKind::Wayland && !platform_.keepsTopmostWindowsAbove()) {
       tellOnce(
           kTopmostNoticeShown,

@@ -94,6 +94,10 @@
         <translation>Sound on save</translation>
     </message>
     <message>
+        <source>Yorvane ツールバー</source>
+        <translation>Yorvane toolbar</translation>
+    </message>
+    <message>
         <source>右ボタンで移動</source>
         <translation>Drag with the right button to move</translation>
     </message>

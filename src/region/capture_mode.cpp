@@ -1,15 +1,10 @@
 #include "region/capture_mode.h"
 
+#include "ui_model/layout.h"
+
 namespace yorvane {
 
-namespace {
-// Twips.
-constexpr float kToolsLeftFull = 4560;
-constexpr float kToolsLeftPartial = 5640;
-constexpr float kWidthFull = 5565;
-constexpr float kWidthPartial = 6630;
-constexpr float kHeight = 3315;
-}  // namespace
+namespace lm = layout::main_window;
 
 CaptureMode::CaptureMode(const MainWindowParts& main, const ToolbarParts& toolbar,
                          RegionCapture& region)
@@ -27,8 +22,8 @@ void CaptureMode::mainBoxClicked() {
   const bool partial = state == CheckState::kTicked;
   applyToBothWindows(partial);
   main_.aspectFrame.setVisible(partial);
-  main_.toolsFrame.setLeft(partial ? kToolsLeftPartial : kToolsLeftFull);
-  main_.window.resize(partial ? kWidthPartial : kWidthFull, kHeight);
+  main_.toolsFrame.setLeft(partial ? lm::kToolsLeftPartial : lm::kToolsLeftFull);
+  main_.window.resize(partial ? lm::kPartialWidth : lm::kFullWidth, lm::kHeight);
   // Runs toolbarBoxClicked only when this changes the toolbar's box.
   toolbar_.modeBox.setCheckState(state);
 }

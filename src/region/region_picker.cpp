@@ -2,14 +2,12 @@
 
 #include "platform/message_box.h"
 #include "ui_model/handler_timer.h"
+#include "ui_model/layout.h"
 
 namespace yorvane {
 
 namespace {
 constexpr int kTickMs = 100;
-// The main window once the picker closes, in twips.
-constexpr float kClosedWidth = 6630;
-constexpr float kClosedHeight = 3315;
 }  // namespace
 
 RegionPicker::RegionPicker(Platform& platform, const Dispatcher& dispatch, WindowPair& windows,
@@ -95,16 +93,20 @@ void RegionPicker::release() {
        .defaultButton = 2,
        .aboveAll = true});
   Window& main = windows_.main();
+  // The picker closes to the main window in partial mode.
+  const auto closePicker = [&main] {
+    main.resize(layout::main_window::kPartialWidth, layout::main_window::kHeight);
+  };
   if (answer == BoxAnswer::kYes) {
     region_.confirm(selection_.geometry());
-    main.resize(kClosedWidth, kClosedHeight);
+    closePicker();
     snapshot_.setVisible(false);
   } else if (answer == BoxAnswer::kNo) {
     open(false);
     return;
   } else {
     snapshot_.setVisible(false);
-    main.resize(kClosedWidth, kClosedHeight);
+    closePicker();
   }
   // In compact view the toolbar alone stays.
   if (windows_.compact()) main.hide();

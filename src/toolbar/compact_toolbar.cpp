@@ -2,15 +2,10 @@
 
 #include <cmath>
 
+#include "ui_model/layout.h"
 #include "ui_model/runtime_error.h"
 
 namespace yorvane {
-
-namespace {
-// The main window's width in full-screen mode, in twips; it is kept off the
-// right edge by that much.
-constexpr float kMainWidth = 5565;
-}  // namespace
 
 CompactToolbar::CompactToolbar(Platform& platform, WindowPair& windows, ToolbarWindow& toolbar,
                                CaptureCommands& commands)
@@ -60,7 +55,9 @@ void CompactToolbar::restoreMainWindow() {
   windows_.setCompact(false);
   main.move(strip.geometry().left, strip.geometry().top);
   const Size screen = platform_.screenSize();
-  const auto rightmost = static_cast<float>(screen.width * kTwipsPerPixel) - kMainWidth;
+  // Kept off the right edge by the main window's full-screen width.
+  const auto rightmost =
+      static_cast<float>(screen.width * kTwipsPerPixel) - layout::main_window::kFullWidth;
   if (rightmost < main.geometry().left) main.setLeft(rightmost);
 }
 

@@ -55,7 +55,7 @@ class Control {
   Control* container() const { return container_; }
   const std::string& name() const { return name_; }
   int index() const { return index_; }  // element number of a control array, or -1
-  std::string qualifiedName() const;    // "Option1(2)", "Command1"
+  std::string qualifiedName() const;    // "delayOptions(2)", "oneShotButton"
   ControlKind kind() const { return kind_; }
 
   // Geometry in the container's unit: twips, or pixels in a container that measures in pixels.

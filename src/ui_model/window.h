@@ -57,7 +57,7 @@ class Window {
   Control& add(Control* container, std::string name, ControlKind kind, Rect geometry) {
     return add(container, std::move(name), -1, kind, geometry);
   }
-  // By qualified name ("Option1(2)"); nullptr when there is none.
+  // By qualified name ("delayOptions(2)"); nullptr when there is none.
   Control* find(const std::string& qualifiedName) const;
   const std::vector<std::unique_ptr<Control>>& controls() const { return controls_; }
 

@@ -13,6 +13,7 @@
 #include "ui_model/window.h"
 #include "views/artwork.h"
 #include "views/mouse_events.h"
+#include "views/object_names.h"
 #include "views/painted_controls.h"
 #include "views/screen_units.h"
 
@@ -79,7 +80,7 @@ void fitCaption(QAbstractButton& button, int width) {
 ControlView::ControlView(Control& control, QWidget* parent, Dispatcher dispatch)
     : control_(control), dispatch_(std::move(dispatch)) {
   widget_ = createWidget(parent);
-  widget_->setObjectName(QString::fromStdString(control_.qualifiedName()));
+  widget_->setObjectName(objectNameOf(control_));
   // A press belongs to the control under the pointer alone, as each control
   // reports its own mouse events.
   widget_->setAttribute(Qt::WA_NoMousePropagation);

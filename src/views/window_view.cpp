@@ -8,13 +8,14 @@
 
 #include "qt_platform/translation.h"
 #include "views/mouse_events.h"
+#include "views/object_names.h"
 #include "views/screen_units.h"
 
 namespace yorvane {
 
 WindowView::WindowView(Window& window, Dispatcher dispatch)
     : QWidget(nullptr), window_(window), dispatch_(std::move(dispatch)) {
-  setObjectName(QString::fromStdString(window_.name()));
+  setObjectName(objectNameOf(window_));
   if (window_.onMouseMove) setMouseTracking(true);
   // Containers come before what they hold, so each parent widget exists.
   for (const auto& c : window_.controls()) {

@@ -5,14 +5,9 @@
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 
-start_xvfb 640x480
-noise=$(paint_noise 640x480 3)
-app=$(make_app_folder "$E2E_TMP/app")
-mkdir "$app/BMP"  # an existing picture folder: the readme stays closed
-start_program "$app"
-window=$E2E_WINDOW
-click_twips "$window" $((240 + 1095 / 2)) $((360 + 375 / 2))  # Command1
-bmp="$app/BMP/壁紙- 1.bmp"
+start_on_noise 640x480 3
+click_control "$E2E_WINDOW" one_shot_button
+bmp="$E2E_APP/BMP/壁紙- 1.bmp"
 wait_for_file "$bmp" 15
 stop_program
 
@@ -24,16 +19,16 @@ header_field() { od -An -t "$1" -j "$2" -N "$3" "$bmp" | tr -d ' '; }
   e2e_fail "colour masks are not R, G, B without alpha"
 
 # The X server leaves the fourth byte undefined: every reader must still see it opaque.
-expect_same_picture "$noise" "$bmp"
+expect_same_picture "$E2E_NOISE" "$bmp"
 # ImageMagick must find no alpha channel, or else an opaque one.
 alpha=$(convert "$bmp" -format '%A' info:)
 [[ $alpha == False || $(convert "$bmp" -alpha extract -format '%[fx:minima]' info:) == 1 ]] ||
   e2e_fail "ImageMagick reads transparent pixels (alpha: $alpha)"
 
-convert "$noise" rgb:"$E2E_TMP/noise.rgb"
+convert "$E2E_NOISE" rgb:"$E2E_TMP/noise.rgb"
 ffmpeg -v error -nostdin -i "$bmp" -f rawvideo -pix_fmt rgb24 "$E2E_TMP/ffmpeg.rgb"
 cmp -s "$E2E_TMP/noise.rgb" "$E2E_TMP/ffmpeg.rgb" || e2e_fail "ffmpeg reads other pixels"
 
 gdk-pixbuf-thumbnailer -s 640 "$bmp" "$E2E_TMP/gdk.png"
-expect_same_picture "$noise" "$E2E_TMP/gdk.png"
+expect_same_picture "$E2E_NOISE" "$E2E_TMP/gdk.png"
 echo "ImageMagick, ffmpeg and gdk-pixbuf read the capture exactly"

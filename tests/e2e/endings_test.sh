@@ -6,20 +6,14 @@
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 
-app=$(make_app_folder "$E2E_TMP/app")
-mkdir "$app/BMP"
 # Delay 0.2 s, last number 0.
-printf '1,"2",3,1,0,0\r\n' >"$app/setutei"
-
-one_shot() {
-  click_twips "$E2E_WINDOW" "${E2E_COMMAND1[@]}"
-}
+app=$(prepared_app_folder '1,"2",3,1,0,0')
 
 # take_pictures FROM TO: one-shots numbered FROM to TO, each waited for.
 take_pictures() {
   local number
   for ((number = $1; number <= $2; number++)); do
-    one_shot
+    click_control "$E2E_WINDOW" one_shot_button
     wait_for_file "$app/BMP/壁紙- $number.bmp" 10
     E2E_WINDOW=$(wait_for_window Yorvane 10)
   done
@@ -63,7 +57,7 @@ wait_for_new_picture() {
 for ((number = 7; number <= 16; number++)); do
   start_program "$app"
   [[ -z $(compgen -G "$app/BMP/.*.part-*") ]] || e2e_fail "a cut-off write was left at the start"
-  one_shot
+  click_control "$E2E_WINDOW" one_shot_button
   wait_for_new_picture "$number"
   kill -KILL "$E2E_PROGRAM_PID"
   wait "$E2E_PROGRAM_PID" 2>/dev/null || true

@@ -8,15 +8,12 @@ set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 
 start_xvfb 640x480
-app=$(make_app_folder "$E2E_TMP/app")
-mkdir "$app/BMP"
-# Command7 sits at (120, 720) twips in Frame6 at 4560, 615 x 375 twips.
-command7=($((4560 + 120 + 615 / 2)) $((720 + 375 / 2)))
+app=$(prepared_app_folder)
 
 # ask_reset TITLE: presses the number button, waits for the box titled TITLE
 # and closes it with Escape (No).
 ask_reset() {
-  click_twips "$E2E_WINDOW" "${command7[@]}"
+  click_control "$E2E_WINDOW" number_button
   wait_for_window "$1" 10 >/dev/null
   xdotool key Escape
   wait_for_window_gone "$1"
@@ -24,7 +21,7 @@ ask_reset() {
 
 LANG=en_US.UTF-8 start_program "$app"
 ask_reset "Reset file names"
-click_twips "$E2E_WINDOW" "${E2E_COMMAND1[@]}"
+click_control "$E2E_WINDOW" one_shot_button
 wait_for_file "$app/BMP/壁紙- 1.bmp" 10
 wait_for_window Yorvane 10 >/dev/null
 close_program 10

@@ -24,8 +24,7 @@ WAYLAND_DESKTOP=gnome
 source "$(dirname "$0")/wayland_lib.sh"
 
 start_gnome_shell 1280x720
-app=$(make_app_folder "$E2E_TMP/app")
-mkdir "$app/BMP"
+app=$(prepared_app_folder)
 
 if [[ $variant == first_start ]]; then
   dbus-monitor --session "type='method_call',interface='org.freedesktop.portal.Screenshot'" \
@@ -51,7 +50,7 @@ fi
 if [[ $variant == refused ]]; then
   gnome_screenshot_answer no
   start_program "$app"
-  click_twips "$E2E_WINDOW" "${E2E_COMMAND1[@]}"
+  click_control "$E2E_WINDOW" one_shot_button
   wait_for_window 画面をコピーできません 20 >/dev/null
   program_running || e2e_fail "the program ended"
   (($(picture_count) == 0)) || e2e_fail "a picture was saved although copying was refused"
@@ -86,7 +85,7 @@ window_shown() {
 wait_until 10 "the portal's picture to show the window" window_shown
 
 if [[ $variant == series_cast ]]; then
-  click_twips "$E2E_WINDOW" "${E2E_COMMAND3[@]}"
+  click_control "$E2E_WINDOW" series_button
   wait_for_file "$app/BMP/壁紙- 10.bmp" 30
   grep -q "from the desktop's screen cast" "$E2E_TMP/program.log" &&
     ! grep -qE 'screenshot instead|through screenshots' "$E2E_TMP/program.log" ||
@@ -110,7 +109,7 @@ if [[ $variant == series_cast ]]; then
   echo "series of ten on GNOME from the screen cast: ok"
   exit 0
 fi
-click_twips "$E2E_WINDOW" "${E2E_COMMAND1[@]}"
+click_control "$E2E_WINDOW" one_shot_button
 picture="$app/BMP/壁紙- 1.bmp"
 wait_for_file "$picture" 20
 below_top_bar "$picture" "$E2E_TMP/saved.png"

@@ -1,11 +1,12 @@
 # shellcheck shell=bash
 # Helpers for the end-to-end tests: a private virtual display, the program in a
-# throw-away application folder, bounded waits, clicks at control positions and
+# throw-away application folder, bounded waits, clicks on controls by name and
 # picture comparison. Source it from a script that runs with `set -euo pipefail`.
 # Every process started here is stopped, and the temporary folder removed, when
 # the script exits.
 #
 # Input: YORVANE_BIN, the built program (CTest sets it; see CMakeLists.txt).
+# Beside it the build writes layout.sh: where the windows' controls are.
 
 # Helpers called as $(...) stop at their first failing command too.
 shopt -s inherit_errexit
@@ -13,8 +14,10 @@ shopt -s inherit_errexit
 E2E_TMP=$(mktemp -d "${TMPDIR:-/tmp}/yorvane-e2e.XXXXXX")
 E2E_PIDS=()
 E2E_PROGRAM_PID=
-# Control positions are given in twips; the program lays out 15 twips a pixel (96 dpi).
+# The layout is given in twips; the program lays out 15 twips a pixel (96 dpi).
 E2E_TWIPS_PER_PIXEL=${E2E_TWIPS_PER_PIXEL:-15}
+# shellcheck source=/dev/null
+[[ -z ${YORVANE_BIN:-} ]] || source "$(dirname "$YORVANE_BIN")/layout.sh"
 # Device pixels per logical pixel on a scaled screen, as NUMERATOR/DENOMINATOR.
 E2E_SCALE=${E2E_SCALE:-1/1}
 readonly E2E_CHIME_NAME="録画が、終りました.wav"
@@ -209,6 +212,26 @@ make_app_folder() {
   echo "$dir"
 }
 
+# prepared_app_folder [SETTINGS]: as make_app_folder by default, with the
+# picture folder there already, so a start opens no readme, and SETTINGS, when
+# given, as the settings record; prints its path.
+prepared_app_folder() {
+  make_app_folder
+  mkdir "$E2E_TMP/app/BMP"
+  [[ -z ${1:-} ]] || printf '%s\r\n' "$1" >"$E2E_TMP/app/setutei"
+}
+
+# start_on_noise WIDTHxHEIGHT [SEED [SETTINGS]]: a virtual screen of that size
+# showing noise, whose picture is $E2E_NOISE, and the program started from a
+# prepared application folder, $E2E_APP. Call it directly, as start_program.
+# shellcheck disable=SC2034 # E2E_NOISE and E2E_APP are read by the tests
+start_on_noise() {
+  start_xvfb "$1"
+  E2E_NOISE=$(paint_noise "$1" "${2:-1}")
+  E2E_APP=$(prepared_app_folder "${3:-}")
+  start_program "$E2E_APP"
+}
+
 # The picture folder of the application folder that make_app_folder makes by default.
 E2E_PICTURES=$E2E_TMP/app/BMP
 picture_count() { find "$E2E_PICTURES" -name '*.bmp' | wc -l; }
@@ -308,11 +331,33 @@ move_pointer_in() {
   move_pointer $((${origin% *} + $2)) $((${origin#* } + $3))
 }
 
-# click_twips WINDOW X Y: left click at (X, Y) twips from the window's client
-# origin, i.e. a control's position with its containers' positions added.
-click_twips() {
-  move_pointer_in "$1" "$(twips_to_pixels "$2")" "$(twips_to_pixels "$3")"
+# control_point NAME [partial]: prints "X Y", the pixel of its window's client area
+# where click_control clicks the control NAME, as layout.sh lists them.
+control_point() {
+  local twips=${E2E_CONTROL_POINTS[$1${2:+/$2}]:-}
+  [[ -n $twips ]] || e2e_fail "no control $1 ${2:-} in layout.sh"
+  echo "$(twips_to_pixels "${twips% *}") $(twips_to_pixels "${twips#* }")"
+}
+
+# pointer_to_control WINDOW NAME [partial]: moves the pointer onto the window's control NAME.
+pointer_to_control() {
+  local point
+  point=$(control_point "$2" "${3:-}")
+  move_pointer_in "$1" "${point% *}" "${point#* }"
+}
+
+# click_control WINDOW NAME [partial]: left click on the window's control NAME:
+# one_shot_button, mode_box partial, toolbar/standard_view_button, ...
+click_control() {
+  pointer_to_control "$@"
   xdotool click 1
+}
+
+# main_window_size full|partial: the main window's client size as
+# WIDTHxHEIGHT pixels in that capture mode.
+main_window_size() {
+  local width=E2E_MAIN_${1^^}_WIDTH
+  echo "$(twips_to_pixels "${!width}")x$(twips_to_pixels "$E2E_MAIN_HEIGHT")"
 }
 
 # window_origin WINDOW: prints "X Y", the screen pixel of the window's client
@@ -474,21 +519,6 @@ cpu_ticks() {
   done
   echo "$total"
 }
-
-# Middles of the main window's controls, in twips from its client origin, in
-# full-screen mode (Frame6 at 4560) and in partial mode (Frame6 at 5640).
-# shellcheck disable=SC2034 # read by the tests
-E2E_COMMAND1=($((240 + 1095 / 2)) $((360 + 375 / 2)))
-# shellcheck disable=SC2034
-E2E_COMMAND3=($((1800 + 120 + 855 / 2)) $((360 + 375 / 2)))
-# shellcheck disable=SC2034
-E2E_CHECK2_FULL=($((4560 + 120 + 615 / 2)) $((1200 + 375 / 2)))
-# shellcheck disable=SC2034
-E2E_CHECK3_FULL=($((4560 + 480 + 255 / 2)) $((240 + 375 / 2)))
-# shellcheck disable=SC2034
-E2E_COMMAND5_PARTIAL=($((5640 + 120 + 615 / 2)) $((1560 + 375 / 2)))
-# shellcheck disable=SC2034
-E2E_CHECK2_PARTIAL=($((5640 + 120 + 615 / 2)) $((1200 + 375 / 2)))
 
 # snapshot_is WINDOW HALF: true when the picker at the window's client origin
 # shows the picture HALF pixel for pixel.

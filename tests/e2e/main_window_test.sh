@@ -21,8 +21,7 @@ window=$E2E_WINDOW
 wait_until 10 "the readme to be opened" test -s "$calls"
 [[ $(<"$calls") == "$app/Yorvane.txt" ]] || e2e_fail "xdg-open was called as: $(<"$calls")"
 
-# Full-screen mode: 5565 x 3315 twips.
-wait_for_window_size "$window" "$((5565 / 15))x$((3315 / 15))"
+wait_for_window_size "$window" "$(main_window_size full)"
 
 grab_screen "$E2E_TMP/root.png"
 crop_window "$E2E_TMP/root.png" "$window" "$E2E_TMP/main_window.png"
@@ -30,10 +29,8 @@ colours=$(convert "$E2E_TMP/main_window.png" -format %k info:)
 ((colours > 16)) || e2e_fail "the window shows only $colours colours; is it painted?"
 e2e_log "picture of the window: $E2E_TMP/main_window.png"
 
-# Check2 sits at (120, 1200) twips, 615 x 375, in Frame6 at left 4560.
-click_twips "$window" $((4560 + 120 + 615 / 2)) $((1200 + 375 / 2))
-# Partial mode: 6630 x 3315 twips.
-wait_for_window_size "$window" "$((6630 / 15))x$((3315 / 15))"
+click_control "$window" mode_box
+wait_for_window_size "$window" "$(main_window_size partial)"
 grab_screen "$E2E_TMP/root.png"
 crop_window "$E2E_TMP/root.png" "$window" "$E2E_TMP/main_window_partial.png"
 
@@ -47,7 +44,7 @@ actual=$(od -An -c "$app/setutei")
 rm "$app/setutei"
 start_program "$app"
 window=$E2E_WINDOW
-wait_for_window_size "$window" "$((5565 / 15))x$((3315 / 15))"
+wait_for_window_size "$window" "$(main_window_size full)"
 close_program 10
 [[ -s $app/setutei ]] || e2e_fail "the second close did not write the settings"
 [[ $(wc -l <"$calls") == 1 ]] || e2e_fail "the readme was opened again: $(<"$calls")"

@@ -7,13 +7,11 @@ set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 
 start_xvfb 640x480
-app=$(make_app_folder "$E2E_TMP/app")
-mkdir "$app/BMP"
 # Delay 0.2 s, last number 0.
-printf '1,"2",3,1,0,0\r\n' >"$app/setutei"
+app=$(prepared_app_folder '1,"2",3,1,0,0')
 
 take_picture() {
-  click_twips "$E2E_WINDOW" "${E2E_COMMAND1[@]}"
+  click_control "$E2E_WINDOW" one_shot_button
   wait_for_file "$app/BMP/壁紙- $1.bmp" 10
   E2E_WINDOW=$(wait_for_window Yorvane 10)
 }

@@ -53,8 +53,7 @@ start_command "${as_user[@]}" env -u XDG_DATA_HOME -u XDG_RUNTIME_DIR HOME="$hom
 wait_until 10 "the readme to be opened" test -s "$home/xdg-open.calls"
 [[ $(<"$home/xdg-open.calls") == /usr/share/yorvane/Yorvane.txt ]] ||
   e2e_fail "the readme was opened as: $(<"$home/xdg-open.calls")"
-# Command1, in the middle, as in oneshot_test.sh.
-click_twips "$E2E_WINDOW" $((240 + 1095 / 2)) $((360 + 375 / 2))
+click_control "$E2E_WINDOW" one_shot_button
 data=$home/.local/share/Yorvane
 wait_for_file "$data/BMP/壁紙- 1.bmp" 10
 expect_same_picture "$noise" "$data/BMP/壁紙- 1.bmp"

@@ -6,28 +6,24 @@
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 
-start_xvfb 800x600
-noise=$(paint_noise 800x600 5)
-app=$(make_app_folder "$E2E_TMP/app")
-mkdir "$app/BMP"
-start_program "$app"
+start_on_noise 800x600 5
 window=$E2E_WINDOW
 
-# Check2 in Frame6 (left 4560 in full-screen mode) switches to partial mode.
-click_twips "$window" $((4560 + 120 + 615 / 2)) $((1200 + 375 / 2))
-wait_for_window_size "$window" 442x221
+# The mode box switches to partial mode.
+click_control "$window" mode_box
+wait_for_window_size "$window" "$(main_window_size partial)"
 
-# snapshot_shown: true once Pic2, at the window's client origin, shows the noise
+# snapshot_shown: true once the snapshot, at the window's client origin, shows the noise
 # (the picture box is blank before the snapshot is drawn into it).
 snapshot_shown() {
   window_shown Yorvane || return 1
   grab_screen "$E2E_TMP/picker.png"
-  crop_window "$E2E_TMP/picker.png" "$window" "$E2E_TMP/pic2.png"
-  (($(convert "$E2E_TMP/pic2.png" -crop 200x150+0+0 -format %k info:) > 1000))
+  crop_window "$E2E_TMP/picker.png" "$window" "$E2E_TMP/snapshot.png"
+  (($(convert "$E2E_TMP/snapshot.png" -crop 200x150+0+0 -format %k info:) > 1000))
 }
 
-# Command5 in Frame6 (left 5640 in partial mode) opens the picker.
-click_twips "$window" $((5640 + 120 + 615 / 2)) $((1560 + 375 / 2))
+# The picker button, further right in partial mode, opens the picker.
+click_control "$window" picker_button partial
 wait_until 15 "the picker to show the snapshot" snapshot_shown
 # Half the screen wide and 400 twips more than half high, at a quarter and a
 # sixth of the screen: 12000 x 9000 twips.
@@ -35,14 +31,13 @@ wait_for_window_size "$window" "$((6000 / 15))x$(((4500 + 400 + 7) / 15))"
 [[ $(window_origin "$window") == "200 100" ]] ||
   e2e_fail "the picker window is at $(window_origin "$window"), not 200 100"
 
-# Drag from (a, b) to (c, d) of Pic2 with the left button and confirm.
+# Drag from (a, b) to (c, d) of the snapshot with the left button and confirm.
 a=30 b=20 c=130 d=90
 pick_region "$window" "$a" "$b" "$c" "$d"
-wait_for_window_size "$window" 442x221
+wait_for_window_size "$window" "$(main_window_size partial)"
 
-# Command1 sits at (240, 360) twips in Frame3 at the panel's corner.
-click_twips "$window" $((240 + 1095 / 2)) $((360 + 375 / 2))
-picture="$app/BMP/壁紙- 1.bmp"
+click_control "$window" one_shot_button
+picture="$E2E_APP/BMP/壁紙- 1.bmp"
 wait_for_file "$picture" 15
-expect_region "$picture" "$noise" "$a" "$b" "$c" "$d"
+expect_region "$picture" "$E2E_NOISE" "$a" "$b" "$c" "$d"
 echo "region capture: ok"

@@ -27,12 +27,11 @@ screen=$(block_noise 1280x720 13)
 half=${screen%.png}-half.png
 show_on_root "$screen"
 
-app=$(make_app_folder "$E2E_TMP/app")
-mkdir "$app/BMP"
+app=$(prepared_app_folder)
 start_program "$app"
 window=$E2E_WINDOW
-width=$(logical_to_device $((5565 / 15))) height=$(logical_to_device $((3315 / 15)))
-wait_for_window_size "$window" "${width}x$height"
+wait_for_window_size "$window" "$(main_window_size full)"
+read -r width height <<<"$(main_window_size full | tr x ' ')"
 read -r x y <<<"$(window_origin "$window")"
 ((x >= 0 && y >= 0 && x + width <= 1280 && y + height <= 720)) ||
   e2e_fail "the main window at $x,$y (${width}x$height) is not wholly on the screen"
@@ -40,14 +39,14 @@ for offset in $((2 * x + width - 1280)) $((2 * y + height - 720)); do
   ((offset >= -4 && offset <= 4)) || e2e_fail "the main window at $x,$y is not centred"
 done
 
-click_twips "$window" "${E2E_COMMAND1[@]}"
+click_control "$window" one_shot_button
 wait_for_file "$app/BMP/壁紙- 1.bmp" 15
 expect_same_picture "$screen" "$app/BMP/壁紙- 1.bmp"
 window=$(wait_for_window Yorvane 10)
 
-click_twips "$window" "${E2E_CHECK2_FULL[@]}"
-wait_for_window_size "$window" "$(logical_to_device $((6630 / 15)))x$height"
-click_twips "$window" "${E2E_COMMAND5_PARTIAL[@]}"
+click_control "$window" mode_box
+wait_for_window_size "$window" "$(main_window_size partial)"
+click_control "$window" picker_button partial
 wait_until 15 "the picker to show the snapshot at half size" snapshot_is "$window" "$half"
 read -r x y <<<"$(window_origin "$window")"
 read -r width height <<<"$(window_size "$window" | tr x ' ')"
@@ -57,15 +56,15 @@ read -r width height <<<"$(window_size "$window" | tr x ' ')"
 # either scale (multiples of 6 device pixels).
 a=42 b=24 c=378 d=252
 pick_region "$window" "$a" "$b" "$c" "$d"
-click_twips "$window" "${E2E_COMMAND1[@]}"
+click_control "$window" one_shot_button
 wait_for_file "$app/BMP/壁紙- 2.bmp" 15
 expect_region "$app/BMP/壁紙- 2.bmp" "$screen" "$a" "$b" "$c" "$d"
 
 # Back in full-screen mode, the pointer at the left edge.
 window=$(wait_for_window Yorvane 10)
-click_twips "$window" "${E2E_CHECK2_PARTIAL[@]}"
-wait_for_window_size "$window" "$(logical_to_device $((5565 / 15)))x$(logical_to_device $((3315 / 15)))"
-click_twips "$window" "${E2E_CHECK3_FULL[@]}"
+click_control "$window" mode_box partial
+wait_for_window_size "$window" "$(main_window_size full)"
+click_control "$window" edge_trigger_box
 move_pointer 0 400
 wait_for_file "$app/BMP/壁紙- 3.bmp" 15
 expect_same_picture "$screen" "$app/BMP/壁紙- 3.bmp"

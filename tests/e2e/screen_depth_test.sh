@@ -10,12 +10,11 @@ source "$(dirname "$0")/lib.sh"
 
 start_xvfb 640x480 "${1:?which depth}"
 show_on_root "$(paint_noise 640x480 19)"
-app=$(make_app_folder "$E2E_TMP/app")
-mkdir "$app/BMP"
+app=$(prepared_app_folder)
 
 if [[ $1 == 8 ]]; then
   start_program "$app"
-  click_twips "$E2E_WINDOW" "${E2E_COMMAND1[@]}"
+  click_control "$E2E_WINDOW" one_shot_button
   wait_for_window "画面をコピーできません" 15 >/dev/null
   xdotool key Return
   wait_for_window Yorvane 10 >/dev/null
@@ -29,7 +28,7 @@ fi
 
 import -window root -depth 8 "$E2E_TMP/screen.png"
 start_program "$app"
-click_twips "$E2E_WINDOW" "${E2E_COMMAND1[@]}"
+click_control "$E2E_WINDOW" one_shot_button
 wait_for_file "$app/BMP/壁紙- 1.bmp" 15
 expect_same_picture "$E2E_TMP/screen.png" "$app/BMP/壁紙- 1.bmp"
 echo "$1-bit screen: ok"

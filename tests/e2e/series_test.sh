@@ -8,11 +8,6 @@ source "$(dirname "$0")/lib.sh"
 
 readonly COUNT=5 INTERVAL_MS=500 LEAD_IN_MS=2700
 
-start_xvfb 640x480
-noise=$(paint_noise 640x480 7)
-grab_screen "$E2E_TMP/root.png"
-expect_same_picture "$noise" "$E2E_TMP/root.png"
-
 # A stand-in for the desktop's opener, first on PATH, that notes when it was
 # called and with what.
 opener_log=$E2E_TMP/opened.log
@@ -24,23 +19,18 @@ EOF
 chmod +x "$E2E_TMP/bin/xdg-open"
 export PATH=$E2E_TMP/bin:$PATH
 
-app=$(make_app_folder "$E2E_TMP/app")
-mkdir "$app/BMP"
 # Delay 0.2, interval element 0 ("0.5"), count item 1 ("5"), end sound on,
 # last number 0, free aspect.
-printf '1,"0",1,1,0,0\r\n' >"$app/setutei"
-start_program "$app"
-window=$E2E_WINDOW
+start_on_noise 640x480 7 '1,"0",1,1,0,0'
 
-# Command3, in the middle.
 pressed_us=${EPOCHREALTIME/./}
-click_twips "$window" "${E2E_COMMAND3[@]}"
+click_control "$E2E_WINDOW" series_button
 wait_for_window_gone Yorvane 2
 
 # Until the last picture is saved the window must stay hidden. It is shown after
 # that save, so the window is looked at before the file: a visible window with the
 # last file still missing is a fault, never a race.
-last="$app/BMP/壁紙- $COUNT.bmp"
+last="$E2E_APP/BMP/壁紙- $COUNT.bmp"
 deadline_us=$((pressed_us + (LEAD_IN_MS + COUNT * INTERVAL_MS + 5000) * 1000))
 while :; do
   visible=0
@@ -55,9 +45,9 @@ back_us=${EPOCHREALTIME/./}
 
 echo "picture  nominal ms  saved ms  offset ms"
 for ((n = 1; n <= COUNT; n++)); do
-  picture="$app/BMP/壁紙- $n.bmp"
+  picture="$E2E_APP/BMP/壁紙- $n.bmp"
   wait_for_file "$picture" 5
-  expect_same_picture "$noise" "$picture"
+  expect_same_picture "$E2E_NOISE" "$picture"
   saved_us=$(stat -c %.6Y "$picture")
   saved_us=${saved_us/./}
   nominal_ms=$((LEAD_IN_MS + n * INTERVAL_MS))
@@ -67,17 +57,17 @@ for ((n = 1; n <= COUNT; n++)); do
   ((saved_ms >= nominal_ms - 20 && saved_ms < nominal_ms + INTERVAL_MS)) ||
     e2e_fail "picture $n saved at $saved_ms ms, nominal $nominal_ms ms"
 done
-[[ ! -e "$app/BMP/壁紙- $((COUNT + 1)).bmp" ]] || e2e_fail "more than $COUNT pictures"
+[[ ! -e "$E2E_APP/BMP/壁紙- $((COUNT + 1)).bmp" ]] || e2e_fail "more than $COUNT pictures"
 echo "window back at $(((back_us - pressed_us) / 1000)) ms (seen by polling)"
 
 wait_for_file "$opener_log" 5
 read -r opened_at opened_path <"$opener_log"
 [[ $(wc -l <"$opener_log") == 1 ]] || e2e_fail "the opener ran more than once: $(cat "$opener_log")"
-[[ $opened_path -ef "$app/$E2E_CHIME_NAME" ]] || e2e_fail "the opener got $opened_path"
+[[ $opened_path -ef "$E2E_APP/$E2E_CHIME_NAME" ]] || e2e_fail "the opener got $opened_path"
 opened_us=${opened_at/./}
 echo "end sound opened at $(((opened_us - pressed_us) / 1000)) ms"
 
 close_program 10
 [[ $E2E_PROGRAM_STATUS == 0 ]] || e2e_fail "the program ended with status $E2E_PROGRAM_STATUS"
-grep -q "^1,\"0\",1,1,$COUNT," "$app/setutei" || e2e_fail "settings: $(cat "$app/setutei")"
+grep -q "^1,\"0\",1,1,$COUNT," "$E2E_APP/setutei" || e2e_fail "settings: $(cat "$E2E_APP/setutei")"
 echo "series capture: ok"

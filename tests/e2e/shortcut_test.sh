@@ -13,10 +13,8 @@ start_xvfb 640x480
 noise=$(paint_noise 640x480)
 start_private_bus session
 export DBUS_SESSION_BUS_ADDRESS=$E2E_BUS_ADDRESS
-app=$(make_app_folder "$E2E_TMP/app")
-mkdir "$app/BMP"
 # Delay 0.2, series interval 0.5 s, five pictures, no end sound.
-printf '1,"0",1,0,0,0\r\n' >"$app/setutei"
+app=$(prepared_app_folder '1,"0",1,0,0,0')
 
 "$app/yorvane" --one-shot >"$E2E_TMP/program.log" 2>&1 &
 E2E_PROGRAM_PID=$!

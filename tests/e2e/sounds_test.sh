@@ -53,27 +53,24 @@ opener_log=$E2E_TMP/opened.log
 stand_in_opener "$opener_log"
 
 start_xvfb 640x480
-app=$(make_app_folder "$E2E_TMP/app")
-mkdir "$app/BMP"
 # Delay 0.2, interval element 0 ("0.5"), count item 1 ("5"), end sound on.
-printf '1,"0",1,1,0,0\r\n' >"$app/setutei"
+app=$(prepared_app_folder '1,"0",1,1,0,0')
 start_program "$app"
 window=$E2E_WINDOW
 
 record oneshot
 heard && e2e_fail "the sink is not silent before the one-shot: $(peak_db) dB"
-click_twips "$window" "${E2E_COMMAND1[@]}"
+click_control "$window" one_shot_button
 wait_for_file "$app/BMP/壁紙- 1.bmp" 10
 wait_until 10 "the save sound" heard
 e2e_log "save sound peak $(peak_db) dB"
 stop_recording
 window=$(wait_for_window Yorvane 10)
 
-# The save sound off (Check4 at (3360, 2520) twips; its box at the left), so
-# only the chime sounds during the series.
-click_twips "$window" $((3360 + 100)) $((2520 + 100))
+# The save sound off, so only the chime sounds during the series.
+click_control "$window" save_sound_box
 record series
-click_twips "$window" "${E2E_COMMAND3[@]}"
+click_control "$window" series_button
 wait_for_file "$app/BMP/壁紙- 6.bmp" 10
 wait_for_window Yorvane 10 >/dev/null
 wait_until 10 "the end chime" heard

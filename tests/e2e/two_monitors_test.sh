@@ -25,36 +25,35 @@ convert "$screen" -crop 1024x768+0+0 +repage "$E2E_TMP/left.png"
 convert "$screen" -crop 1024x768+1024+0 +repage "$E2E_TMP/right.png"
 convert "${screen%.png}-half.png" -crop 512x384+512+0 +repage "$E2E_TMP/right-half.png"
 
-app=$(make_app_folder "$E2E_TMP/app")
-mkdir "$app/BMP"
+app=$(prepared_app_folder)
 start_program "$app"
 window=$E2E_WINDOW
 # Centred as the program centres, in whole twips rounded to pixels.
-centred="$((1024 + (1024 * 15 - 5565 + 15) / 30)) $(((768 * 15 - 3315 + 15) / 30))"
+centred="$((1024 + (1024 * 15 - E2E_MAIN_FULL_WIDTH + 15) / 30)) $(((768 * 15 - E2E_MAIN_HEIGHT + 15) / 30))"
 window_at "$window" "$centred" ||
   e2e_fail "the main window is at $(window_origin "$window"), not centred on the primary at $centred"
 
-click_twips "$window" "${E2E_COMMAND1[@]}"
+click_control "$window" one_shot_button
 wait_for_file "$app/BMP/壁紙- 1.bmp" 15
 expect_same_picture "$E2E_TMP/right.png" "$app/BMP/壁紙- 1.bmp"
 window=$(wait_for_window Yorvane 10)
 
 # The picker shows the primary monitor, and a region is cut from it.
-click_twips "$window" "${E2E_CHECK2_FULL[@]}"
-click_twips "$window" "${E2E_COMMAND5_PARTIAL[@]}"
+click_control "$window" mode_box
+click_control "$window" picker_button partial
 wait_until 15 "the picker to show the primary monitor" snapshot_is "$window" "$E2E_TMP/right-half.png"
 read -r x _ <<<"$(window_origin "$window")"
 ((x >= 1024)) || e2e_fail "the picker opened at x = $x, off the primary monitor"
 pick_region "$window" 30 20 130 90
-click_twips "$window" "${E2E_COMMAND1[@]}"
+click_control "$window" one_shot_button
 wait_for_file "$app/BMP/壁紙- 2.bmp" 15
 expect_region "$app/BMP/壁紙- 2.bmp" "$E2E_TMP/right.png" 30 20 130 90
 window=$(wait_for_window Yorvane 10)
-click_twips "$window" "${E2E_CHECK2_PARTIAL[@]}"
-wait_for_window_size "$window" "$((5565 / 15))x$((3315 / 15))"
+click_control "$window" mode_box partial
+wait_for_window_size "$window" "$(main_window_size full)"
 
 # The pointer at the primary's left edge, then to the left of it.
-click_twips "$window" "${E2E_CHECK3_FULL[@]}"
+click_control "$window" edge_trigger_box
 for x in 1024 600; do
   count=$(picture_count)
   move_pointer "$x" 300
@@ -64,14 +63,14 @@ for x in 1024 600; do
   expect_same_picture "$E2E_TMP/right.png" "$(newest_picture)"
 done
 window=$(wait_for_window Yorvane 10)
-click_twips "$window" "${E2E_CHECK3_FULL[@]}"
+click_control "$window" edge_trigger_box
 
 # The user makes the left monitor the primary one.
 window=$(wait_for_window Yorvane 10)
 place=$(window_origin "$window")
 set_monitors LEFT
 count=$(picture_count)
-click_twips "$window" "${E2E_COMMAND1[@]}"
+click_control "$window" one_shot_button
 wait_until 15 "a picture after the primary monitor changed" at_least_pictures $((count + 1))
 wait_for_file "$(newest_picture)"
 expect_same_picture "$E2E_TMP/left.png" "$(newest_picture)"

@@ -48,9 +48,10 @@ if ((EUID == 0)); then
   wayland_env=(PATH="$PATH" HOME="/home/$WAYLAND_TEST_USER" LANG=C.UTF-8)
   [[ -z ${E2E_KEEP_TMP:-} ]] || wayland_env+=(E2E_KEEP_TMP=1)
   if [[ -n ${YORVANE_BIN:-} ]]; then
-    # The built program and its documents, where the test user can read them.
+    # The built program, its documents and its layout, where the test user can read them.
     wayland_built=$(dirname "$YORVANE_BIN")
-    cp "$YORVANE_BIN" "$wayland_built/Yorvane.txt" "$wayland_built/録画が、終りました.wav" "$wayland_shared/"
+    cp "$YORVANE_BIN" "$wayland_built/Yorvane.txt" "$wayland_built/録画が、終りました.wav" \
+      "$wayland_built/layout.sh" "$wayland_shared/"
     wayland_env+=(YORVANE_BIN="$wayland_shared/$(basename "$YORVANE_BIN")")
   fi
   for wayland_tool in YORVANE_WM_CLOSE YORVANE_KWIN_POINTER; do

@@ -24,8 +24,7 @@ variant=${1:?portal, no_portal, kde or kde_portal}
 [[ $variant != kde* ]] || WAYLAND_DESKTOP=kde
 source "$(dirname "$0")/wayland_lib.sh"
 
-app=$(make_app_folder "$E2E_TMP/app")
-mkdir "$app/BMP"
+app=$(prepared_app_folder)
 # Delay 0.2, five pictures, no end sound, a series interval of 0.5 s; 2.0 s for
 # KDE's portal, which takes about half a second a picture on an idle machine.
 interval=(0 500)
@@ -65,8 +64,9 @@ if [[ $variant == kde ]]; then
   # KWin's own pointer clicks and then stands over the desktop, where the
   # compositor shows it.
   origin=$(window_origin "$window")
-  "$YORVANE_KWIN_POINTER" 100 600 $((${origin% *} + $(twips_to_pixels "${E2E_COMMAND1[0]}"))) \
-    $((${origin#* } + $(twips_to_pixels "${E2E_COMMAND1[1]}"))) >"$E2E_TMP/pointer.log" 2>&1 &
+  read -r x y <<<"$(control_point one_shot_button)"
+  "$YORVANE_KWIN_POINTER" 100 600 $((${origin% *} + x)) $((${origin#* } + y)) \
+    >"$E2E_TMP/pointer.log" 2>&1 &
   pointer=$!
   E2E_PIDS+=("$pointer")
   wait_until 10 "KWin's pointer" grep -q ready "$E2E_TMP/pointer.log"
@@ -75,7 +75,7 @@ if [[ $variant == kde ]]; then
   }
   wait_until 20 "KWin to show its pointer" pointer_shown
 else
-  click_twips "$window" "${E2E_COMMAND1[@]}"
+  click_control "$window" one_shot_button
 fi
 if [[ $variant != no_portal ]]; then
   picture="$app/BMP/壁紙- 1.bmp"
@@ -85,10 +85,10 @@ if [[ $variant != no_portal ]]; then
   [[ $variant != kde ]] || end_processes "$pointer"
   echo "one-shot on $WAYLAND_DESKTOP ($variant): ok"
 
-  # Command3 in Frame4 starts the series: a lead-in of 2700 ms, then one an interval.
+  # The series button starts the series: a lead-in of 2700 ms, then one an interval.
   window=$(wait_for_window Yorvane 10)
   pressed_us=${EPOCHREALTIME/./}
-  click_twips "$window" "${E2E_COMMAND3[@]}"
+  click_control "$window" series_button
   if [[ $variant != kde ]]; then
     # No screen cast here: said once, before the window hides.
     answer_box "$WAYLAND_NO_CAST_BOX"
@@ -122,11 +122,10 @@ if [[ $variant != no_portal ]]; then
     [[ $WAYLAND_DESKTOP != sway ]] || swaymsg '[class="Yorvane"] floating enable' >/dev/null
   }
   float_windows
-  # Partial mode (Check2), then the picker (Command5), which shows the
-  # snapshot at its client origin.
-  click_twips "$window" "${E2E_CHECK2_FULL[@]}"
-  wait_for_window_size "$window" 442x221
-  click_twips "$window" "${E2E_COMMAND5_PARTIAL[@]}"
+  # Partial mode, then the picker, which shows the snapshot at its client origin.
+  click_control "$window" mode_box
+  wait_for_window_size "$window" "$(main_window_size partial)"
+  click_control "$window" picker_button partial
   picker_shows_snapshot() {
     grab_screen "$E2E_TMP/picker.png"
     crop_window "$E2E_TMP/picker.png" "$window" "$E2E_TMP/pic2.png"
@@ -139,7 +138,7 @@ if [[ $variant != no_portal ]]; then
   # Floating again, sway gives the window its last floating size: the controls
   # keep their place from its corner all the same.
   float_windows
-  click_twips "$window" "${E2E_COMMAND1[@]}"
+  click_control "$window" one_shot_button
   picture="$app/BMP/壁紙- 7.bmp"
   wait_for_file "$picture" 15
   expect_region "$picture" "$noise" "$a" "$b" "$c" "$d"
@@ -149,7 +148,7 @@ if [[ $variant != no_portal ]]; then
     # Without its pictures folder KDE's portal answers "cancelled" at once: the
     # program asks once more, then says it could not copy, not that it was refused.
     mv "$HOME/画像" "$HOME/画像.away"
-    click_twips "$window" "${E2E_COMMAND1[@]}"
+    click_control "$window" one_shot_button
     wait_for_window 画面をコピーできません 30 >/dev/null
     grep -q 'portal failed at once twice' "$E2E_TMP/program.log" ||
       e2e_fail "no second request after a failure: $(cat "$E2E_TMP/program.log")"

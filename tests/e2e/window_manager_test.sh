@@ -21,11 +21,10 @@ E2E_LAST_SCREEN=
 wait_until 20 "the full-screen picture to show" screen_settled
 expect_same_picture "$noise" "$E2E_LAST_SCREEN"
 
-app=$(make_app_folder "$E2E_TMP/app")
-mkdir "$app/BMP"
+app=$(prepared_app_folder)
 start_program "$app"
 window=$E2E_WINDOW
-wait_for_window_size "$window" "$((5565 / 15))x$((3315 / 15))"
+wait_for_window_size "$window" "$(main_window_size full)"
 wait_until 10 "the window to be kept above others" window_has_state "$window" _NET_WM_STATE_ABOVE
 
 # Nothing runs while the program waits for the user: no window is mapped again
@@ -57,7 +56,7 @@ wait_for_window_at "$window" "$moved" "a drag by (100, 80)"
 
 # The picture holds what lies beneath, and the window comes back where the
 # user put it, after its first hide and show.
-click_twips "$window" "${E2E_COMMAND1[@]}"
+click_control "$window" one_shot_button
 wait_for_file "$app/BMP/壁紙- 1.bmp" 15
 expect_same_picture "$noise" "$app/BMP/壁紙- 1.bmp"
 window=$(wait_for_window Yorvane 10)

@@ -15,6 +15,7 @@
 #include "qt_platform/qt_message_box.h"
 #include "test_app.h"
 #include "views/artwork.h"
+#include "views/object_names.h"
 #include "views/window_view.h"
 
 namespace yorvane {
@@ -130,7 +131,7 @@ Shown shownIn(const QLocale& locale) {
   app.start();
   const WindowView view(app.main.window, app.program.dispatcher());
   Shown shown;
-  const auto* box = view.findChild<QCheckBox*>(QStringLiteral("Check4"));
+  const auto* box = view.findChild<QCheckBox*>(objectNameOf(app.main.saveSoundBox));
   if (box) shown.caption = box->text();
   QTimer::singleShot(0, [&shown] {
     auto* open = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());

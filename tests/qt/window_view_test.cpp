@@ -7,9 +7,13 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <set>
 #include <vector>
 
+#include "test_app.h"
+#include "ui_model/layout.h"
 #include "ui_model/window.h"
+#include "views/object_names.h"
 
 namespace yorvane {
 namespace {
@@ -17,17 +21,17 @@ namespace {
 // A main window laid out as the program lays out its own: pixels on the
 // window, twips inside the frame, pixels inside the picture box.
 struct MainWindow {
-  Window window{"Form1", "Yorvane", Unit::Pixels};
-  Control& frame = window.add(nullptr, "Frame3", ControlKind::Frame, {8, 4, 113, 177});
+  Window window{"mainWindow", "Yorvane", Unit::Pixels};
+  Control& frame = window.add(nullptr, "oneShotFrame", ControlKind::Frame, {8, 4, 113, 177});
   Control& command =
-      window.add(&frame, "Command1", ControlKind::CommandButton, {240, 360, 1095, 375});
+      window.add(&frame, "oneShotButton", ControlKind::CommandButton, {240, 360, 1095, 375});
   Control& option1 =
-      window.add(&frame, "Option1", 1, ControlKind::OptionButton, {240, 900, 735, 375});
+      window.add(&frame, "delayOptions", 1, ControlKind::OptionButton, {240, 900, 735, 375});
   Control& option2 =
-      window.add(&frame, "Option1", 2, ControlKind::OptionButton, {240, 1260, 735, 375});
-  Control& check = window.add(nullptr, "Check1", ControlKind::CheckBox, {130, 10, 100, 14});
-  Control& list = window.add(nullptr, "List1", ControlKind::ListBox, {130, 40, 50, 80});
-  Control& picture = window.add(nullptr, "Pic2", ControlKind::PictureBox, {0, 0, 200, 150});
+      window.add(&frame, "delayOptions", 2, ControlKind::OptionButton, {240, 1260, 735, 375});
+  Control& check = window.add(nullptr, "endSoundBox", ControlKind::CheckBox, {130, 10, 100, 14});
+  Control& list = window.add(nullptr, "countList", ControlKind::ListBox, {130, 40, 50, 80});
+  Control& picture = window.add(nullptr, "snapshot", ControlKind::PictureBox, {0, 0, 200, 150});
   int dispatched = 0;
   Dispatcher dispatch = [this](const std::function<void()>& handler) {
     ++dispatched;
@@ -52,9 +56,9 @@ void show(Window& window) {
 }
 
 template <typename T>
-T* widget(const WindowView& view, const char* name) {
-  T* w = view.findChild<T*>(QString::fromLatin1(name));
-  EXPECT_NE(w, nullptr) << name;
+T* widget(const WindowView& view, const Control& control) {
+  T* w = view.findChild<T*>(objectNameOf(control));
+  EXPECT_NE(w, nullptr) << control.qualifiedName();
   return w;
 }
 
@@ -65,13 +69,27 @@ TEST(WindowView, BuildsEveryControlInItsContainerAtItsPixelGeometry) {
   EXPECT_EQ(view.pos(), QPoint(100, 200));
   EXPECT_EQ(view.windowTitle(), QStringLiteral("Yorvane"));
 
-  auto* frame = widget<QWidget>(view, "Frame3");
+  auto* frame = widget<QWidget>(view, m.frame);
   EXPECT_EQ(frame->geometry(), QRect(8, 4, 113, 177));
-  auto* command = widget<QPushButton>(view, "Command1");
+  auto* command = widget<QPushButton>(view, m.command);
   EXPECT_EQ(command->parentWidget(), frame);
   EXPECT_EQ(command->geometry(), QRect(16, 24, 73, 25));
-  EXPECT_TRUE(widget<QRadioButton>(view, "Option1(2)")->isChecked());
-  EXPECT_FALSE(widget<QWidget>(view, "Pic2")->isVisibleTo(&view));
+  EXPECT_TRUE(widget<QRadioButton>(view, m.option2)->isChecked());
+  EXPECT_FALSE(widget<QWidget>(view, m.picture)->isVisibleTo(&view));
+}
+
+// Accessibility tools know the program's windows and controls by their former names, one each.
+TEST(WindowView, NamesTheProgramsControlsByTheirFormerObjectNames) {
+  testing::TestApp app;
+  for (Window* window : {&app.main.window, &app.strip.window}) {
+    const WindowView view(*window, app.program.dispatcher());
+    std::set<std::string> names{window->name()};
+    EXPECT_TRUE(names.insert(view.objectName().toStdString()).second);
+    for (const auto& c : window->controls()) {
+      const std::string name = widget<QWidget>(view, *c)->objectName().toStdString();
+      EXPECT_TRUE(name != c->qualifiedName() && names.insert(name).second) << name;
+    }
+  }
 }
 
 TEST(WindowView, FollowsModelChangesLive) {
@@ -84,13 +102,13 @@ TEST(WindowView, FollowsModelChangesLive) {
   m.list.setListIndex(1);
   m.picture.setVisible(true);
 
-  EXPECT_EQ(widget<QPushButton>(view, "Command1")->toolTip(),
+  EXPECT_EQ(widget<QPushButton>(view, m.command)->toolTip(),
             QStringLiteral("ワンポイント録画します"));
-  EXPECT_FALSE(widget<QPushButton>(view, "Command1")->isEnabled());
-  EXPECT_EQ(widget<QCheckBox>(view, "Check1")->text(), QStringLiteral("保存音を有効にする"));
-  EXPECT_TRUE(widget<QCheckBox>(view, "Check1")->isChecked());
-  EXPECT_EQ(widget<QListWidget>(view, "List1")->currentRow(), 1);
-  EXPECT_TRUE(widget<QWidget>(view, "Pic2")->isVisibleTo(&view));
+  EXPECT_FALSE(widget<QPushButton>(view, m.command)->isEnabled());
+  EXPECT_EQ(widget<QCheckBox>(view, m.check)->text(), QStringLiteral("保存音を有効にする"));
+  EXPECT_TRUE(widget<QCheckBox>(view, m.check)->isChecked());
+  EXPECT_EQ(widget<QListWidget>(view, m.list)->currentRow(), 1);
+  EXPECT_TRUE(widget<QWidget>(view, m.picture)->isVisibleTo(&view));
 
   m.window.setBordered(false);
   m.window.setTopmost(true);
@@ -104,7 +122,7 @@ TEST(WindowView, ClicksReachTheModelAndOnlyTheLeftButtonClicks) {
   show(m.window);
   int clicks = 0;
   m.command.onClick = [&] { ++clicks; };
-  auto* command = widget<QPushButton>(view, "Command1");
+  auto* command = widget<QPushButton>(view, m.command);
   QTest::mouseClick(command, Qt::RightButton);
   EXPECT_EQ(clicks, 0);
   QTest::mouseClick(command, Qt::LeftButton);
@@ -116,8 +134,8 @@ TEST(WindowView, OptionGroupStaysExclusiveThroughTheModel) {
   MainWindow m;
   WindowView view(m.window, m.dispatch);
   show(m.window);
-  auto* first = widget<QRadioButton>(view, "Option1(1)");
-  auto* second = widget<QRadioButton>(view, "Option1(2)");
+  auto* first = widget<QRadioButton>(view, m.option1);
+  auto* second = widget<QRadioButton>(view, m.option2);
 
   const QPoint indicator(6, first->height() / 2);
   QTest::mouseClick(first, Qt::LeftButton, {}, indicator);
@@ -138,11 +156,11 @@ TEST(WindowView, UserListChoiceAndCheckBoxGoToTheModel) {
   show(m.window);
   int listClicks = 0;
   m.list.onClick = [&] { ++listClicks; };
-  widget<QListWidget>(view, "List1")->setCurrentRow(1);
+  widget<QListWidget>(view, m.list)->setCurrentRow(1);
   EXPECT_EQ(m.list.listIndex(), 1);
   EXPECT_EQ(listClicks, 1);
 
-  auto* check = widget<QCheckBox>(view, "Check1");
+  auto* check = widget<QCheckBox>(view, m.check);
   QTest::mouseClick(check, Qt::LeftButton, {}, QPoint(4, check->height() / 2));
   EXPECT_EQ(m.check.checkState(), CheckState::kTicked);
   m.check.setEnabled(false);
@@ -158,7 +176,7 @@ TEST(WindowView, PictureBoxMouseInItsOwnPixels) {
   m.picture.onMouseDown = [&](const MouseEvent& e) { downs.push_back(e); };
   m.picture.onMouseMove = [&](const MouseEvent& e) { moves.push_back(e); };
   m.picture.onMouseUp = [&](const MouseEvent& e) { ups.push_back(e); };
-  auto* pic = widget<QWidget>(view, "Pic2");
+  auto* pic = widget<QWidget>(view, m.picture);
   QTest::mousePress(pic, Qt::LeftButton, {}, QPoint(100, 50));
   QMouseEvent move(QEvent::MouseMove, QPointF(120, 60), QPointF(120, 60), Qt::NoButton,
                    Qt::LeftButton, Qt::NoModifier);
@@ -176,9 +194,10 @@ TEST(WindowView, PictureBoxMouseInItsOwnPixels) {
 
 // The toolbar: twips everywhere, mouse hooks on a button inside a picture box.
 TEST(WindowView, ToolbarButtonReportsTwipsAndKeepsTheEventFromItsContainer) {
-  Window window("Form2", "Form2", Unit::Twips);
-  Control& strip = window.add(nullptr, "Picture1", ControlKind::PictureBox, {0, 0, 1935, 375});
-  Control& button = window.add(&strip, "Command1", ControlKind::CommandButton, {120, 0, 375, 375});
+  Window window("toolbarWindow", "Yorvane ツールバー", Unit::Twips);
+  Control& strip = window.add(nullptr, "dragArea", ControlKind::PictureBox, {0, 0, 1935, 375});
+  Control& button =
+      window.add(&strip, "oneShotButton", ControlKind::CommandButton, {120, 0, 375, 375});
   window.resize(1770, 375);
   std::vector<MouseEvent> buttonDowns;
   int stripDowns = 0;
@@ -189,7 +208,7 @@ TEST(WindowView, ToolbarButtonReportsTwipsAndKeepsTheEventFromItsContainer) {
   WindowView view(window, [](const std::function<void()>& h) { h(); });
   window.show();
 
-  auto* w = widget<QPushButton>(view, "Command1");
+  auto* w = widget<QPushButton>(view, button);
   EXPECT_EQ(w->geometry(), QRect(8, 0, 25, 25));
   QTest::mouseClick(w, Qt::RightButton, {}, QPoint(10, 4));
   ASSERT_EQ(buttonDowns.size(), 1u);
@@ -232,7 +251,7 @@ TEST(WindowView, ShowsAWindowAtTheSizeTheHandlerLeftItWith) {
   FirstShow first;
   view.installEventFilter(&first);
   m.window.show();
-  m.window.resize(5565, 3315);
+  m.window.resize(layout::main_window::kFullWidth, layout::main_window::kHeight);
   EXPECT_FALSE(view.isVisible());
   QCoreApplication::processEvents();
   EXPECT_TRUE(view.isVisible());

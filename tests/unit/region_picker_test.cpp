@@ -7,6 +7,7 @@
 #include "platform/bmp_file.h"
 #include "platform/message_box.h"
 #include "test_app.h"
+#include "ui_model/layout.h"
 #include "ui_model/runtime_error.h"
 
 namespace yorvane::testing {
@@ -15,6 +16,9 @@ namespace {
 constexpr const char* kConfirmText =
     "選択範囲は良いですか？\r[キャンセル] を選択すると選択フォームを閉じます";
 constexpr const char* kNoRegionText = "コピー範囲が未設定です";
+namespace lm = layout::main_window;
+// The main window once the picker closes, on the 1000 x 600 screen.
+constexpr Rect kClosedPicker{3750, 1500, lm::kPartialWidth, lm::kHeight};
 
 // The w x h rectangle of img at x, y, read pixel by pixel.
 Image cut(const Image& img, int x, int y, int w, int h) {
@@ -251,7 +255,7 @@ TEST_F(Region, YesConfirmsAndSizesTheRegionPicture) {
   release(BoxAnswer::kYes);
   EXPECT_EQ(mainWindow.regionPicture.geometry(), (Rect{0, 0, 320, 180}));
   EXPECT_EQ(mainWindow.regionPicture.picture().size(), (Size{320, 180}));
-  EXPECT_EQ(mainWindow.window.geometry(), (Rect{3750, 1500, 6630, 3315}));
+  EXPECT_EQ(mainWindow.window.geometry(), kClosedPicker);
   EXPECT_FALSE(mainWindow.snapshot.visible());
   EXPECT_TRUE(mainWindow.window.visible());
   EXPECT_FALSE(toolbar.window.visible());
@@ -277,7 +281,7 @@ TEST_F(Region, CancelKeepsWhatAnEarlierYesConfirmed) {
   openPicker(mainWindow.pickerButton);
   release(BoxAnswer::kCancel);
   EXPECT_FALSE(mainWindow.snapshot.visible());
-  EXPECT_EQ(mainWindow.window.geometry(), (Rect{3750, 1500, 6630, 3315}));
+  EXPECT_EQ(mainWindow.window.geometry(), kClosedPicker);
   EXPECT_FALSE(regionConfirmed());
 
   pick(100, 50, 160, 90, BoxAnswer::kYes);
@@ -321,7 +325,7 @@ TEST_F(Region, ACancelledDragMovesTheCutButKeepsTheConfirmedSize) {
   pick(100, 50, 320, 180, BoxAnswer::kYes);
 
   pick(10, 10, 400, 250, BoxAnswer::kCancel);
-  EXPECT_EQ(oneShot(), cut(app.fake.screen, 20, 20, 640, 360)) << "larger: cut at Pic3's edges";
+  EXPECT_EQ(oneShot(), cut(app.fake.screen, 20, 20, 640, 360)) << "larger: cut at its edges";
 
   pick(50, 40, 100, 60, BoxAnswer::kCancel);
   const Image smaller = oneShot();
@@ -417,9 +421,10 @@ class ModeSwitch : public ::testing::Test {
     EXPECT_EQ(app.strip.pickerButton.enabled(), partial);
     EXPECT_EQ(app.main.aspectFrame.enabled(), partial);
     EXPECT_EQ(app.main.aspectFrame.visible(), partial);
-    EXPECT_EQ(app.main.toolsFrame.geometry().left, partial ? 5640 : 4560);
-    EXPECT_EQ(app.main.window.geometry().width, partial ? 6630 : 5565);
-    EXPECT_EQ(app.main.window.geometry().height, 3315);
+    EXPECT_EQ(app.main.toolsFrame.geometry().left,
+              partial ? lm::kToolsLeftPartial : lm::kToolsLeftFull);
+    EXPECT_EQ(app.main.window.geometry().width, partial ? lm::kPartialWidth : lm::kFullWidth);
+    EXPECT_EQ(app.main.window.geometry().height, lm::kHeight);
   }
   TestApp app{Size{400, 300}};
 };

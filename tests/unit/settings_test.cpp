@@ -129,7 +129,7 @@ TEST_F(Settings, ADelayOfThreeFallsBackButKeepsNumberAndAspectForTheNextClose) {
 TEST_F(Settings, AValueThatCannotBeAppliedKeepsWhatWasAppliedBeforeIt) {
   startWith("4,\"0\",12,7,5,1\r\n");
   expectFallback(app.main);
-  EXPECT_EQ(app.seriesIntervalMs(), 1500) << "Option2(2) was selected last";
+  EXPECT_EQ(app.seriesIntervalMs(), 1500) << "intervalOptions(2) was selected last";
   EXPECT_EQ(app.main.endSoundBox.checkState(), CheckState::kTicked);
   EXPECT_EQ(app.main.numberButton.caption(), "O");
 }
@@ -206,7 +206,7 @@ TEST_F(Settings, TheNumberIsShownWithItsSignPosition) {
 TEST_F(Settings, SelectingTheAlreadySelectedOptionsStillSetsTheirVariables) {
   ASSERT_EQ(app.seriesIntervalMs(), 800);
   startWith(kFirstStartRecord);
-  EXPECT_EQ(app.seriesIntervalMs(), 1500) << "Option2_Click ran for Option2(2)";
+  EXPECT_EQ(app.seriesIntervalMs(), 1500) << "the click ran for intervalOptions(2)";
   close(app);
   EXPECT_EQ(stored(), kFirstStartRecord);
 }

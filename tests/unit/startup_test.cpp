@@ -7,11 +7,13 @@
 
 #include "platform/app_folder.h"
 #include "test_app.h"
+#include "ui_model/layout.h"
 
 namespace yorvane::testing {
 namespace {
 
 namespace fs = std::filesystem;
+namespace lm = layout::main_window;
 
 TEST(MainWindowAtCreation, NothingShowsOrTicksBeforeTheStartUp) {
   TestApp app;
@@ -53,10 +55,10 @@ TEST_F(StartUp, FirstStartMakesTheFolderOpensTheReadmeAndShowsTheWindowOnTop) {
   EXPECT_TRUE(app.main.window.visible());
   EXPECT_TRUE(app.main.window.topmost());
   EXPECT_FALSE(app.strip.window.visible());
-  EXPECT_EQ(app.main.window.geometry().width, 5565);
-  EXPECT_EQ(app.main.window.geometry().height, 3315);
+  EXPECT_EQ(app.main.window.geometry().width, lm::kFullWidth);
+  EXPECT_EQ(app.main.window.geometry().height, lm::kHeight);
   EXPECT_EQ(app.main.panel.borderStyle(), 0);
-  EXPECT_EQ(app.main.toolsFrame.geometry().left, 4560);
+  EXPECT_EQ(app.main.toolsFrame.geometry().left, lm::kToolsLeftFull);
   EXPECT_FALSE(app.main.aspectFrame.visible());
   EXPECT_EQ(app.main.countList.items().size(), 13u);
   EXPECT_EQ(app.main.countList.items().back(), "60");
@@ -121,12 +123,13 @@ TEST_F(StartUp, APlainFileInTheWayIsReportedAndNothingElseIsTouched) {
 TEST(MainWindowResize, KeepsThePanelOverTheWholeClientArea) {
   TestApp app;
   app.start();
-  for (const Rect size : {Rect{0, 0, 9000, 4500}, Rect{0, 0, 1500, 600}, Rect{0, 0, 6630, 3315}}) {
+  for (const Rect size : {Rect{0, 0, 9000, 4500}, Rect{0, 0, 1500, 600},
+                          Rect{0, 0, lm::kPartialWidth, lm::kHeight}}) {
     app.main.window.userResized(size.width, size.height);
     EXPECT_EQ(app.main.panel.geometry(), (Rect{0, 0, size.width / 15, size.height / 15}));
   }
   app.click(app.main.modeBox);
-  EXPECT_EQ(app.main.panel.geometry(), (Rect{0, 0, 6630.0f / 15, 3315.0f / 15}));
+  EXPECT_EQ(app.main.panel.geometry(), (Rect{0, 0, lm::kPartialWidth / 15, lm::kHeight / 15}));
 }
 
 TEST(Shutdown, ClosingWritesTheRecordEvenWhenNothingChanged) {

@@ -3,12 +3,16 @@
 
 #include "platform/bmp_file.h"
 #include "test_app.h"
+#include "ui_model/layout.h"
 
 namespace yorvane::testing {
 namespace {
 
-// On a 640 x 480 screen, 9600 twips wide: the main window's left edge ends at 9600 - 5565.
-constexpr float kRightmostMainLeft = 4035;
+// On a 640 x 480 screen: the main window's left edge ends its width off the right edge.
+constexpr float kRightmostMainLeft = 640 * 15 - layout::main_window::kFullWidth;
+constexpr Rect stripAt(float left, float top) {
+  return {left, top, layout::toolbar_window::kWindow.width, layout::toolbar_window::kWindow.height};
+}
 
 class Toolbar : public ::testing::Test {
  protected:
@@ -36,12 +40,12 @@ TEST_F(Toolbar, TheSwapPutsTheStripOnScreenAtTheMainWindowsTop) {
   toStrip();
   EXPECT_TRUE(toolbar.window.visible());
   EXPECT_FALSE(mainWindow.window.visible());
-  EXPECT_EQ(strip(), (Rect{0, 700, 1770, 375}));
+  EXPECT_EQ(strip(), stripAt(0, 700));
 
   app.click(toolbar.standardViewButton);
   mainWindow.window.move(200, -450);
   toStrip();
-  EXPECT_EQ(strip(), (Rect{200, -450, 1770, 375})) << "the top is not corrected";
+  EXPECT_EQ(strip(), stripAt(200, -450)) << "the top is not corrected";
 }
 
 TEST_F(Toolbar, TheSwapBackKeepsTheMainWindowOffTheRightEdge) {
@@ -76,12 +80,12 @@ TEST_F(Toolbar, TheRightButtonDragsFromEveryControlWithoutClickingIt) {
     const Rect before = strip();
     // The press position is kept in whole twips: 100.6 counts as 101.
     dragOn(*c, kRightButton, 100.6f, 200, 160, 150);
-    EXPECT_EQ(strip(), (Rect{before.left + 59, before.top - 50, 1770, 375})) << c->name();
+    EXPECT_EQ(strip(), stripAt(before.left + 59, before.top - 50)) << c->name();
   }
   const Rect before = strip();
   app.mouse(toolbar.window.onMouseDown, kRightButton, 10, 10);
   app.mouse(toolbar.window.onMouseMove, kRightButton, 30, 5);
-  EXPECT_EQ(strip(), (Rect{before.left + 20, before.top - 5, 1770, 375}));
+  EXPECT_EQ(strip(), stripAt(before.left + 20, before.top - 5));
 
   EXPECT_EQ(toolbar.modeBox.checkState(), CheckState::kUnticked);
   EXPECT_FALSE(app.screenShotRunning());
@@ -104,7 +108,7 @@ TEST_F(Toolbar, TheLeftButtonDragsOnlyTheFreeStrip) {
   EXPECT_EQ(strip(), before) << "the window itself follows the right button only";
 
   dragOn(toolbar.dragArea, kLeftButton, 100, 200, 160, 150);
-  before = {before.left + 60, before.top - 50, 1770, 375};
+  before = stripAt(before.left + 60, before.top - 50);
   EXPECT_EQ(strip(), before);
 
   for (int16_t buttons : {3, 4, 0}) {  // left and right together, middle, none
