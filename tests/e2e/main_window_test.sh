@@ -2,8 +2,8 @@
 # The main window on a real X server: its size in both capture modes, the
 # picture folder and the readme on a first start only, and closing it as a
 # window manager does writes the settings and ends the program.
-# A picture of the window is left in the temporary folder (kept with
-# E2E_KEEP_TMP=1) for a person to look at the captions.
+# The picture of the window is left in the build tree as main-window.png, the
+# one docs/main-window.png shows in the README.
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 
@@ -27,7 +27,7 @@ grab_screen "$E2E_TMP/root.png"
 crop_window "$E2E_TMP/root.png" "$window" "$E2E_TMP/main_window.png"
 colours=$(convert "$E2E_TMP/main_window.png" -format %k info:)
 ((colours > 16)) || e2e_fail "the window shows only $colours colours; is it painted?"
-e2e_log "picture of the window: $E2E_TMP/main_window.png"
+cp "$E2E_TMP/main_window.png" "${YORVANE_BUILD_DIR:?the build tree}/main-window.png"
 
 click_control "$window" mode_box
 wait_for_window_size "$window" "$(main_window_size partial)"
