@@ -10,16 +10,17 @@
 #include <QTimer>
 #include <cstdio>
 
+#include "wayland/portal_names.h"
 #include "wayland/screenshot_request.h"
 
 namespace yorvane::wayland {
 
 namespace {
 
-const QString kService = QStringLiteral("org.freedesktop.portal.Desktop");
-const QString kObject = QStringLiteral("/org/freedesktop/portal/desktop");
+using portal::kObject;
+using portal::kRequest;
+using portal::kService;
 const QString kScreenCast = QStringLiteral("org.freedesktop.portal.ScreenCast");
-const QString kRequest = QStringLiteral("org.freedesktop.portal.Request");
 const QString kSession = QStringLiteral("org.freedesktop.portal.Session");
 
 // The portal's choices: a monitor, without the pointer, remembered until the

@@ -9,14 +9,16 @@
 #include <QTimer>
 #include <QUrl>
 
+#include "wayland/portal_names.h"
+
 namespace yorvane::wayland {
 
 namespace {
 
-const QString kService = QStringLiteral("org.freedesktop.portal.Desktop");
-const QString kObject = QStringLiteral("/org/freedesktop/portal/desktop");
+using portal::kObject;
+using portal::kRequest;
+using portal::kService;
 const QString kScreenshot = QStringLiteral("org.freedesktop.portal.Screenshot");
-const QString kRequest = QStringLiteral("org.freedesktop.portal.Request");
 
 // An error answer to the call itself: no portal, or one without the interface,
 // is Unavailable; a portal that turns the caller away is a refusal.
