@@ -101,8 +101,10 @@ int main(int argc, char** argv) {
   yorvane::MainWindow& main = program.mainWindow();
   main.delayOptions(1).userClick();     // 0.2 s: the copy on the 2nd tick of 100 ms
   main.intervalOptions(0).userClick();  // 0.5 s between series pictures
-  main.saveSoundBox.setCheckState(sounds ? CheckState::kTicked : CheckState::kUnticked);
-  main.endSoundBox.setCheckState(sounds ? CheckState::kTicked : CheckState::kUnticked);
+  main.saveSoundBox.setCheckState(sounds ? yorvane::CheckState::kTicked
+                                         : yorvane::CheckState::kUnticked);
+  main.endSoundBox.setCheckState(sounds ? yorvane::CheckState::kTicked
+                                        : yorvane::CheckState::kUnticked);
 
   std::vector<double> oneShot;
   for (int i = 0; i < 20; ++i) {
