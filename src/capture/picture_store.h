@@ -31,7 +31,6 @@ class PictureStore {
   void tellNumbersRanOut();
   // Shows the running number on its button.
   void showNumber();
-  std::string pathOf(int16_t number) const;
 
   // Takes the next number and stores it, lets the event loop run, and saves
   // picture() under it after the save sound (the camera shutter of the sound
