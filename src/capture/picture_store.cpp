@@ -67,12 +67,6 @@ void PictureStore::showNumber() {
   numberButton_.setCaption(numberText(fileNumber_));
 }
 
-void PictureStore::playSaveSound() {
-  if (!saveSoundBox_.ticked()) return;
-  // The sound server plays it beside the save; without one the X bell stands in.
-  if (!platform_.playEventSound("camera-shutter")) platform_.beep();
-}
-
 void PictureStore::saveUnderNextNumber(const std::function<const Image&()>& picture) {
   try {
     // The number is stored before anything is saved under it.
@@ -83,7 +77,8 @@ void PictureStore::saveUnderNextNumber(const std::function<const Image&()>& pict
     }
     platform_.doEvents();
     const Image& image = picture();
-    playSaveSound();
+    // The sound server plays it beside the save; without one the X bell stands in.
+    if (saveSoundBox_.ticked() && !platform_.playEventSound("camera-shutter")) platform_.beep();
     std::string reason;
     const std::string path =
         platform_.applicationFolder() + "/BMP/壁紙-" + numberText(fileNumber_) + ".bmp";

@@ -40,7 +40,6 @@ class PictureStore {
   void saveUnderNextNumber(const std::function<const Image&()>& picture);
 
  private:
-  void playSaveSound();
   // Says why the save failed and ends the program.
   void failedSave(const std::string& reason);
 
