@@ -1,5 +1,6 @@
 #include "app/application.h"
 
+#include <functional>
 #include <new>
 
 #include "platform/message_box.h"
@@ -31,14 +32,14 @@ Application::Application(Platform& platform)
 }
 
 void Application::wireMainWindow() {
-  main_.oneShotButton.onClick = [this] { oneShot_.start(); };
+  main_.oneShotButton.onClick = std::bind_front(&OneShot::start, &oneShot_);
   for (Control* o : main_.delayOptions.elements()) {
     o->onClick = [this, o] {
       oneShot_.chooseDelay(static_cast<int16_t>(o->index()));
       settingsChanged();
     };
   }
-  main_.seriesButton.onClick = [this] { series_.start(main_.window); };
+  main_.seriesButton.onClick = std::bind_front(&Series::start, &series_, std::ref(main_.window));
   main_.countList.onClick = [this] {
     series_.chooseCount();
     settingsChanged();
@@ -55,12 +56,13 @@ void Application::wireMainWindow() {
       settingsChanged();
     };
   }
-  main_.endSoundBox.onClick = [this] { settingsChanged(); };
-  main_.edgeTriggerBox.onClick = [this] { edgeTrigger_.boxClicked(); };
-  main_.numberButton.onClick = [this] { numberReset_.askAndReset(); };
-  main_.modeBox.onClick = [this] { captureMode_.mainBoxClicked(); };
-  main_.pickerButton.onClick = [this] { picker_.open(false); };
-  main_.compactViewButton.onClick = [this] { compactToolbar_.replaceMainWindow(); };
+  main_.endSoundBox.onClick = std::bind_front(&Application::settingsChanged, this);
+  main_.edgeTriggerBox.onClick = std::bind_front(&PointerEdgeTrigger::boxClicked, &edgeTrigger_);
+  main_.numberButton.onClick = std::bind_front(&FileNumberReset::askAndReset, &numberReset_);
+  main_.modeBox.onClick = std::bind_front(&CaptureMode::mainBoxClicked, &captureMode_);
+  main_.pickerButton.onClick = std::bind_front(&RegionPicker::open, &picker_, false);
+  main_.compactViewButton.onClick =
+      std::bind_front(&CompactToolbar::replaceMainWindow, &compactToolbar_);
   main_.snapshot.onMouseDown = [this](const MouseEvent& e) { picker_.press(e); };
   main_.snapshot.onMouseMove = [this](const MouseEvent& e) { picker_.drag(e); };
   main_.snapshot.onMouseUp = [this](const MouseEvent&) { picker_.release(); };
@@ -101,7 +103,7 @@ std::string Application::reasonToRefuseOrders() const {
 
 std::string Application::takeOneShot() {
   std::string refusal = reasonToRefuseOrders();
-  if (refusal.empty()) dispatch([this] { oneShot_.start(); });
+  if (refusal.empty()) dispatch(std::bind_front(&OneShot::start, &oneShot_));
   return refusal;
 }
 

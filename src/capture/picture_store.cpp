@@ -67,16 +67,6 @@ void PictureStore::showNumber() {
   numberButton_.setCaption(numberText(fileNumber_));
 }
 
-std::string PictureStore::pathOf(int16_t number) const {
-  return platform_.applicationFolder() + "/BMP/壁紙-" + numberText(number) + ".bmp";
-}
-
-void PictureStore::playSaveSound() {
-  if (!saveSoundBox_.ticked()) return;
-  // The sound server plays it beside the save; without one the X bell stands in.
-  if (!platform_.playEventSound("camera-shutter")) platform_.beep();
-}
-
 void PictureStore::saveUnderNextNumber(const std::function<const Image&()>& picture) {
   try {
     // The number is stored before anything is saved under it.
@@ -87,9 +77,12 @@ void PictureStore::saveUnderNextNumber(const std::function<const Image&()>& pict
     }
     platform_.doEvents();
     const Image& image = picture();
-    playSaveSound();
+    // The sound server plays it beside the save; without one the X bell stands in.
+    if (saveSoundBox_.ticked() && !platform_.playEventSound("camera-shutter")) platform_.beep();
     std::string reason;
-    if (!platform_.saveBmp(image, pathOf(fileNumber_), &reason)) throw SaveFailed(reason);
+    const std::string path =
+        platform_.applicationFolder() + "/BMP/壁紙-" + numberText(fileNumber_) + ".bmp";
+    if (!platform_.saveBmp(image, path, &reason)) throw SaveFailed(reason);
   } catch (const NumberNotStored& e) {
     platform_.messageBox(e.what(), "保存できません", {BoxButtons::kOk, BoxIcon::kExclamation});
     exit_.endAfterFailure();

@@ -31,7 +31,6 @@ class PictureStore {
   void tellNumbersRanOut();
   // Shows the running number on its button.
   void showNumber();
-  std::string pathOf(int16_t number) const;
 
   // Takes the next number and stores it, lets the event loop run, and saves
   // picture() under it after the save sound (the camera shutter of the sound
@@ -41,7 +40,6 @@ class PictureStore {
   void saveUnderNextNumber(const std::function<const Image&()>& picture);
 
  private:
-  void playSaveSound();
   // Says why the save failed and ends the program.
   void failedSave(const std::string& reason);
 

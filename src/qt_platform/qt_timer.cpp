@@ -2,12 +2,11 @@
 
 namespace yorvane {
 
-QtTimer::QtTimer(const std::string& name, int intervalMs, std::function<void()> tick)
-    : tick_(std::move(tick)) {
+QtTimer::QtTimer(const std::string& name, int intervalMs, std::function<void()> tick) {
   timer_.setObjectName(QString::fromStdString(name));
   timer_.setTimerType(Qt::PreciseTimer);
   timer_.setInterval(intervalMs);
-  QObject::connect(&timer_, &QTimer::timeout, [this] { tick_(); });
+  QObject::connect(&timer_, &QTimer::timeout, std::move(tick));
 }
 
 void QtTimer::setEnabled(bool enabled) {

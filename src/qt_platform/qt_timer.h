@@ -21,7 +21,6 @@ class QtTimer : public Timer {
 
  private:
   QTimer timer_;
-  std::function<void()> tick_;
 };
 
 }  // namespace yorvane

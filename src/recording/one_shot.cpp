@@ -1,5 +1,7 @@
 #include "recording/one_shot.h"
 
+#include <functional>
+
 #include "platform/message_box.h"
 #include "ui_model/handler_timer.h"
 
@@ -21,9 +23,9 @@ OneShot::OneShot(Platform& platform, const Dispatcher& dispatch, WindowPair& win
       screenCycle_(platform, windows, delay),
       regionCycle_(platform, windows, delay),
       screenShotTimer_(makeHandlerTimer(platform, dispatch, "screenShotTimer", kTickMs,
-                                        [this] { screenTick(); })),
+                                        std::bind_front(&OneShot::screenTick, this))),
       regionShotTimer_(makeHandlerTimer(platform, dispatch, "regionShotTimer", kTickMs,
-                                        [this] { regionTick(); })) {}
+                                        std::bind_front(&OneShot::regionTick, this))) {}
 
 void OneShot::start() {
   region_.clearUnlessWaiting();
@@ -53,20 +55,16 @@ bool OneShot::copyScreenOrTellWhy() {
 
 void OneShot::screenTick() {
   const ShotCycle::Due due = screenCycle_.tick();
-  if (due == ShotCycle::Due::kPicture) takeScreenPicture();
   if (due == ShotCycle::Due::kEnd) endCycle(*screenShotTimer_);
+  if (due != ShotCycle::Due::kPicture || !copyScreenOrTellWhy()) return;
+  pictures_.saveUnderNextNumber(std::bind_front(&ScreenCapture::screen, &screen_));
+  pictures_.showNumber();
+  platform_.doEvents();
 }
 
 void OneShot::endCycle(Timer& timer) {
   windows_.showOneInUse();
   timer.setEnabled(false);
-}
-
-void OneShot::takeScreenPicture() {
-  if (!copyScreenOrTellWhy()) return;
-  pictures_.saveUnderNextNumber([this]() -> const Image& { return screen_.screen(); });
-  pictures_.showNumber();
-  platform_.doEvents();
 }
 
 void OneShot::regionTick() {
@@ -75,12 +73,8 @@ void OneShot::regionTick() {
     return;
   }
   const ShotCycle::Due due = regionCycle_.tick();
-  if (due == ShotCycle::Due::kPicture) takeRegionPicture();
   if (due == ShotCycle::Due::kEnd) endCycle(*regionShotTimer_);
-}
-
-void OneShot::takeRegionPicture() {
-  if (!copyScreenOrTellWhy()) return;
+  if (due != ShotCycle::Due::kPicture || !copyScreenOrTellWhy()) return;
   pictures_.saveUnderNextNumber([this]() -> const Image& {
     const Image& cut = region_.cut();
     // A start during the wait for the save must not erase the cut.

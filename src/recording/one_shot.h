@@ -36,13 +36,12 @@ class OneShot {
   // Copies the screen for a picture; false, after telling the user why, when
   // no picture can be taken.
   bool copyScreenOrTellWhy();
-  // The ticks of a picture's cycle, of the whole screen and of the region.
+  // The ticks of a picture's cycle, of the whole screen and of the region:
+  // the tick the cycle names takes the picture and saves it.
   void screenTick();
   void regionTick();
   // Brings the window in use back and stops the cycle's timer.
   void endCycle(Timer& timer);
-  void takeScreenPicture();
-  void takeRegionPicture();
 
   Platform& platform_;
   WindowPair& windows_;

@@ -29,7 +29,7 @@ Series::Series(Platform& platform, const Dispatcher& dispatch, WindowPair& windo
       countList_(countList),
       endSoundBox_(endSoundBox),
       leadInTimer_(makeHandlerTimer(platform, dispatch, "leadInTimer", kLeadInTickMs,
-                                    [this] { leadInTick(); })),
+                                    std::bind_front(&Series::leadInTick, this))),
       screenSeriesTimer_(makeHandlerTimer(
           platform, dispatch, "screenSeriesTimer", kRegionPaceMs,
           [this] {

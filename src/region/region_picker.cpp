@@ -22,7 +22,7 @@ RegionPicker::RegionPicker(Platform& platform, const Dispatcher& dispatch, Windo
       selection_(selection),
       cycle_(platform, windows, delay),
       snapshotTimer_(makeHandlerTimer(platform, dispatch, "snapshotTimer", kTickMs,
-                                      [this] { snapshotTick(); })) {}
+                                      std::bind_front(&RegionPicker::snapshotTick, this))) {}
 
 void RegionPicker::snapshotTick() {
   const ShotCycle::Due due = cycle_.tick();

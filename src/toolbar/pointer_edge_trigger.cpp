@@ -16,8 +16,8 @@ PointerEdgeTrigger::PointerEdgeTrigger(Platform& platform, const Dispatcher& dis
     : platform_(platform),
       box_(box),
       commands_(commands),
-      pollTimer_(
-          makeHandlerTimer(platform, dispatch, "pointerPollTimer", kPollMs, [this] { poll(); })) {}
+      pollTimer_(makeHandlerTimer(platform, dispatch, "pointerPollTimer", kPollMs,
+                                  std::bind_front(&PointerEdgeTrigger::poll, this))) {}
 
 void PointerEdgeTrigger::boxClicked() {
   const bool ticked = box_.ticked();

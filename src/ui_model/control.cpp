@@ -145,7 +145,7 @@ void Control::userClick() {
       select();
       break;
     default:
-      raiseClick();
+      if (onClick) onClick();
   }
 }
 

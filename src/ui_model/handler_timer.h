@@ -15,7 +15,7 @@ inline std::unique_ptr<Timer> makeHandlerTimer(Platform& platform, const Dispatc
                                                std::string name, int intervalMs,
                                                std::function<void()> handler) {
   return platform.createTimer(std::move(name), intervalMs,
-                              [dispatch, handler = std::move(handler)] { dispatch(handler); });
+                              std::bind_front(dispatch, std::move(handler)));
 }
 
 }  // namespace yorvane

@@ -8,6 +8,7 @@
 #include <QRadioButton>
 #include <QStyle>
 #include <cmath>
+#include <functional>
 
 #include "qt_platform/translation.h"
 #include "ui_model/window.h"
@@ -99,15 +100,11 @@ QWidget* ControlView::createWidget(QWidget* parent) {
       return createButton(parent);
     case ControlKind::ListBox:
       list_ = new QListWidget(parent);
-      connect(list_, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (syncing_) return;
-        userAction([this, row] { control_.setListIndex(static_cast<int16_t>(row)); });
-      });
+      connect(list_, &QListWidget::currentRowChanged, this, &ControlView::userChoseRow);
       return list_;
     case ControlKind::Image:
       picture_ = new PictureLabel(parent);
-      connect(picture_, &PictureLabel::clicked, this,
-              [this] { userAction([this] { control_.userClick(); }); });
+      connect(picture_, &PictureLabel::clicked, this, &ControlView::userClicked);
       return picture_;
     case ControlKind::PictureBox:
       return new PictureBoxWidget(control_, parent);
@@ -139,14 +136,19 @@ QAbstractButton* ControlView::createButton(QWidget* parent) {
       button_ = new QPushButton(parent);
   }
   // Qt buttons click on the left button only, so a right drag never clicks.
-  connect(button_, &QAbstractButton::clicked, this,
-          [this] { userAction([this] { control_.userClick(); }); });
+  connect(button_, &QAbstractButton::clicked, this, &ControlView::userClicked);
   return button_;
 }
 
-void ControlView::userAction(const std::function<void()>& action) {
-  dispatch_(action);
+void ControlView::userClicked() {
+  dispatch_(std::bind_front(&Control::userClick, &control_));
   // The widget may have changed itself before the model said no.
+  sync();
+}
+
+void ControlView::userChoseRow(int row) {
+  if (syncing_) return;
+  dispatch_(std::bind_front(&Control::setListIndex, &control_, static_cast<int16_t>(row)));
   sync();
 }
 

@@ -31,7 +31,9 @@ class ControlView : public QObject {
  private:
   QWidget* createWidget(QWidget* parent);
   QAbstractButton* createButton(QWidget* parent);
-  void userAction(const std::function<void()>& action);
+  // What the user does, passed to the model through the dispatcher.
+  void userClicked();
+  void userChoseRow(int row);
   void syncButton();
   void syncList();
 
