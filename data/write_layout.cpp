@@ -3,6 +3,7 @@
 // control by its name wherever the layout puts it.
 // Usage: write_layout OUTPUT.sh
 #include <cctype>
+#include <cmath>
 #include <fstream>
 #include <string>
 
@@ -23,32 +24,22 @@ std::string shellName(const Control& c) {
   return c.index() < 0 ? name : name + "/" + std::to_string(c.index());
 }
 
-float twips(float value, Unit unit) {
-  return unit == Unit::Pixels ? value * static_cast<float>(kTwipsPerPixel) : value;
-}
-
-// The top-left corner of a control in twips from its window's client origin.
-void origin(const Control& c, float& left, float& top) {
-  left = top = 0;
-  for (const Control* at = &c; at; at = at->container()) {
-    const Unit unit = at->container() ? at->container()->innerUnit() : at->window().innerUnit();
-    left += twips(at->geometry().left, unit);
-    top += twips(at->geometry().top, unit);
-  }
+// The control's rectangle in twips from its window's client origin.
+Rect twipsInWindow(const Control& c) {
+  const Rect pixels = c.geometryInWindowPixels();
+  const auto twips = [](float v) { return static_cast<float>(std::lround(v * kTwipsPerPixel)); };
+  return {twips(pixels.left), twips(pixels.top), twips(pixels.width), twips(pixels.height)};
 }
 
 // Where a script clicks the control: its middle, or the box of a check box
 // with a caption, which sits at its left.
 std::string point(const Control& c) {
-  float left = 0;
-  float top = 0;
-  origin(c, left, top);
-  const Unit unit = c.container() ? c.container()->innerUnit() : c.window().innerUnit();
-  const int width = static_cast<int>(twips(c.geometry().width, unit));
-  const int height = static_cast<int>(twips(c.geometry().height, unit));
+  const Rect r = twipsInWindow(c);
+  const int width = static_cast<int>(r.width);
+  const int height = static_cast<int>(r.height);
   const bool box = c.kind() == ControlKind::CheckBox && !c.caption().empty();
-  const int x = static_cast<int>(left) + (box ? height / 2 : width / 2);
-  return std::to_string(x) + " " + std::to_string(static_cast<int>(top) + height / 2);
+  const int x = static_cast<int>(r.left) + (box ? height / 2 : width / 2);
+  return std::to_string(x) + " " + std::to_string(static_cast<int>(r.top) + height / 2);
 }
 
 bool inside(const Control& c, const Control& container) {
