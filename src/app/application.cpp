@@ -13,7 +13,7 @@ Application::Application(Platform& platform)
       dispatch_(std::bind_front(&Application::dispatch, this)),
       main_(platform.screenSize()),
       windows_(main_.window, toolbar_.window),
-      settingsFile_(platform),
+      settingsFile_(platform, std::bind_front(&Application::currentSettings, this)),
       screen_(platform),
       pictures_(platform, main_.saveSoundBox, main_.numberButton, settingsFile_, *this),
       region_(screen_, main_.selection, main_.regionPicture),
@@ -34,29 +34,16 @@ Application::Application(Platform& platform)
 void Application::wireMainWindow() {
   main_.oneShotButton.onClick = std::bind_front(&OneShot::start, &oneShot_);
   for (Control* o : main_.delayOptions.elements()) {
-    o->onClick = [this, o] {
-      oneShot_.chooseDelay(static_cast<int16_t>(o->index()));
-      settingsChanged();
-    };
+    o->onClick = [this, o] { oneShot_.chooseDelay(static_cast<int16_t>(o->index())); };
   }
   main_.seriesButton.onClick = std::bind_front(&Series::start, &series_, std::ref(main_.window));
-  main_.countList.onClick = [this] {
-    series_.chooseCount();
-    settingsChanged();
-  };
+  main_.countList.onClick = std::bind_front(&Series::chooseCount, &series_);
   for (Control* o : main_.intervalOptions.elements()) {
-    o->onClick = [this, o] {
-      series_.chooseInterval(static_cast<int16_t>(o->index()));
-      settingsChanged();
-    };
+    o->onClick = [this, o] { series_.chooseInterval(static_cast<int16_t>(o->index())); };
   }
   for (Control* o : main_.aspectOptions.elements()) {
-    o->onClick = [this, o] {
-      aspect_.choose(static_cast<int16_t>(o->index()));
-      settingsChanged();
-    };
+    o->onClick = [this, o] { aspect_.choose(static_cast<int16_t>(o->index())); };
   }
-  main_.endSoundBox.onClick = std::bind_front(&Application::settingsChanged, this);
   main_.edgeTriggerBox.onClick = std::bind_front(&PointerEdgeTrigger::boxClicked, &edgeTrigger_);
   main_.numberButton.onClick = std::bind_front(&FileNumberReset::askAndReset, &numberReset_);
   main_.modeBox.onClick = std::bind_front(&CaptureMode::mainBoxClicked, &captureMode_);

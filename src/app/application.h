@@ -58,9 +58,6 @@ class Application : private FailureExit, private CaptureCommands, private Orders
   // Shows a notice unless the user has seen it, under the name mark, before.
   void tellOnce(const std::string& mark, const std::string& text, const std::string& title);
   StoredSettings currentSettings() const;
-  // Tells the settings file the settings as they are after a change, for the
-  // running number's store before a picture.
-  void settingsChanged() { settingsFile_.remember(currentSettings()); }
   [[noreturn]] void reportAndEnd(ErrorNumber number, const std::string& description,
                                  const std::string& detail);
 

@@ -131,7 +131,6 @@ void Application::loadSettings() {
     main_.intervalOptions(2).select();
     main_.countList.setListIndex(3);
   }
-  settingsChanged();
   settingsLoaded_ = true;
 }
 

@@ -65,9 +65,10 @@ void SettingsFile::storeQuietly(const StoredSettings& values) const {
 }
 
 bool SettingsFile::storeNumber(int16_t number, std::string* failure) {
-  current_.fileNumber = number;
+  StoredSettings values = currentSettings_();
+  values.fileNumber = number;
   std::string reason;
-  if (platform_.replaceFile(path_, record(current_), Durability::kPastProgramEnd, &reason)) {
+  if (platform_.replaceFile(path_, record(values), Durability::kPastProgramEnd, &reason)) {
     return true;
   }
   *failure = path_ + "\r" + reason;

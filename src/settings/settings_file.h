@@ -1,7 +1,9 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <utility>
 
 #include "capture/number_store.h"
 #include "platform/platform.h"
@@ -23,8 +25,12 @@ struct StoredSettings {
 // the settings as they are at that moment.
 class SettingsFile : public NumberStore {
  public:
-  explicit SettingsFile(Platform& platform)
-      : platform_(platform), path_(platform.applicationFolder() + "/setutei") {}
+  // currentSettings gives the settings as they are now, which storeNumber
+  // writes with the number.
+  SettingsFile(Platform& platform, std::function<StoredSettings()> currentSettings)
+      : platform_(platform),
+        path_(platform.applicationFolder() + "/setutei"),
+        currentSettings_(std::move(currentSettings)) {}
 
   const std::string& path() const { return path_; }
   // Reads the file into values. Each record overwrites the one before; a
@@ -40,9 +46,7 @@ class SettingsFile : public NumberStore {
   void store(const StoredSettings& values) const;
   // Replaces the file, flushed to disk, ignoring a failure.
   void storeQuietly(const StoredSettings& values) const;
-  // The settings as they are now, told after each change, for storeNumber.
-  void remember(const StoredSettings& values) { current_ = values; }
-  // NumberStore: replaces the file with the remembered settings and number,
+  // NumberStore: replaces the file with the current settings and number,
   // without waiting for the disk: what the kernel holds outlives any end of
   // the program, and the picture is not held up.
   bool storeNumber(int16_t number, std::string* failure) override;
@@ -50,7 +54,7 @@ class SettingsFile : public NumberStore {
  private:
   Platform& platform_;
   const std::string path_;
-  StoredSettings current_;
+  const std::function<StoredSettings()> currentSettings_;
 };
 
 }  // namespace yorvane
