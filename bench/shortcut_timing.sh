@@ -13,8 +13,6 @@ source "$(dirname "$0")/../tests/e2e/lib.sh"
 
 start_xvfb 640x480
 paint_noise 640x480 >/dev/null
-start_private_bus session
-export DBUS_SESSION_BUS_ADDRESS=$E2E_BUS_ADDRESS
 app=$(make_app_folder "$E2E_TMP/app")
 mkdir "$app/BMP"
 printf '1,"0",1,0,0,0\r\n' >"$app/setutei"

@@ -58,7 +58,6 @@ fresh_root() {
 
 # in_root COMMAND: runs a bash command line in the root, with the kernel file
 # systems a booted machine has, in mount, IPC and PID namespaces of its own.
-# YORVANE_IN_FRESH_ROOT tells the tests in there not to start another such run.
 in_root() {
   # shellcheck disable=SC2016 # the inner script expands its own arguments
   unshare --mount --ipc --pid --fork --propagation private bash -euc '
@@ -70,7 +69,7 @@ in_root() {
     mount -t tmpfs -o mode=1777 shm "$root/dev/shm"
     [[ -z $cache ]] || mount --bind "$cache" "$root/var/cache/apt/archives"
     exec chroot "$root" /usr/bin/env -i PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
-      LANG=C.UTF-8 TERM=dumb YORVANE_IN_FRESH_ROOT=1 bash -euc "$2"' in_root "$root" "$1" "$apt_cache"
+      TERM=dumb bash -euc "$2"' in_root "$root" "$1" "$apt_cache"
 }
 
 # run_as WHO: a fresh root, the commit cloned into WHO's home, the tests run by WHO.

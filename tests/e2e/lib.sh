@@ -55,6 +55,7 @@ end_processes() {
 
 e2e_cleanup() {
   end_processes "${E2E_PIDS[@]}"
+  end_bus_services
   # A desktop's document portal mounts a file system in the runtime folder,
   # which must go before the folder can.
   local mount
@@ -69,6 +70,37 @@ e2e_cleanup() {
 }
 trap e2e_cleanup EXIT
 trap 'exit 130' INT TERM
+
+# own_session: the test's own session, whatever the caller runs in (a desktop's
+# terminal, a container, a login shell with no locale): none of the caller's
+# displays, buses, runtime folder or desktop reaches the program or the
+# desktops the test starts; a runtime folder and a session bus of the test's
+# own instead (services it starts on demand, such as the portals, end with
+# it), and a UTF-8 locale for the tools that read the program's Japanese
+# window titles and file names.
+E2E_BUS_PID=
+own_session() {
+  unset DISPLAY WAYLAND_DISPLAY XAUTHORITY SWAYSOCK I3SOCK XDG_SESSION_TYPE XDG_CURRENT_DESKTOP \
+    XDG_SESSION_DESKTOP DESKTOP_SESSION DBUS_SESSION_BUS_ADDRESS DBUS_SYSTEM_BUS_ADDRESS \
+    LANGUAGE "${!LC_@}"
+  export LANG=C.UTF-8 XDG_RUNTIME_DIR=$E2E_TMP/runtime XDG_STATE_HOME=$E2E_TMP/state
+  mkdir -m 700 "$XDG_RUNTIME_DIR"
+  dbus-daemon --session --address="unix:path=$XDG_RUNTIME_DIR/bus" --fork \
+    --print-address=3 --print-pid=4 3>"$E2E_TMP/session-bus.address" 4>"$E2E_TMP/session-bus.pid"
+  E2E_BUS_PID=$(<"$E2E_TMP/session-bus.pid")
+  export DBUS_SESSION_BUS_ADDRESS=unix:path=$XDG_RUNTIME_DIR/bus
+}
+
+# end_bus_services: ends the session bus and whatever it started, which runs in
+# the bus's own process session (the daemon starts one as it forks).
+end_bus_services() {
+  [[ -n $E2E_BUS_PID ]] || return 0
+  local left
+  pkill -TERM -s "$E2E_BUS_PID" 2>/dev/null || true
+  poll_until 5 bash -c "! pgrep -s $E2E_BUS_PID" || pkill -KILL -s "$E2E_BUS_PID" 2>/dev/null || true
+  left=$(pgrep -a -s "$E2E_BUS_PID" || true)
+  [[ -z $left ]] || e2e_log "still running after the session bus ended: $left"
+}
 
 # poll_until SECONDS COMMAND...: polls COMMAND every 0.1 s until it succeeds;
 # false when SECONDS pass first. COMMAND must not block for long itself.
@@ -89,6 +121,8 @@ wait_until() {
   shift 2
   poll_until "$seconds" "$@" || e2e_fail "timed out after ${seconds}s waiting for $what"
 }
+
+own_session
 
 # x_ready: true once the X server on $DISPLAY answers; a server that accepts
 # the connection but never answers does not hold the caller up.
@@ -491,8 +525,6 @@ start_window_manager() {
     openbox) command=(openbox --sm-disable) ;;
     *) e2e_fail "no window manager called $1" ;;
   esac
-  export XDG_RUNTIME_DIR=$E2E_TMP/runtime
-  mkdir -m 700 "$XDG_RUNTIME_DIR"
   "${command[@]}" >"$E2E_TMP/$1.log" 2>&1 &
   E2E_WM_PID=$!
   E2E_PIDS+=("$E2E_WM_PID")

@@ -11,8 +11,6 @@ source "$(dirname "$0")/lib.sh"
 
 start_xvfb 640x480
 noise=$(paint_noise 640x480)
-start_private_bus session
-export DBUS_SESSION_BUS_ADDRESS=$E2E_BUS_ADDRESS
 # Delay 0.2, series interval 0.5 s, five pictures, no end sound.
 app=$(prepared_app_folder '1,"0",1,0,0,0')
 

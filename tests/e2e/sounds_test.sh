@@ -13,9 +13,8 @@ source "$(dirname "$0")/lib.sh"
 # Peak level in dB above which a recording counts as heard.
 readonly HEARD_DB=-40 RATE=48000
 
-export HOME=$E2E_TMP/home XDG_RUNTIME_DIR=$E2E_TMP/runtime
+export HOME=$E2E_TMP/home
 mkdir -p "$HOME"
-mkdir -m 700 "$XDG_RUNTIME_DIR"
 unset PULSE_SERVER
 pulseaudio -n --daemonize=no --exit-idle-time=-1 --disable-shm=yes \
   -L "module-null-sink sink_name=out" -L "module-native-protocol-unix auth-anonymous=1" \

@@ -2,13 +2,13 @@
 # A headless Wayland session for a test or a measurement: sway, or GNOME Shell
 # or KDE Plasma's KWin when the script sets WAYLAND_DESKTOP=gnome or kde before
 # sourcing this, with
-# XWayland, pipewire and the desktop's screenshot portal, all on the calling
-# script's own session bus. Source it first thing from a script that runs with
-# `set -euo pipefail`: it exits with 77 (skip) when a tool is missing and, as
-# root (sway refuses root), runs the script again as the ordinary user
-# yorvane-e2e inside `dbus-run-session`, from a copy of the test scripts and
-# with YORVANE_BIN and YORVANE_WM_CLOSE as copies the user can read. Then it
-# sources lib.sh.
+# XWayland, pipewire and the desktop's screenshot portal, all on the test's own
+# session bus (see own_session in lib.sh). Source it first thing from a script
+# that runs with `set -euo pipefail`: it exits with 77 (skip) when a tool is
+# missing and, as root (sway refuses root), runs the script again as the
+# ordinary user yorvane-e2e, from a copy of the test scripts and with
+# YORVANE_BIN and YORVANE_WM_CLOSE as copies the user can read. Then it sources
+# lib.sh.
 
 readonly WAYLAND_SKIP=77 WAYLAND_TEST_USER=yorvane-e2e
 WAYLAND_DESKTOP=${WAYLAND_DESKTOP:-sway}
@@ -19,7 +19,7 @@ kde_portal_backend() {
   echo "/usr/lib/$(gcc -dumpmachine 2>/dev/null || echo x86_64-linux-gnu)/libexec/xdg-desktop-portal-kde"
 }
 
-wayland_tools=(gdbus pipewire pw-cli dbus-run-session dbus-daemon
+wayland_tools=(gdbus pipewire pw-cli dbus-daemon
   /usr/libexec/xdg-desktop-portal /usr/libexec/xdg-desktop-portal-gtk)
 case $WAYLAND_DESKTOP in
   sway) wayland_tools+=(sway swaymsg grim wtype /usr/libexec/xdg-desktop-portal-wlr) ;;
@@ -71,7 +71,7 @@ if ((EUID == 0)); then
   cd "$wayland_shared" || exit
   wayland_status=0
   runuser -u "$WAYLAND_TEST_USER" -- env -i "${wayland_env[@]}" \
-    dbus-run-session -- bash "$wayland_shared/${wayland_script#"$wayland_root"/}" "$@" || wayland_status=$?
+    bash "$wayland_shared/${wayland_script#"$wayland_root"/}" "$@" || wayland_status=$?
   exit "$wayland_status"
 fi
 
@@ -95,14 +95,11 @@ remove_x_leftovers() {
 # (those in /usr/share/xdg-desktop-portal/portals named BACKEND.portal) and a
 # running pipewire, for a compositor started next.
 wayland_session() {
-  export XDG_RUNTIME_DIR=$E2E_TMP/runtime XDG_CURRENT_DESKTOP=$1 XDG_SESSION_TYPE=wayland
-  # What the program remembers per user, e.g. a notice it has shown, starts afresh.
-  export XDG_STATE_HOME=$E2E_TMP/state
+  export XDG_CURRENT_DESKTOP=$1 XDG_SESSION_TYPE=wayland
   shift
   # GTK's backend would otherwise start the accessibility bus, which at times
   # kept it from answering.
   export NO_AT_BRIDGE=1
-  mkdir -m 700 "$XDG_RUNTIME_DIR"
   # The named backends only (the portal offers no Screenshot interface without
   # GTK's Access): another installed one, such as KDE's, would be started too
   # and can keep the portal from answering for seconds.
