@@ -44,7 +44,7 @@ bool portalPicture(yorvane::wayland::ScreenshotRequest& request, yorvane::Image&
   const yorvane::wayland::Answer answer = request.run({}, 10000);
   millis = static_cast<double>(clock.nsecsElapsed()) / 1e6;
   if (answer.failure != yorvane::ScreenCopy::kCopied) return false;
-  const bool loaded = yorvane::wayland::loadPicture(answer.path, {}, picture);
+  const bool loaded = yorvane::wayland::loadPicture(answer.path, {}, picture, nullptr);
   ::unlink(answer.path.toLocal8Bit().constData());
   return loaded;
 }

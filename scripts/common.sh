@@ -43,12 +43,13 @@ apt_mirror() {
 # renders the PNG icons from the SVG. libcanberra plays the sounds through the
 # desktop's sound server (its PulseAudio driver), from the freedesktop sound
 # theme. Qt's Linguist tools compile the English translation. On Wayland a
-# series reads the desktop's screen cast through PipeWire. The demonstration
+# series reads the desktop's screen cast through PipeWire, and the program
+# asks the compositor for its monitors' resolutions (xdg-output). The demonstration
 # runs on a session bus of its own.
 YORVANE_RUN_PACKAGES=(cmake ninja-build pkg-config g++ qt6-base-dev qt6-svg-dev qt6-tools-dev
   qt6-l10n-tools libxcb1-dev libxcb-shm0-dev libxcb-randr0-dev libcanberra-dev libcanberra-pulse
   sound-theme-freedesktop librsvg2-bin xvfb xdotool imagemagick fonts-noto-cjk x11-utils
-  libpipewire-0.3-dev dbus-daemon)
+  libpipewire-0.3-dev libwayland-dev wayland-protocols dbus-daemon)
 # Tests, benchmarks and the picture-reader checks on top of that: clang builds
 # the sanitized unit tests with the libFuzzer target and clang-format checks the
 # formatting; ImageMagick reads SVG through its extra coders; the desktop entry
@@ -72,8 +73,7 @@ YORVANE_TEST_PACKAGES=("${YORVANE_RUN_PACKAGES[@]}" libgtest-dev libbenchmark-de
   pulseaudio pulseaudio-utils sox
   sway xwayland grim wtype xdg-desktop-portal xdg-desktop-portal-wlr xdg-desktop-portal-gtk pipewire
   dbus-user-session fuse3 libglib2.0-bin python3 gnome-shell xdg-desktop-portal-gnome python3-gi wireplumber
-  kwin-wayland xdg-desktop-portal-kde plasma-workspace libxcb-cursor0 libwayland-dev
-  plasma-wayland-protocols
+  kwin-wayland xdg-desktop-portal-kde plasma-workspace libxcb-cursor0 plasma-wayland-protocols
   debootstrap)
 
 # use_utf8_locale: a UTF-8 locale for this script's tools and what they start,

@@ -1,34 +1,19 @@
 #include "capture/region_capture.h"
 
-#include <algorithm>
-#include <cmath>
-
 namespace yorvane {
-
-namespace {
-// Doubles a snapshot coordinate into screen pixels, halves rounded to even.
-int doubled(float v) {
-  const double d = static_cast<double>(v) + static_cast<double>(v);
-  return static_cast<int>(std::nearbyint(std::clamp(d, -1e9, 1e9)));
-}
-
-// Far beyond any screen, and safe to convert.
-constexpr float kLargestPicture = 100000;
-int pixelCount(float v) {
-  return static_cast<int>(std::nearbyint(std::clamp(v, 0.0f, kLargestPicture)));
-}
-}  // namespace
 
 RegionCapture::RegionCapture(ScreenCapture& screen, const Control& selection,
                              Control& regionPicture)
     : screen_(screen), selection_(selection), regionPicture_(regionPicture) {}
 
-void RegionCapture::confirm(const Rect& selection) {
+void RegionCapture::confirm(double scale, float aspect) {
   confirmed_ = true;
-  const float w = selection.width + selection.width;
-  const float h = selection.height + selection.height;
-  regionPicture_.setGeometry({0, 0, w, h});
-  regionPicture_.picture().resize(pixelCount(w), pixelCount(h));
+  scale_ = scale;
+  aspect_ = aspect;
+  const PixelRect onScreen = regionOnScreen(selection_.geometry(), scale, aspect);
+  regionPicture_.setGeometry(
+      {0, 0, static_cast<float>(onScreen.width), static_cast<float>(onScreen.height)});
+  regionPicture_.picture().resize(onScreen.width, onScreen.height);
   regionPicture_.clearPicture();
 }
 
@@ -41,9 +26,8 @@ void RegionCapture::clearUnlessWaiting() {
 }
 
 const Image& RegionCapture::cut() {
-  const Rect r = selection_.geometry();
-  regionPicture_.picture().copyFrom(screen_.screen(), doubled(r.left), doubled(r.top),
-                                    doubled(r.width), doubled(r.height));
+  const PixelRect r = regionOnScreen(selection_.geometry(), scale_, aspect_);
+  regionPicture_.picture().copyFrom(screen_.screen(), r.x, r.y, r.width, r.height);
   return regionPicture_.picture();
 }
 

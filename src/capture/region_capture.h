@@ -1,7 +1,7 @@
 #pragma once
 
 #include "capture/screen_capture.h"
-#include "platform/geometry.h"
+#include "platform/screen_pixels.h"
 #include "ui_model/control.h"
 
 namespace yorvane {
@@ -11,15 +11,16 @@ namespace yorvane {
 // in until the save.
 class RegionCapture {
  public:
-  // selection is the rectangle drawn on the snapshot, in snapshot pixels.
+  // selection is the rectangle drawn on the picker's snapshot, in its logical pixels.
   RegionCapture(ScreenCapture& screen, const Control& selection, Control& regionPicture);
 
   // True while captures take the region instead of the whole screen.
   bool partial() const { return partial_; }
   void setPartial(bool partial) { partial_ = partial; }
 
-  // Sizes the region picture to the confirmed selection, doubled to screen pixels.
-  void confirm(const Rect& selection);
+  // Sizes the region picture to the selection on the screen, whose pixels per
+  // logical pixel were `scale` as the picker showed it; `aspect` as in regionOnScreen.
+  void confirm(double scale, float aspect);
   // A confirmed region that yields a picture of at least one pixel.
   bool usable() const;
 
@@ -27,13 +28,15 @@ class RegionCapture {
   // for its save: a start that arrives meanwhile must not erase it.
   void clearUnlessWaiting();
   void setCutWaiting(bool waiting) { cutWaiting_ = waiting; }
-  // Cuts the selection, doubled, from the last screen copy into the region picture.
+  // Cuts the selection from the last screen copy into the region picture.
   const Image& cut();
 
  private:
   ScreenCapture& screen_;
   const Control& selection_;
   Control& regionPicture_;
+  double scale_ = 1;
+  float aspect_ = 0;
   bool partial_ = false;
   bool confirmed_ = false;
   bool cutWaiting_ = false;

@@ -26,4 +26,13 @@ struct Rect {
   friend bool operator==(const Rect&, const Rect&) = default;
 };
 
+// A rectangle of whole pixels: left, top, width, height.
+struct PixelRect {
+  int x = 0;
+  int y = 0;
+  int width = 0;
+  int height = 0;
+  friend bool operator==(const PixelRect&, const PixelRect&) = default;
+};
+
 }  // namespace yorvane

@@ -79,6 +79,10 @@ class Platform {
   // pixels of 15 twips, which a scaled screen makes larger than its device
   // pixels; screenSize() is in those, as windows are placed.
   virtual Size screenSize() = 0;
+  // The screen's own pixels, as a copy has them, in one of those logical
+  // pixels: 2 on a screen scaled to 200 %, also where the program's windows
+  // see the screen unscaled (XWayland on a scaled Wayland monitor).
+  virtual double screenScale() = 0;
   // Copies the whole primary screen into dest from its top-left corner, in
   // device pixels; dest becomes the screen's size. A failed copy leaves dest as
   // it was.

@@ -14,6 +14,10 @@ class ScreenSource {
   virtual ~ScreenSource() = default;
   virtual ScreenCopy copy(Image& dest, IfBusy ifBusy) = 0;
   virtual ScreenCopy prime() { return ScreenCopy::kCopied; }
+  // The primary monitor's own pixels, as copies have them, in one pixel of
+  // the program's X screen: 1 where the X screen is the monitor (X11); more
+  // where XWayland shows a scaled monitor smaller.
+  virtual double monitorScale() const { return 1; }
   // Sets up, outside any capture, what the first copy would otherwise set up
   // on the user's time: called once the program is up and when the primary
   // screen changes.

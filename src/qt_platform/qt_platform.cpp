@@ -66,6 +66,11 @@ Size QtPlatform::screenSize() {
   return {screen->size().width(), screen->size().height()};
 }
 
+double QtPlatform::screenScale() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  return (screen ? screen->devicePixelRatio() : 1.0) * screen_->monitorScale();
+}
+
 ScreenCopy QtPlatform::copyScreen(Image& dest, IfBusy ifBusy) {
   return screen_->copy(dest, ifBusy);
 }

@@ -25,6 +25,7 @@ class QtPlatform : public PosixFilesPlatform {
   ~QtPlatform() override;
 
   Size screenSize() override;
+  double screenScale() override;
   ScreenCopy copyScreen(Image& dest, IfBusy ifBusy) override;
   ScreenCopy primeScreenCopy() override;
   SessionKind sessionKind() override { return session_; }

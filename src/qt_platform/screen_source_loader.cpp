@@ -23,8 +23,10 @@ std::unique_ptr<ScreenSource> loadScreenSource(SessionKind session,
     return std::make_unique<XcbScreenGrabber>();
   }
   const QDBusConnection bus = QDBusConnection::sessionBus();
-  auto portal = std::make_unique<wayland::PortalScreenCopy>(bus);
-  auto kwin = std::make_unique<wayland::KWinScreenCopy>(bus, std::move(portal));
+  // What XWayland shows of the monitors, scaled ones smaller, and what each is.
+  const auto layout = std::make_shared<const wayland::OutputLayout>();
+  auto portal = std::make_unique<wayland::PortalScreenCopy>(bus, layout);
+  auto kwin = std::make_unique<wayland::KWinScreenCopy>(bus, layout, std::move(portal));
   switch (kwin->probe()) {
     case wayland::KWinScreenCopy::Access::kGranted:
       say("through KWin's screenshot interface");
@@ -40,7 +42,7 @@ std::unique_ptr<ScreenSource> loadScreenSource(SessionKind session,
   // A screenshot through the portal is too slow for a series: its copies come
   // from a screen cast where the desktop gives one.
   return std::make_unique<wayland::ScreenCastCopy>(
-      bus, std::make_unique<wayland::PortalScreenCopy>(bus),
+      bus, layout, std::make_unique<wayland::PortalScreenCopy>(bus, layout),
       QString::fromStdString(stateFolder + "/screencast-restore-token"));
 }
 

@@ -52,13 +52,7 @@ void Series::start(Window& pressed) {
     saved_ = 0;
     // Before the hide: the desktop may ask the user, on behalf of the window
     // in use, whether the program may cast the screen.
-    if (platform_.seriesStarting() == SeriesCopies::kNoScreenCast &&
-        firstTimeFor(platform_, kNoScreenCastNoticeShown)) {
-      platform_.messageBox(
-          "この Wayland の画面では、連続撮影に画面の配信（スクリーンキャスト）を使えません。\r"
-          "連続撮影はスクリーンショットで撮ります。間隔を保てないことがあります。",
-          "スクリーンキャストを使えません", {BoxButtons::kOk, BoxIcon::kInformation});
-    }
+    noScreenCast_ = platform_.seriesStarting() == SeriesCopies::kNoScreenCast;
   }
   pressed.hide();
   if (region_.partial()) {
@@ -87,6 +81,14 @@ void Series::seriesTick(Timer& timer, const std::function<const Image&()>& pictu
   takeSeriesPicture(picture);
   if (picturesTaken_ < picturesWanted_) return;
   finish(timer);
+  // Said once the windows are back, so that the series goes on meanwhile and
+  // no picture holds the message.
+  if (noScreenCast_ && firstTimeFor(platform_, kNoScreenCastNoticeShown)) {
+    platform_.messageBox(
+        "この Wayland の画面では、連続撮影に画面の配信（スクリーンキャスト）を使えません。\r"
+        "連続撮影はスクリーンショットで撮ります。間隔を保てないことがあります。",
+        "スクリーンキャストを使えません", {BoxButtons::kOk, BoxIcon::kInformation});
+  }
   if (endSoundBox_.ticked()) {
     // Played by the sound server, the chime leaves the focus where it is;
     // xdg-open, whose player may show a window, is the fallback.

@@ -73,8 +73,9 @@ class Series {
   int16_t leadInTicks_ = 0;
   int16_t skipped_ = 0;
   ScreenCopy lastFailure_ = ScreenCopy::kCopied;
-  int16_t busy_ = 0;   // ticks skipped: the copy before was still waiting
-  int16_t saved_ = 0;  // ticks whose copy came
+  int16_t busy_ = 0;           // ticks skipped: the copy before was still waiting
+  int16_t saved_ = 0;          // ticks whose copy came
+  bool noScreenCast_ = false;  // the desktop gave this series no screen cast
   int64_t firstTickMs_ = 0;
   int64_t lastTickMs_ = 0;
   int64_t dueSpanMs_ = 0;  // from the first tick to the last, at the pace chosen

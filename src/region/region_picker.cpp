@@ -54,6 +54,9 @@ void RegionPicker::takeSnapshot() {
   platform_.doEvents();
   if (copied) {
     snapshot_.picture().assignHalfSizeOf(screen_.screen());
+    // Shown at half the screen's logical size, however many pixels it has.
+    snapshotScale_ = platform_.screenScale();
+    snapshot_.setPictureScale(snapshotScale_);
     snapshot_.pictureChanged();
   }
   platform_.doEvents();
@@ -98,7 +101,7 @@ void RegionPicker::release() {
     main.resize(layout::main_window::kPartialWidth, layout::main_window::kHeight);
   };
   if (answer == BoxAnswer::kYes) {
-    region_.confirm(selection_.geometry());
+    region_.confirm(snapshotScale_, aspect_.factor());
     closePicker();
     snapshot_.setVisible(false);
   } else if (answer == BoxAnswer::kNo) {

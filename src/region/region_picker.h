@@ -21,7 +21,7 @@ namespace yorvane {
 class RegionPicker {
  public:
   // snapshot is the picture box that shows the desktop, selection the
-  // rectangle drawn on it.
+  // rectangle drawn on it, in the snapshot's logical pixels.
   RegionPicker(Platform& platform, const Dispatcher& dispatch, WindowPair& windows,
                const ShotDelay& delay, ScreenCapture& screen, RegionCapture& region,
                const AspectRatio& aspect, Control& snapshot, Control& selection);
@@ -51,7 +51,9 @@ class RegionPicker {
   Control& selection_;
   ShotCycle cycle_;
   std::unique_ptr<Timer> snapshotTimer_;
-  // Snapshot pixels.
+  // The screen's pixels per logical pixel as the snapshot was taken.
+  double snapshotScale_ = 1;
+  // Logical pixels of the snapshot.
   float dragStartX_ = 0;
   float dragStartY_ = 0;
   float dragEndX_ = 0;

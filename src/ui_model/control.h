@@ -108,6 +108,10 @@ class Control {
   void clearPicture();
   // Tells the view that the picture's pixels changed.
   void pictureChanged();
+  // Picture pixels to a logical pixel of the screen, as the picture is shown;
+  // 0 shows it one picture pixel to a device pixel.
+  double pictureScale() const { return pictureScale_; }
+  void setPictureScale(double scale) { pictureScale_ = scale; }
 
   // What the user does, as a view reports it.
   void userClick();
@@ -140,6 +144,7 @@ class Control {
   std::vector<std::string> items_;
   int16_t listIndex_ = -1;
   Image picture_;
+  double pictureScale_ = 0;
 };
 
 // The elements of a control array by element number; a missing element is an error.

@@ -23,11 +23,10 @@ namespace yorvane {
 namespace {
 
 // The control's rectangle inside its parent widget, in logical pixels.
-QRect rectInParent(const Control& c, const QWidget& parent) {
+QRect rectInParent(const Control& c) {
   const Control* container = c.container();
   const Unit unit = container ? container->innerUnit() : c.window().innerUnit();
-  const qreal scale =
-      unitsPerLogicalPixel(unit, container && container->kind() == ControlKind::PictureBox, parent);
+  const qreal scale = unitsPerLogicalPixel(unit);
   const auto px = [scale](float v) {
     return static_cast<int>(std::lround(static_cast<qreal>(v) / scale));
   };
@@ -154,7 +153,7 @@ void ControlView::userChoseRow(int row) {
 
 void ControlView::sync() {
   syncing_ = true;
-  widget_->setGeometry(rectInParent(control_, *widget_->parentWidget()));
+  widget_->setGeometry(rectInParent(control_));
   widget_->setToolTip(translated(QString::fromStdString(control_.tip())));
   widget_->setEnabled(control_.enabled());
   if (const auto back = control_.backColor()) {
@@ -247,9 +246,8 @@ bool ControlView::eventFilter(QObject* watched, QEvent* event) {
       return false;
   }
   if (*hook) {
-    const qreal scale = unitsPerLogicalPixel(control_.innerUnit(),
-                                             control_.kind() == ControlKind::PictureBox, *widget_);
-    const MouseEvent me = toMouseEvent(*static_cast<QMouseEvent*>(event), scale);
+    const MouseEvent me =
+        toMouseEvent(*static_cast<QMouseEvent*>(event), unitsPerLogicalPixel(control_.innerUnit()));
     dispatch_([hook, me] { (*hook)(me); });
   }
   return false;

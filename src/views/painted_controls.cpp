@@ -8,6 +8,7 @@
 #include <QStyleOptionFrame>
 
 #include "ui_model/control.h"
+#include "views/screen_units.h"
 
 namespace yorvane {
 
@@ -53,12 +54,14 @@ PictureBoxWidget::PictureBoxWidget(const Control& control, QWidget* parent)
 void PictureBoxWidget::paintEvent(QPaintEvent*) {
   const Image& picture = control_.picture();
   if (picture.empty()) return;
-  // Borrows the pixels: 0xAARRGGBB words are what Qt calls RGB32. One picture
-  // pixel to one device pixel, however the screen is scaled.
+  // Borrows the pixels: 0xAARRGGBB words are what Qt calls RGB32. Drawn one
+  // picture pixel to a device pixel where the picture's scale is Qt's, else
+  // smoothly scaled for the eye.
   QImage view(reinterpret_cast<const uchar*>(picture.data()), picture.width(), picture.height(),
               picture.width() * 4, QImage::Format_RGB32);
-  view.setDevicePixelRatio(devicePixelRatioF());
+  view.setDevicePixelRatio(picturePixelsPerLogicalPixel(control_, *this));
   QPainter p(this);
+  p.setRenderHint(QPainter::SmoothPixmapTransform);
   p.drawImage(0, 0, view);
 }
 

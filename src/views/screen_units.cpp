@@ -36,9 +36,12 @@ Size windowSizeInTwips(QSize logical) {
   return {logical.width() * kTwipsPerPixel, logical.height() * kTwipsPerPixel};
 }
 
-qreal unitsPerLogicalPixel(Unit unit, bool pictureBox, const QWidget& widget) {
-  if (unit == Unit::Twips) return kTwipsPerPixel;
-  return pictureBox ? widget.devicePixelRatioF() : 1.0;
+qreal unitsPerLogicalPixel(Unit unit) {
+  return unit == Unit::Twips ? kTwipsPerPixel : 1.0;
+}
+
+qreal picturePixelsPerLogicalPixel(const Control& pictureBox, const QWidget& widget) {
+  return pictureBox.pictureScale() > 0 ? pictureBox.pictureScale() : widget.devicePixelRatioF();
 }
 
 }  // namespace yorvane

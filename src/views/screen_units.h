@@ -16,18 +16,19 @@ namespace yorvane {
 // counted from the top-left corner of the primary screen. Qt places widgets in
 // logical pixels on the whole desktop; on a scaled screen a logical pixel
 // covers several device pixels, so a window laid out in twips keeps the size
-// the user expects. Screen copies measure in the screen's device pixels, and
-// so do the picture boxes measured in pixels that show them: a snapshot is
-// drawn one picture pixel to one device pixel, and a point on it names exactly
-// one pixel of the screen.
+// the user expects. Screen copies measure in the screen's own pixels, which
+// a picture box shows at the scale its control gives (the screen's pixels per
+// logical pixel: where Qt's scale is the screen's, one picture pixel to one
+// device pixel); what lies on a picture box measures in logical pixels.
 
 // A window's outer rectangle, from twips to logical desktop pixels and back.
 QRect windowRectOnDesktop(const Rect& twips);
 Point windowPositionInTwips(QPoint desktop);
 Size windowSizeInTwips(QSize logical);
 
-// Units of the model in one logical pixel of `widget`, whose contents measure
-// in `unit`; `pictureBox` says that it shows a picture.
-qreal unitsPerLogicalPixel(Unit unit, bool pictureBox, const QWidget& widget);
+// Units of the model in one logical pixel of contents measured in `unit`.
+qreal unitsPerLogicalPixel(Unit unit);
+// Pixels of the picture of `pictureBox`, shown in `widget`, in one logical pixel.
+qreal picturePixelsPerLogicalPixel(const Control& pictureBox, const QWidget& widget);
 
 }  // namespace yorvane

@@ -153,15 +153,13 @@ void WindowView::resizeEvent(QResizeEvent* event) {
 
 void WindowView::mousePressEvent(QMouseEvent* event) {
   if (!window_.onMouseDown) return;
-  const MouseEvent me =
-      toMouseEvent(*event, unitsPerLogicalPixel(window_.innerUnit(), false, *this));
+  const MouseEvent me = toMouseEvent(*event, unitsPerLogicalPixel(window_.innerUnit()));
   dispatch_([this, me] { window_.onMouseDown(me); });
 }
 
 void WindowView::mouseMoveEvent(QMouseEvent* event) {
   if (!window_.onMouseMove) return;
-  const MouseEvent me =
-      toMouseEvent(*event, unitsPerLogicalPixel(window_.innerUnit(), false, *this));
+  const MouseEvent me = toMouseEvent(*event, unitsPerLogicalPixel(window_.innerUnit()));
   dispatch_([this, me] { window_.onMouseMove(me); });
 }
 

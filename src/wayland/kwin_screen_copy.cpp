@@ -15,8 +15,6 @@
 #include <cstdio>
 #include <utility>
 
-#include "wayland/program_screen.h"
-
 namespace yorvane::wayland {
 
 namespace {
@@ -99,8 +97,9 @@ struct KWinScreenCopy::Reply {
   QString error;  // the D-Bus error's name, if KWin answered with one
 };
 
-KWinScreenCopy::KWinScreenCopy(QDBusConnection bus, std::unique_ptr<ScreenSource> fallback)
-    : bus_(std::move(bus)), fallback_(std::move(fallback)) {}
+KWinScreenCopy::KWinScreenCopy(QDBusConnection bus, std::shared_ptr<const OutputLayout> layout,
+                               std::unique_ptr<ScreenSource> fallback)
+    : bus_(std::move(bus)), layout_(std::move(layout)), fallback_(std::move(fallback)) {}
 
 KWinScreenCopy::Access KWinScreenCopy::probe() {
   if (!bus_.isConnected() || !bus_.interface()->isServiceRegistered(kService)) {
@@ -114,7 +113,7 @@ KWinScreenCopy::Access KWinScreenCopy::probe() {
 }
 
 ScreenCopy KWinScreenCopy::copy(Image& dest, IfBusy ifBusy) {
-  return copy(dest, primaryScreenArea(), ifBusy);
+  return copy(dest, layout_->primaryLogical(), ifBusy);
 }
 
 ScreenCopy KWinScreenCopy::prime() {
@@ -124,8 +123,6 @@ ScreenCopy KWinScreenCopy::prime() {
 ScreenCopy KWinScreenCopy::copy(Image& dest, const QRect& area, IfBusy ifBusy) {
   if (notAllowed_) return fallback_->copy(dest, ifBusy);
   if (!gate_.enter(ifBusy)) return ScreenCopy::kBusy;
-  // XWayland's screen coordinates are those of KWin's desktop (its outputs
-  // have names of their own there).
   const Reply reply = capture(
       QStringLiteral("CaptureArea"),
       {area.x(), area.y(), static_cast<uint>(area.width()), static_cast<uint>(area.height())},

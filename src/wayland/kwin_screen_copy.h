@@ -9,6 +9,7 @@
 #include "platform/platform.h"
 #include "platform/screen_source.h"
 #include "wayland/capture_gate.h"
+#include "wayland/output_layout.h"
 
 namespace yorvane::wayland {
 
@@ -23,15 +24,18 @@ class KWinScreenCopy : public ScreenSource {
  public:
   enum class Access { kGranted, kNotAllowed, kNoKWin };
 
-  KWinScreenCopy(QDBusConnection bus, std::unique_ptr<ScreenSource> fallback);
+  KWinScreenCopy(QDBusConnection bus, std::shared_ptr<const OutputLayout> layout,
+                 std::unique_ptr<ScreenSource> fallback);
 
   // Whether KWin takes pictures for this program, found with a picture of one pixel.
   Access probe();
 
-  // The primary screen, or the fallback's copy.
+  // The primary monitor at its own resolution, or the fallback's copy.
   ScreenCopy copy(Image& dest, IfBusy ifBusy) override;
   ScreenCopy prime() override;
-  // The area of the desktop (XWayland's screen coordinates) into dest.
+  double monitorScale() const override { return layout_->primaryScale(); }
+  // The area of the desktop (KWin's logical coordinates) into dest, at the
+  // resolution of the monitors it lies on.
   ScreenCopy copy(Image& dest, const QRect& area, IfBusy ifBusy);
 
  private:
@@ -43,6 +47,7 @@ class KWinScreenCopy : public ScreenSource {
   Reply capture(const QString& method, const QVariantList& arguments, Image& into);
 
   QDBusConnection bus_;
+  std::shared_ptr<const OutputLayout> layout_;
   std::unique_ptr<ScreenSource> fallback_;
   CaptureGate gate_;
   Image incoming_;  // the pixels being read; swapped with dest when complete

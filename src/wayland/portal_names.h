@@ -10,4 +10,12 @@ inline const QString kService = QStringLiteral("org.freedesktop.portal.Desktop")
 inline const QString kObject = QStringLiteral("/org/freedesktop/portal/desktop");
 inline const QString kRequest = QStringLiteral("org.freedesktop.portal.Request");
 
+// An answer "cancelled" that comes sooner than this was given by no person:
+// the portal failed (KDE's at times loses its picture on the way, and says
+// so, 140-150 ms after the request on an idle machine, where its pictures
+// folder is missing; without Plasma's dialogs it turns a screen cast down as
+// fast). A question cannot be shown, read and answered this fast; the
+// portal's own failure may take several times as long on a loaded machine.
+inline constexpr int kFastestPersonMs = 1000;
+
 }  // namespace yorvane::wayland::portal

@@ -9,11 +9,16 @@
 
 namespace yorvane::wayland {
 
-bool loadPicture(const QString& path, const QRect& area, Image& dest) {
+bool loadPicture(const QString& path, const std::vector<Monitor>& monitors, Image& dest,
+                 std::optional<MonitorInPicture>* found) {
   QImage picture(path);
   if (picture.isNull()) return false;
-  if (!area.isEmpty() && picture.rect().contains(area) && picture.rect() != area) {
-    picture = picture.copy(area);
+  const auto primary = primaryMonitorIn({picture.width(), picture.height()}, monitors);
+  if (found) *found = primary;
+  if (primary) {
+    const PixelRect& a = primary->area;
+    const QRect area(a.x, a.y, a.width, a.height);
+    if (area != picture.rect()) picture = picture.copy(area);
   }
   // RGB32 words are 0xFFRRGGBB, the image's own layout.
   picture.convertTo(QImage::Format_RGB32);

@@ -4,15 +4,21 @@
 #include <QSet>
 #include <QString>
 #include <ctime>
+#include <optional>
+#include <vector>
 
 #include "platform/image.h"
+#include "platform/screen_pixels.h"
 
 namespace yorvane::wayland {
 
-// Loads the picture file a portal wrote into dest (0xAARRGGBB, top byte
-// opaque). A picture larger than area, e.g. of all monitors, is cut to area;
-// one that does not contain it is taken whole. False leaves dest untouched.
-bool loadPicture(const QString& path, const QRect& area, Image& dest);
+// Loads the picture file a portal wrote of the desktop's monitors into dest
+// (0xAARRGGBB, top byte opaque): the primary monitor's part of it, where the
+// picture fits the monitors' layout (see primaryMonitorIn), else all of it.
+// Says where the primary monitor was found; nullopt for a picture taken whole
+// or not read. A picture that cannot be read leaves dest untouched.
+bool loadPicture(const QString& path, const std::vector<Monitor>& monitors, Image& dest,
+                 std::optional<MonitorInPicture>* found = nullptr);
 
 // The files that were in the folders a portal may write into, noted when a
 // request goes out: a file that was there already is not the request's.

@@ -6,29 +6,51 @@
 #include <cstdio>
 #include <ctime>
 
+#include "wayland/portal_names.h"
 #include "wayland/program_screen.h"
 
 namespace yorvane::wayland {
 
-PortalScreenCopy::PortalScreenCopy(QDBusConnection bus) : bus_(std::move(bus)) {}
+PortalScreenCopy::PortalScreenCopy(QDBusConnection bus, std::shared_ptr<const OutputLayout> layout)
+    : bus_(std::move(bus)), layout_(std::move(layout)) {}
 
 ScreenCopy PortalScreenCopy::copy(Image& dest, IfBusy ifBusy) {
-  return copy(dest, primaryScreenArea(), parentWindowHandle(), ifBusy);
+  return copy(dest, layout_ ? layout_->monitors() : std::vector<Monitor>{}, parentWindowHandle(),
+              ifBusy);
 }
 
 ScreenCopy PortalScreenCopy::prime() {
   return prime(parentWindowHandle());
 }
 
-ScreenCopy PortalScreenCopy::copy(Image& dest, const QRect& area, const QString& parentWindow,
-                                  IfBusy ifBusy) {
+ScreenCopy PortalScreenCopy::copy(Image& dest, const std::vector<Monitor>& monitors,
+                                  const QString& parentWindow, IfBusy ifBusy) {
   const std::time_t sent = std::time(nullptr);
   ExistingFiles before;
   const Answer answer = request(parentWindow, ifBusy, before);
   if (answer.failure != ScreenCopy::kCopied) return answer.failure;
-  const bool loaded = loadPicture(answer.path, area, dest);
+  std::optional<MonitorInPicture> found;
+  const bool loaded = loadPicture(answer.path, monitors, dest, &found);
   removeWrittenFile(answer.path, sent, before);
-  return loaded ? ScreenCopy::kCopied : ScreenCopy::kFailed;
+  if (!loaded) return ScreenCopy::kFailed;
+  tellCut(found, dest);
+  return ScreenCopy::kCopied;
+}
+
+void PortalScreenCopy::tellCut(const std::optional<MonitorInPicture>& found, const Image& picture) {
+  if (toldCut_ || (found && !found->redrawn)) return;
+  toldCut_ = true;
+  if (!found) {
+    std::fprintf(stderr,
+                 "yorvane: the desktop's picture (%d x %d) fits no layout of its monitors the "
+                 "program knows: pictures are saved whole\n",
+                 picture.width(), picture.height());
+  } else {
+    std::fprintf(stderr,
+                 "yorvane: the desktop draws the primary monitor at %d x %d in its pictures, not "
+                 "at its own resolution: pictures are saved as the desktop draws them\n",
+                 picture.width(), picture.height());
+  }
 }
 
 ScreenCopy PortalScreenCopy::prime(const QString& parentWindow) {
@@ -49,14 +71,14 @@ Answer PortalScreenCopy::request(const QString& parentWindow, IfBusy ifBusy,
                                  ExistingFiles& before) {
   QElapsedTimer took;
   Answer answer = requestOnce(parentWindow, ifBusy, before, took);
-  if (answer.code == 1 && took.elapsed() < kFastestPersonMs) {
+  if (answer.code == 1 && took.elapsed() < portal::kFastestPersonMs) {
     answer = requestOnce(parentWindow, IfBusy::kWait, before, took);
     // Failed at once again: the portal cannot take pictures now.
-    if (answer.code == 1 && took.elapsed() < kFastestPersonMs) {
+    if (answer.code == 1 && took.elapsed() < portal::kFastestPersonMs) {
       std::fprintf(stderr,
                    "yorvane: the screenshot portal failed at once twice (\"cancelled\" within "
                    "%d ms, too soon for a person): no picture\n",
-                   kFastestPersonMs);
+                   portal::kFastestPersonMs);
       answer.failure = ScreenCopy::kFailed;
     }
   }

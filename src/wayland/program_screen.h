@@ -1,14 +1,11 @@
 #pragma once
 
-#include <QRect>
 #include <QString>
 
 namespace yorvane::wayland {
 
-// The program's screen and window as a desktop request names them.
+// The program's window as a desktop request names it.
 
-// The primary screen's rectangle of the desktop, in device pixels.
-QRect primaryScreenArea();
 // The window a desktop's question belongs to, as the portal names a parent
 // window ("x11:<id>"): the focused window of the program, else a shown one
 // (started by a keyboard shortcut, the program may have no focus); empty when

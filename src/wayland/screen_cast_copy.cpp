@@ -3,19 +3,24 @@
 #include <unistd.h>
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QEvent>
 #include <QUuid>
 #include <QWidget>
 #include <cstdio>
 
 #include "platform/posix_files.h"
+#include "wayland/portal_names.h"
 #include "wayland/program_screen.h"
 
 namespace yorvane::wayland {
 
-ScreenCastCopy::ScreenCastCopy(QDBusConnection bus, std::unique_ptr<ScreenSource> screenshots,
-                               QString tokenFile)
-    : bus_(std::move(bus)), screenshots_(std::move(screenshots)), tokenFile_(std::move(tokenFile)) {
+ScreenCastCopy::ScreenCastCopy(QDBusConnection bus, std::shared_ptr<const OutputLayout> layout,
+                               std::unique_ptr<ScreenSource> screenshots, QString tokenFile)
+    : bus_(std::move(bus)),
+      layout_(std::move(layout)),
+      screenshots_(std::move(screenshots)),
+      tokenFile_(std::move(tokenFile)) {
   QCoreApplication::instance()->installEventFilter(this);
 }
 
@@ -36,16 +41,23 @@ SeriesCopies ScreenCastCopy::seriesStarting() {
   const QString parent = parentWindowHandle();
   // Without the permission the desktop asks, and only for a window the user sees.
   if (token.isEmpty() && parent.isEmpty()) return SeriesCopies::kUsual;
-  area_ = primaryScreenArea();
+  // The stream tells the monitor's place and size in the desktop's logical
+  // pixels; its frames come at the monitor's own resolution.
+  const QRect primary = layout_->primaryLogical();
+  frameSize_ = layout_->primaryPhysical();
   session_ = std::make_unique<CastSession>(bus_);
+  QElapsedTimer took;
+  took.start();
   const CastSession::Started started = session_->start(parent, token, kAnswerTimeoutMs);
   if (started.code != 0) {
+    // A refusal faster than a person answers is the desktop's own.
+    const bool userSaidNo = started.code == 1 && took.elapsed() >= portal::kFastestPersonMs;
     std::fprintf(stderr, "yorvane: no screen cast (%s): series through screenshots\n",
-                 started.code == 1 ? "the user said no" : "the desktop cannot");
+                 userSaidNo ? "the user said no" : "the desktop cannot");
     endCast(true);
     return SeriesCopies::kNoScreenCast;
   }
-  if (!started.area.isEmpty() && started.area != area_) {
+  if (!started.area.isEmpty() && started.area != primary) {
     // Another monitor was chosen: its permission is of no use to the program.
     std::fprintf(stderr,
                  "yorvane: the screen cast is not of the primary screen: series through "
@@ -75,7 +87,7 @@ void ScreenCastCopy::seriesEnded() {
 ScreenCopy ScreenCastCopy::copy(Image& dest, IfBusy ifBusy) {
   if (stream_ && ifBusy == IfBusy::kSkip) {
     const auto settled = hiddenAt_ + std::chrono::milliseconds(kSettleMs);
-    switch (stream_->copyNewest(dest, {area_.width(), area_.height()}, settled)) {
+    switch (stream_->copyNewest(dest, {frameSize_.width(), frameSize_.height()}, settled)) {
       case CastStream::Newest::kCopied:
         return ScreenCopy::kCopied;
       case CastStream::Newest::kNone:

@@ -11,6 +11,7 @@
 #include "platform/screen_source.h"
 #include "wayland/cast_session.h"
 #include "wayland/cast_stream.h"
+#include "wayland/output_layout.h"
 
 namespace yorvane::wayland {
 
@@ -23,11 +24,13 @@ namespace yorvane::wayland {
 // file of the program's state folder.
 class ScreenCastCopy : public QObject, public ScreenSource {
  public:
-  ScreenCastCopy(QDBusConnection bus, std::unique_ptr<ScreenSource> screenshots, QString tokenFile);
+  ScreenCastCopy(QDBusConnection bus, std::shared_ptr<const OutputLayout> layout,
+                 std::unique_ptr<ScreenSource> screenshots, QString tokenFile);
   ~ScreenCastCopy() override;
 
   ScreenCopy copy(Image& dest, IfBusy ifBusy) override;
   ScreenCopy prime() override { return screenshots_->prime(); }
+  double monitorScale() const override { return screenshots_->monitorScale(); }
   void prepare() override { screenshots_->prepare(); }
   SeriesCopies seriesStarting() override;
   void seriesEnded() override;
@@ -48,11 +51,12 @@ class ScreenCastCopy : public QObject, public ScreenSource {
   void storeToken(const QString& token) const;
 
   QDBusConnection bus_;
+  std::shared_ptr<const OutputLayout> layout_;
   std::unique_ptr<ScreenSource> screenshots_;
   QString tokenFile_;
   std::unique_ptr<CastSession> session_;
   std::unique_ptr<CastStream> stream_;
-  QRect area_;  // the primary screen's, as the cast started
+  QSize frameSize_;  // the primary monitor's resolution, as the cast started
   CastStream::Clock::time_point hiddenAt_;
   bool noCast_ = false;       // the desktop gave none in this run
   bool toldNoFrame_ = false;  // in this series

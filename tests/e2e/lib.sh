@@ -218,14 +218,17 @@ set_root_picture() {
   feh --no-fehbg --bg-tile "$1"
 }
 
-# block_noise WIDTHxHEIGHT [SEED]: random pixels in blocks of 2 x 2, so that a
-# half-size copy of it is exact; prints the path of the full-size picture and
-# leaves the half-size one beside it as ...-half.png.
+# block_noise WIDTHxHEIGHT [SEED [BLOCK]]: random pixels in blocks of BLOCK x
+# BLOCK (default 2, an even number), so that a half-size copy of it is exact;
+# prints the path of the full-size picture and leaves the half-size one beside
+# it as ...-half.png.
 block_noise() {
-  local width=${1%x*} height=${1#*x}
+  local width=${1%x*} height=${1#*x} block=${3:-2}
   local half="$E2E_TMP/blocks-$1-half.png" picture="$E2E_TMP/blocks-$1.png"
-  convert -size "$((width / 2))x$((height / 2))" xc: -seed "${2:-1}" +noise Random -depth 8 "$half"
-  convert "$half" -sample 200% "$picture"
+  convert -size "$((width / block))x$((height / block))" xc: -seed "${2:-1}" +noise Random \
+    -depth 8 "$E2E_TMP/blocks.png"
+  convert "$E2E_TMP/blocks.png" -sample "$((block * 50))%" "$half"
+  convert "$E2E_TMP/blocks.png" -sample "$((block * 100))%" "$picture"
   echo "$picture"
 }
 
@@ -580,10 +583,14 @@ pick_region() {
   wait_for_window_gone 選択範囲確認
 }
 
-# expect_region PICTURE SCREEN A B C D: PICTURE must be the rectangle of SCREEN
-# that a drag from (A, B) to (C, D) on the half-size snapshot picked.
+# expect_region PICTURE SCREEN A B C D [SCALE]: PICTURE must be the rectangle of
+# SCREEN that a drag from (A, B) to (C, D) on the half-size snapshot picked;
+# SCREEN has SCALE pixels to one of the picker's logical ones (default 1).
 expect_region() {
-  convert "$2" -crop "$((2 * ($5 - $3)))x$((2 * ($6 - $4)))+$((2 * $3))+$((2 * $4))" +repage \
-    "$E2E_TMP/expected-region.png"
+  local rect
+  rect=$(awk -v s="${7:-1}" -v a="$3" -v b="$4" -v c="$5" -v d="$6" 'BEGIN {
+    f = 2 * s; x = int(a * f + 0.5); y = int(b * f + 0.5)
+    printf "%dx%d+%d+%d", int(c * f + 0.5) - x, int(d * f + 0.5) - y, x, y }')
+  convert "$2" -crop "$rect" +repage "$E2E_TMP/expected-region.png"
   expect_same_picture "$E2E_TMP/expected-region.png" "$1"
 }

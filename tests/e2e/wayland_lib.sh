@@ -132,17 +132,28 @@ wait_for_portal() {
     "$version ready after $(((${EPOCHREALTIME/./} - started) / 1000)) ms"
 }
 
-# start_sway WIDTHxHEIGHT PICTURE: a headless sway whose one output shows PICTURE,
-# with XWayland and floating windows (as on GNOME); exports WAYLAND_DISPLAY,
+# start_sway OUTPUTS PICTURE: a headless sway whose outputs show PICTURE, with
+# XWayland and floating windows (as on GNOME); OUTPUTS is a comma-separated
+# list of resolutions, each with its scale after an @ (1280x720@1,2560x1440@2),
+# placed left to right as HEADLESS-1, HEADLESS-2, ... Exports WAYLAND_DISPLAY,
 # DISPLAY and SWAYSOCK, and waits until the screenshot portal answers. The
 # portal's wlroots backend needs a running pipewire.
 start_sway() {
-  export WLR_BACKENDS=headless WLR_RENDERER=pixman WLR_LIBINPUT_NO_DEVICES=1
+  local output outputs=() x=0 n=0 size scale
+  IFS=, read -r -a outputs <<<"$1"
+  export WLR_BACKENDS=headless WLR_RENDERER=pixman WLR_LIBINPUT_NO_DEVICES=1 \
+    WLR_HEADLESS_OUTPUTS=${#outputs[@]}
   wayland_session sway wlr gtk
+  for output in "${outputs[@]}"; do
+    size=${output%@*} scale=1
+    [[ $output != *@* ]] || scale=${output#*@}
+    n=$((n + 1))
+    echo "output HEADLESS-$n resolution $size scale $scale position $x 0 bg $2 stretch"
+    x=$((x + $(awk -v w="${size%x*}" -v s="$scale" 'BEGIN { printf "%d", w / s + 0.5 }')))
+  done >"$E2E_TMP/sway.config"
   # The portal is started by D-Bus activation: the session's variables must
   # reach the bus before anything asks for it.
-  cat >"$E2E_TMP/sway.config" <<CONFIG
-output HEADLESS-1 resolution $1 bg $2 stretch
+  cat >>"$E2E_TMP/sway.config" <<CONFIG
 xwayland enable
 for_window [shell="xwayland"] floating enable
 exec dbus-update-activation-environment WAYLAND_DISPLAY DISPLAY XDG_CURRENT_DESKTOP XDG_RUNTIME_DIR XDG_SESSION_TYPE SWAYSOCK XDG_DESKTOP_PORTAL_DIR NO_AT_BRIDGE && echo "\$WAYLAND_DISPLAY \$DISPLAY \$SWAYSOCK" >$E2E_TMP/sway.env
@@ -156,11 +167,14 @@ CONFIG
   wait_for_portal wlr gtk
 }
 
-# start_gnome_shell WIDTHxHEIGHT: a headless GNOME Shell with one monitor,
-# XWayland and WirePlumber, in a home of its own (GNOME's portal writes its pictures in it);
-# exports HOME, WAYLAND_DISPLAY, DISPLAY and XAUTHORITY, and waits until the
-# screenshot portal answers. The shell starts in its overview.
+# start_gnome_shell WIDTHxHEIGHT [SCALE]: a headless GNOME Shell with one
+# monitor of that resolution at that scale (fractional scales with mutter's
+# experimental scaled framebuffers, which make XWayland's screen logical),
+# XWayland and WirePlumber, in a home of its own (GNOME's portal writes its
+# pictures in it); exports HOME, WAYLAND_DISPLAY, DISPLAY and XAUTHORITY, and
+# waits until the screenshot portal answers. The shell starts in its overview.
 start_gnome_shell() {
+  local scale=${2:-1}
   export HOME=$E2E_TMP/home
   # The notice that the screen cannot be locked, shown once per home, would stay
   # on the screen.
@@ -177,6 +191,9 @@ start_gnome_shell() {
   # through the bus must see this home and this system bus from the first.
   dbus-update-activation-environment HOME DBUS_SYSTEM_BUS_ADDRESS XDG_CURRENT_DESKTOP \
     XDG_RUNTIME_DIR XDG_SESSION_TYPE XDG_DESKTOP_PORTAL_DIR NO_AT_BRIDGE
+  # Read by the shell as it starts, and only then.
+  [[ $scale == *.* ]] &&
+    gsettings set org.gnome.mutter experimental-features "['scale-monitor-framebuffer']"
   local log=$E2E_TMP/gnome-shell.log attempt
   E2E_FAIL_LOG=$log
   # GNOME Shell 43 at times hangs as it starts on a loaded machine: a child it
@@ -195,6 +212,7 @@ start_gnome_shell() {
     remove_x_leftovers
   done
   dbus-update-activation-environment WAYLAND_DISPLAY DISPLAY XAUTHORITY
+  [[ $scale == 1 ]] || gnome_monitor_scale "$scale"
   wait_for_portal gnome gtk
   E2E_FAIL_LOG=
   # The session manager, as on every GNOME desktop: it links a screen cast's
@@ -214,6 +232,32 @@ gnome_shell_serves_x() {
   XAUTHORITY=$(ls -t "$XDG_RUNTIME_DIR"/.mutter-Xwaylandauth.* | head -n 1)
   export DISPLAY WAYLAND_DISPLAY XAUTHORITY
   poll_until 20 x_ready
+}
+
+# gnome_monitor_scale SCALE: the shell's one monitor at the scale it offers
+# nearest to SCALE, for the rest of the session, as the display settings set
+# it; waits until XWayland's screen has taken it.
+gnome_monitor_scale() {
+  local before
+  before=$(xdpyinfo | awk '/dimensions:/ { print $2 }')
+  /usr/bin/python3 - "$1" <<'PYTHON' || e2e_fail "GNOME Shell took no scale $1"
+import sys
+from gi.repository import Gio, GLib
+bus = Gio.bus_get_sync(Gio.BusType.SESSION)
+def call(method, arguments, reply):
+    return bus.call_sync("org.gnome.Mutter.DisplayConfig", "/org/gnome/Mutter/DisplayConfig",
+                         "org.gnome.Mutter.DisplayConfig", method, arguments,
+                         GLib.VariantType(reply), 0, 20000, None).unpack()
+serial, monitors, _, _ = call("GetCurrentState", None, "(ua((ssss)a(siiddada{sv})a{sv})a(iiduba(ssss)a{sv})a{sv})")
+connector = monitors[0][0][0]
+mode = next(m for m in monitors[0][1] if m[6].get("is-current"))
+scale = min(mode[5], key=lambda s: abs(s - float(sys.argv[1])))
+call("ApplyMonitorsConfig", GLib.Variant("(uua(iiduba(ssa{sv}))a{sv})",
+     (serial, 1, [(0, 0, scale, 0, True, [(connector, mode[0], {})])], {})), "()")
+PYTHON
+  # Scaled framebuffers shrink XWayland's screen to the logical size.
+  [[ $1 != *.* ]] || wait_until 20 "XWayland's screen to be scaled" \
+    bash -c "[[ \$(xdpyinfo | awk '/dimensions:/ { print \$2 }') != $before ]]"
 }
 
 # gnome_screenshot_answer yes|no: the user's answer to the screenshot portal's
@@ -254,8 +298,9 @@ kwin_allow() {
   } >"$folder/e2e-$(basename "$program").desktop"
 }
 
-# start_kwin WIDTHxHEIGHT: a headless KWin (KDE Plasma's compositor) with one
-# virtual output, drawn with OpenGL in software, and XWayland, in a home of its
+# start_kwin WIDTHxHEIGHT [SCALE]: a headless KWin (KDE Plasma's compositor)
+# with one virtual output of that logical size at that scale, drawn with
+# OpenGL in software, and XWayland, in a home of its
 # own (KDE's portal writes its pictures into its pictures folder, which must
 # exist); exports HOME, WAYLAND_DISPLAY and DISPLAY, and waits until the
 # screenshot portal answers.
@@ -280,8 +325,8 @@ SCRIPT
   chmod 755 "$E2E_TMP/kwin/started"
   # No lock screen, global shortcuts or activities: services the tests do not need.
   E2E_FAIL_LOG=$E2E_TMP/kwin.log
-  "$E2E_TMP/kwin/kwin_wayland" --virtual --width "${1%x*}" --height "${1#*x}" --xwayland \
-    --no-lockscreen --no-global-shortcuts --no-kactivities --socket "wayland-yorvane-$$" \
+  "$E2E_TMP/kwin/kwin_wayland" --virtual --width "${1%x*}" --height "${1#*x}" --scale "${2:-1}" \
+    --xwayland --no-lockscreen --no-global-shortcuts --no-kactivities --socket "wayland-yorvane-$$" \
     "$E2E_TMP/kwin/started" >"$E2E_FAIL_LOG" 2>&1 &
   WAYLAND_SHELL_PID=$!
   E2E_PIDS+=("$WAYLAND_SHELL_PID")

@@ -1,49 +1,107 @@
 #!/usr/bin/env bash
 # The program on a Wayland session, on headless sway (variants portal and
-# no_portal) and on KDE Plasma's KWin (kde and kde_portal), with XWayland,
-# which cannot read the screen. On sway the picture comes through the wlroots
-# screenshot portal; on KWin through KWin's own screenshot interface where a
-# desktop file names the program (kde), else through KDE's portal
-# (kde_portal). A one-shot must save exactly the picture the compositor shows,
+# no_portal), on KDE Plasma's KWin (kde and kde_portal) and on GNOME Shell
+# (gnome), with XWayland, which cannot read the screen. On sway the picture
+# comes through the wlroots screenshot portal; on KWin through KWin's own
+# screenshot interface where a desktop file names the program (kde), else
+# through KDE's portal (kde_portal); on GNOME through its portal, and a
+# series from its screen cast, the leave to use both given beforehand. A
+# one-shot must save exactly the picture the desktop takes of its monitor,
 # without the program's window, and leave no portal file behind; so must each
 # picture of a series of five, whose offsets from their nominal times are
 # printed; and the region picker's half-size snapshot and a region one-shot.
+# A variant NAME@SCALE runs on a monitor of 1280x720 logical pixels at that
+# scale (2560x1440 at 2, 1920x1080 at 1.5), where XWayland's screen is
+# smaller than the monitor: the pictures must still be the monitor's own
+# pixels, and a region the monitor's pixels the picker showed. With two sway
+# outputs side by side (two_outputs), 1280x720 at scale 1 and 2560x1440 at 2,
+# a one-shot is of the output XWayland calls primary, whole.
 # On KWin the pointer stands over the desktop: the compositor shows it, the
 # one-shot through KWin's interface leaves it out. A KDE portal that fails at
 # once (its pictures folder is gone) is asked once more and no refusal is
 # claimed. Without a portal on the bus no picture may be saved. sway ignores
 # the always-on-top hint, which the program says in a notice at its first start.
 # On sway a key bound to `yorvane --one-shot` takes a picture. Through a
-# portal the series is taken with screenshots after one message: neither
-# sway's portal nor KDE's casts the screen without a GPU.
+# portal the series is taken with screenshots, and the program says so once
+# the series is done: neither sway's portal nor KDE's casts the screen
+# without a GPU.
 # As root the script runs as an ordinary test user (see wayland_lib.sh).
-# e2e-variants: portal no_portal kde kde_portal
+# e2e-variants: portal no_portal kde kde_portal portal@2 portal@1.5 kde@2 kde@1.5 kde_portal@2 gnome@2 gnome@1.5 two_outputs
 # e2e-timeout: 300
 set -euo pipefail
-variant=${1:?portal, no_portal, kde or kde_portal}
-[[ $variant != kde* ]] || WAYLAND_DESKTOP=kde
+variant=${1:?portal, no_portal, kde, kde_portal, gnome or two_outputs, with @SCALE}
+scale=1
+[[ $variant != *@* ]] || scale=${variant#*@}
+route=${variant%@*}
+case $route in
+  kde*) WAYLAND_DESKTOP=kde ;;
+  gnome) WAYLAND_DESKTOP=gnome ;;
+esac
 source "$(dirname "$0")/wayland_lib.sh"
 
 app=$(prepared_app_folder)
 # Delay 0.2, five pictures, no end sound, a series interval of 0.5 s; 2.0 s for
 # KDE's portal, which takes about half a second a picture on an idle machine.
 interval=(0 500)
-[[ $variant != kde_portal ]] || interval=(3 2000)
+[[ $route != kde_portal ]] || interval=(3 2000)
 printf '1,"%d",1,0,0,0\r\n' "${interval[0]}" >"$app/setutei"
-# Noise in blocks of 2 x 2, so the picker's half-size snapshot of it is exact.
-noise=$(block_noise 1280x720 13)
+# in_pixels LOGICAL: logical pixels in the monitor's own.
+in_pixels() { awk -v v="$1" -v s="$scale" 'BEGIN { printf "%d", v * s + 0.5 }'; }
+monitor=$(in_pixels 1280)x$(in_pixels 720)
+# Noise in blocks of 2 x 2, so the picker's half-size snapshot of it is exact;
+# larger where the monitor is scaled, so that it stays alike scaled.
+noise=$(block_noise 1280x720 13 "$([[ $variant == "$route" ]] && echo 2 || echo 8)")
+case $route in
+  kde*)
+    [[ $route != kde ]] ||
+      kwin_allow "$app/yorvane" X-KDE-DBUS-Restricted-Interfaces=org.kde.KWin.ScreenShot2
+    kwin_allow "${YORVANE_KWIN_POINTER:?}" X-KDE-Wayland-Interfaces=org_kde_kwin_fake_input
+    start_kwin 1280x720 "$scale"
+    ;;
+  gnome)
+    start_gnome_shell "$monitor" "$scale"
+    gnome_screenshot_answer yes
+    gnome_cast_leave_given
+    # The desktop the pictures are of, as its background.
+    for key in picture-uri picture-uri-dark; do
+      gsettings set org.gnome.desktop.background "$key" "file://$noise"
+    done
+    gsettings set org.gnome.desktop.background picture-options stretched
+    ;;
+  two_outputs) start_sway 1280x720@1,2560x1440@2 "$noise" ;;
+  *) start_sway "$monitor@$scale" "$noise" ;;
+esac
 if [[ $WAYLAND_DESKTOP == kde ]]; then
-  [[ $variant != kde ]] ||
-    kwin_allow "$app/yorvane" X-KDE-DBUS-Restricted-Interfaces=org.kde.KWin.ScreenShot2
-  kwin_allow "${YORVANE_KWIN_POINTER:?}" X-KDE-Wayland-Interfaces=org_kde_kwin_fake_input
-  start_kwin 1280x720
   # The desktop the pictures are of.
   feh --fullscreen "$noise" &
   E2E_PIDS+=($!)
-else
-  start_sway 1280x720 "$noise"
 fi
-wait_until 20 "the output to show the picture" output_shows "$noise"
+# comparable PICTURE OUTPUT: what a picture of the monitor must show alike: on
+# GNOME all but its top bar, whose clock may turn over, and which shows that
+# the screen is cast.
+comparable() {
+  if [[ $WAYLAND_DESKTOP == gnome ]]; then
+    convert "$1" -crop "$(in_pixels 1280)x$(in_pixels 688)+0+$(in_pixels 32)" +repage "$2"
+  else
+    cp "$1" "$2"
+  fi
+}
+# expect_monitor PICTURE: PICTURE must be the desktop's own picture of its monitor.
+expect_monitor() {
+  comparable "$1" "$E2E_TMP/comparable.png"
+  expect_same_picture "$desktop" "$E2E_TMP/comparable.png"
+}
+if [[ $scale == 1 && $route != gnome* && $route != two_outputs ]]; then
+  wait_until 20 "the output to show the picture" output_shows "$noise"
+  reference=$noise
+else
+  # The desktop's own picture of its monitor, the noise scaled onto it.
+  E2E_LAST_SCREEN=
+  wait_until 30 "the desktop to settle" screen_settled
+  reference=$E2E_LAST_SCREEN
+fi
+desktop=$E2E_TMP/desktop.png
+comparable "$reference" "$desktop"
 
 if [[ $variant == no_portal ]]; then
   # A bus of its own with no service on it: no portal answers.
@@ -60,7 +118,20 @@ if [[ $WAYLAND_DESKTOP == sway ]]; then
   # window all the same.
   wait_for_window "$WAYLAND_TOPMOST_NOTICE" 10 >/dev/null
 fi
-if [[ $variant == kde ]]; then
+# X pixels in the monitor's own: XWayland's screen is logical on most scaled
+# monitors, physical on GNOME at a whole scale.
+x_screen=$(xdpyinfo | awk '/dimensions:/ { print $2 }')
+x_half=$((${x_screen%x*} / 2))x$((${x_screen#*x} / 2))
+x_scale=$(awk -v p="$(identify -format %w "$reference")" -v x="${x_screen%x*}" 'BEGIN { print p / x }')
+if [[ $WAYLAND_DESKTOP == gnome ]]; then
+  # The shell, in its overview, shows the window a while after it maps it.
+  shows_window() {
+    grab_screen "$E2E_TMP/shown.png" && comparable "$E2E_TMP/shown.png" "$E2E_TMP/shown.png" &&
+      (($(pixels_differing "$desktop" "$E2E_TMP/shown.png") > 20000))
+  }
+  wait_until 30 "the desktop's picture to show the window" shows_window
+fi
+if [[ $route == kde ]]; then
   # KWin's own pointer clicks and then stands over the desktop, where the
   # compositor shows it.
   origin=$(window_origin "$window")
@@ -71,34 +142,49 @@ if [[ $variant == kde ]]; then
   E2E_PIDS+=("$pointer")
   wait_until 10 "KWin's pointer" grep -q ready "$E2E_TMP/pointer.log"
   pointer_shown() {
-    grab_screen "$E2E_TMP/pointer.png" && (($(pixels_differing "$noise" "$E2E_TMP/pointer.png") > 0))
+    grab_screen "$E2E_TMP/pointer.png" &&
+      (($(pixels_differing "$reference" "$E2E_TMP/pointer.png") > 0))
   }
   wait_until 20 "KWin to show its pointer" pointer_shown
 else
   click_control "$window" one_shot_button
 fi
-if [[ $variant != no_portal ]]; then
+if [[ $route == two_outputs ]]; then
+  # sway has no primary output: XWayland's first, at scale 1, is the program's.
+  # The portal draws it at twice its resolution beside the other, smoothed:
+  # its own pixels are not in the picture, which is kept as drawn, and said so.
+  wait_for_file "$app/BMP/壁紙- 1.bmp" 20
+  convert "$reference" -crop 2560x1440+0+0 +repage "$E2E_TMP/first.png"
+  expect_same_picture "$E2E_TMP/first.png" "$app/BMP/壁紙- 1.bmp"
+  grep -q 'not at its own resolution' "$E2E_TMP/program.log" ||
+    e2e_fail "the program did not say the picture is not at the monitor's resolution"
+  # Made primary, the output at scale 2 is pictured whole at its own resolution.
+  xrandr --output XWAYLAND1 --primary
+  window=$(wait_for_window Yorvane 10)
+  click_control "$window" one_shot_button
+  wait_for_file "$app/BMP/壁紙- 2.bmp" 20
+  grim -o HEADLESS-2 "$E2E_TMP/second.png"
+  expect_same_picture "$E2E_TMP/second.png" "$app/BMP/壁紙- 2.bmp"
+  echo "one-shot of the primary one of two outputs at scales 1 and 2: ok"
+  exit 0
+fi
+if [[ $route != no_portal ]]; then
   picture="$app/BMP/壁紙- 1.bmp"
   wait_for_file "$picture" 20
-  expect_same_picture "$noise" "$picture"
+  expect_monitor "$picture"
   expect_no_portal_files
-  [[ $variant != kde ]] || end_processes "$pointer"
+  [[ $route != kde ]] || end_processes "$pointer"
   echo "one-shot on $WAYLAND_DESKTOP ($variant): ok"
 
   # The series button starts the series: a lead-in of 2700 ms, then one an interval.
   window=$(wait_for_window Yorvane 10)
   pressed_us=${EPOCHREALTIME/./}
   click_control "$window" series_button
-  if [[ $variant != kde ]]; then
-    # No screen cast here: said once, before the window hides.
-    answer_box "$WAYLAND_NO_CAST_BOX"
-    pressed_us=${EPOCHREALTIME/./}
-  fi
   echo "picture  nominal ms  saved ms  offset ms"
   for n in 1 2 3 4 5; do
     picture="$app/BMP/壁紙- $((n + 1)).bmp"
     wait_for_file "$picture" 10
-    expect_same_picture "$noise" "$picture"
+    expect_monitor "$picture"
     saved_us=$(stat -c %.6Y "$picture")
     saved_ms=$(((${saved_us/./} - pressed_us) / 1000))
     nominal_ms=$((2700 + n * interval[1]))
@@ -106,6 +192,14 @@ if [[ $variant != no_portal ]]; then
     stretch=$((saved_ms - nominal_ms - ${stretch_from:=$((saved_ms - nominal_ms))}))
   done
   wait_for_window Yorvane 10 >/dev/null
+  if [[ $route == *portal ]]; then
+    # No screen cast here: said once, when the series is done.
+    answer_box "$WAYLAND_NO_CAST_BOX"
+  elif [[ $route == gnome ]]; then
+    grep -q "from the desktop's screen cast" "$E2E_TMP/program.log" &&
+      ! grep -qE 'screenshot instead|through screenshots' "$E2E_TMP/program.log" ||
+      e2e_fail "not every picture came from the screen cast: $(cat "$E2E_TMP/program.log")"
+  fi
   # A portal slower than the interval stretches the series: the program says so.
   if poll_until 3 window_shown 間隔を保てません; then
     answer_box 間隔を保てません
@@ -126,11 +220,21 @@ if [[ $variant != no_portal ]]; then
   click_control "$window" mode_box
   wait_for_window_size "$window" "$(main_window_size partial)"
   click_control "$window" picker_button partial
+  # picker_shows_snapshot: the picker shows the monitor at half the size the
+  # user sees it: exactly where X pixels are the monitor's, else alike (drawn
+  # smaller for display). Read from the window itself, which XWayland keeps.
   picker_shows_snapshot() {
-    grab_screen "$E2E_TMP/picker.png"
-    crop_window "$E2E_TMP/picker.png" "$window" "$E2E_TMP/pic2.png"
-    convert "$E2E_TMP/pic2.png" -crop 640x360+0+0 +repage "$E2E_TMP/shown.png"
-    (($(pixels_differing "${noise%.png}-half.png" "$E2E_TMP/shown.png") == 0))
+    local similarity
+    import -window "$window" "$E2E_TMP/picker.png" || return 1
+    convert "$E2E_TMP/picker.png" -crop "$x_half+0+0" +repage "$E2E_TMP/shown.png"
+    if [[ $variant == "$route" && $route != gnome ]]; then
+      (($(pixels_differing "${noise%.png}-half.png" "$E2E_TMP/shown.png") == 0))
+    else
+      convert "$reference" -scale "$x_half!" "$E2E_TMP/half.png"
+      similarity=$(compare -metric NCC "$E2E_TMP/half.png" "$E2E_TMP/shown.png" null: 2>&1) ||
+        [[ $similarity =~ ^[0-9.]+$ ]] || return 1
+      awk -v c="$similarity" 'BEGIN { exit !(c > 0.5) }'
+    fi
   }
   wait_until 15 "the picker to show the half-size snapshot" picker_shows_snapshot
   a=30 b=20 c=130 d=90
@@ -141,7 +245,7 @@ if [[ $variant != no_portal ]]; then
   click_control "$window" one_shot_button
   picture="$app/BMP/壁紙- 7.bmp"
   wait_for_file "$picture" 15
-  expect_region "$picture" "$noise" "$a" "$b" "$c" "$d"
+  expect_region "$picture" "$reference" "$a" "$b" "$c" "$d" "$x_scale"
   expect_no_portal_files
   echo "region on $WAYLAND_DESKTOP ($variant): ok"
   if [[ $variant == kde_portal ]]; then

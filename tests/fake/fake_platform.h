@@ -67,6 +67,8 @@ class FakePlatform : public PosixFilesPlatform {
   std::function<void()> whileBoxOpen;
 
   Image screen;
+  // The screen's own pixels per logical pixel; screenSize() is the screen's size.
+  double scale = 1;
   // What the next screen copies give; any failure leaves the image as it was.
   ScreenCopy copyResult = ScreenCopy::kCopied;
   // What a series start is answered.
@@ -96,6 +98,7 @@ class FakePlatform : public PosixFilesPlatform {
 
   // Platform.
   Size screenSize() override { return screen.size(); }
+  double screenScale() override { return scale; }
   ScreenCopy copyScreen(Image& dest, IfBusy ifBusy) override;
   ScreenCopy primeScreenCopy() override;
   SessionKind sessionKind() override { return session; }

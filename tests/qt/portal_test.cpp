@@ -161,9 +161,10 @@ TEST_F(PortalTest, APictureIsLoadedAndItsFileRemoved) {
 
   // Of a picture of every monitor, the primary one's part.
   writePicture();
-  ASSERT_EQ(copy.copy(image, QRect(1, 0, 2, 2), {}, IfBusy::kWait), ScreenCopy::kCopied);
+  const std::vector<Monitor> monitors{{{0, 0, 1, 1}, {}, false}, {{1, 0, 1, 1}, {}, true}};
+  ASSERT_EQ(copy.copy(image, monitors, {}, IfBusy::kWait), ScreenCopy::kCopied);
   ASSERT_EQ(image.size(), (Size{2, 2}));
-  EXPECT_EQ(image.pixel(0, 0) & 0xFFFFFFu, 0x0A64C8u);  // (10, 100, 200)
+  EXPECT_EQ(image.pixel(0, 0) & 0xFFFFFFu, 0x1464C8u);  // (20, 100, 200)
 }
 
 TEST_F(PortalTest, ThePrimingPictureIsAskedForOnceAndNotKept) {

@@ -167,7 +167,7 @@ TEST(WindowView, UserListChoiceAndCheckBoxGoToTheModel) {
   EXPECT_FALSE(check->isEnabled());
 }
 
-TEST(WindowView, PictureBoxMouseInItsOwnPixels) {
+TEST(WindowView, PictureBoxMouseInLogicalPixels) {
   MainWindow m;
   WindowView view(m.window, m.dispatch);
   show(m.window);

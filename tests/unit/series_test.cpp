@@ -127,12 +127,16 @@ TEST_F(Series, TicksSkippedWhileACopyWaitsAreToldWithThePaceReached) {
             "平均 1000 ミリ秒ごとに保存しました。\r5 枚は保存していません。");
 }
 
-TEST_F(Series, WithoutAScreenCastTheUserIsToldOnceBeforeTheWindowHides) {
+TEST_F(Series, WithoutAScreenCastTheUserIsToldOnceAfterTheSeries) {
   app.fake.seriesCopies = SeriesCopies::kNoScreenCast;
   app.chooseCount(1);
   chooseInterval(0);
   bool shownAtTheBox = false;
-  app.fake.whileBoxOpen = [&] { shownAtTheBox = app.main.window.visible(); };
+  size_t picturesAtTheBox = 0;
+  app.fake.whileBoxOpen = [&] {
+    shownAtTheBox = app.main.window.visible();
+    picturesAtTheBox = pictures();
+  };
   for (int series = 1; series <= 2; ++series) {
     press(app.main.seriesButton);
     advanceTo(5200);
@@ -140,6 +144,7 @@ TEST_F(Series, WithoutAScreenCastTheUserIsToldOnceBeforeTheWindowHides) {
   ASSERT_EQ(app.fake.boxes.size(), 1u);
   EXPECT_EQ(app.fake.boxes[0].title, "スクリーンキャストを使えません");
   EXPECT_TRUE(shownAtTheBox);
+  EXPECT_EQ(picturesAtTheBox, 5u);
   EXPECT_EQ(pictures(), 10u);
   for (const char* call : {"series start", "series end"})
     EXPECT_EQ(std::count(app.fake.events.begin(), app.fake.events.end(), call), 2) << call;
