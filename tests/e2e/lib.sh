@@ -55,7 +55,7 @@ end_processes() {
 
 e2e_cleanup() {
   end_processes "${E2E_PIDS[@]}"
-  end_bus_services
+  end_leftovers
   # A desktop's document portal mounts a file system in the runtime folder,
   # which must go before the folder can.
   local mount
@@ -91,15 +91,20 @@ own_session() {
   export DBUS_SESSION_BUS_ADDRESS=unix:path=$XDG_RUNTIME_DIR/bus
 }
 
-# end_bus_services: ends the session bus and whatever it started, which runs in
-# the bus's own process session (the daemon starts one as it forks).
-end_bus_services() {
-  [[ -n $E2E_BUS_PID ]] || return 0
-  local left
-  pkill -TERM -s "$E2E_BUS_PID" 2>/dev/null || true
-  poll_until 5 bash -c "! pgrep -s $E2E_BUS_PID" || pkill -KILL -s "$E2E_BUS_PID" 2>/dev/null || true
-  left=$(pgrep -a -s "$E2E_BUS_PID" || true)
-  [[ -z $left ]] || e2e_log "still running after the session bus ended: $left"
+# end_leftovers: ends the session bus and whatever it started, which runs in
+# the bus's own process session (the daemon starts one as it forks), and
+# anything else still running from the test's folder (an accessibility bus
+# started in its runtime folder, in a session of its own).
+end_leftovers() {
+  [[ -z $E2E_BUS_PID ]] || pkill -TERM -s "$E2E_BUS_PID" 2>/dev/null || true
+  pkill -TERM -f -- "$E2E_TMP/" 2>/dev/null || true
+  if ! poll_until 5 no_leftovers; then
+    [[ -z $E2E_BUS_PID ]] || pkill -KILL -s "$E2E_BUS_PID" 2>/dev/null || true
+    pkill -KILL -f -- "$E2E_TMP/" 2>/dev/null || true
+  fi
+}
+no_leftovers() {
+  ! { [[ -n $E2E_BUS_PID ]] && pgrep -s "$E2E_BUS_PID"; } && ! pgrep -f -- "$E2E_TMP/"
 }
 
 # poll_until SECONDS COMMAND...: polls COMMAND every 0.1 s until it succeeds;
@@ -516,15 +521,15 @@ CONFIG
 }
 
 # start_window_manager NAME: starts mutter, kwin, xfwm4 (compositing) or
-# openbox on the display, each on a session bus of its own where it wants one,
-# and waits until it manages the screen and has drawn its desktop.
+# openbox on the display, on the test's session bus, and waits until it
+# manages the screen and has drawn its desktop.
 E2E_WM_PID=
 start_window_manager() {
   local command
   case $1 in
-    mutter) command=(dbus-run-session -- mutter --x11 --replace) ;;
-    kwin) command=(dbus-run-session -- kwin_x11 --replace) ;;
-    xfwm4) command=(dbus-run-session -- xfwm4 --compositor=on --sm-client-disable) ;;
+    mutter) command=(mutter --x11 --replace) ;;
+    kwin) command=(kwin_x11 --replace) ;;
+    xfwm4) command=(xfwm4 --compositor=on --sm-client-disable) ;;
     openbox) command=(openbox --sm-disable) ;;
     *) e2e_fail "no window manager called $1" ;;
   esac
