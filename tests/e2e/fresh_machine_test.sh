@@ -24,6 +24,8 @@ elif sudo -n true 2>/dev/null; then
 else
   skip "a fresh root needs root, or sudo without a password"
 fi
+# An ordinary user's PATH lacks the system folders these live in.
+PATH=$PATH:/usr/local/sbin:/usr/sbin:/sbin
 for tool in debootstrap unshare chroot git; do
   command -v "$tool" >/dev/null || skip "$tool is not installed"
 done
