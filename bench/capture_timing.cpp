@@ -34,11 +34,12 @@ double ms(Clock::duration d) {
 class TimedPlatform : public yorvane::QtPlatform {
  public:
   explicit TimedPlatform(std::string folder) : folder_(std::move(folder)) {}
-  yorvane::ScreenCopy copyScreen(yorvane::Image& dest, yorvane::IfBusy ifBusy) override {
+  void copyScreen(yorvane::Image& dest, std::function<void(yorvane::ScreenCopy)> done) override {
     copies.push_back(Clock::now());
-    const yorvane::ScreenCopy copy = QtPlatform::copyScreen(dest, ifBusy);
-    if (copy != yorvane::ScreenCopy::kCopied) ++failedCopies;
-    return copy;
+    QtPlatform::copyScreen(dest, [this, done = std::move(done)](yorvane::ScreenCopy copy) {
+      if (copy != yorvane::ScreenCopy::kCopied) ++failedCopies;
+      done(copy);
+    });
   }
   std::string applicationFolder() override { return folder_; }
   // The chime of the build tree.

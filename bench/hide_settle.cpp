@@ -36,12 +36,19 @@ void xRoundTrip() {
   std::free(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));
 }
 
-// A picture from the portal; false when none came. millis gets its answer time.
-bool portalPicture(yorvane::wayland::ScreenshotRequest& request, yorvane::Image& picture,
-                   double& millis) {
+// A picture from the portal, waited for here; false when none came. millis
+// gets its answer time.
+bool portalPicture(yorvane::Image& picture, double& millis) {
   QElapsedTimer clock;
   clock.start();
-  const yorvane::wayland::Answer answer = request.run({}, 10000);
+  yorvane::wayland::Answer answer;
+  QEventLoop loop;
+  yorvane::wayland::requestScreenshot(QDBusConnection::sessionBus(), {}, 10000,
+                                      [&](const yorvane::wayland::Answer& a) {
+                                        answer = a;
+                                        loop.quit();
+                                      });
+  loop.exec();
   millis = static_cast<double>(clock.nsecsElapsed()) / 1e6;
   if (answer.failure != yorvane::ScreenCopy::kCopied) return false;
   const bool loaded = yorvane::wayland::loadPicture(answer.path, {}, picture, nullptr);
@@ -59,7 +66,6 @@ int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "xcb");
   QApplication app(argc, argv);
   const int runs = argc > 1 ? std::atoi(argv[1]) : 10;
-  yorvane::wayland::ScreenshotRequest request(QDBusConnection::sessionBus());
 
   QWidget window;
   window.setAutoFillBackground(true);
@@ -73,7 +79,7 @@ int main(int argc, char** argv) {
   std::vector<double> answerTimes;
   // True once the portal's picture shows the window's middle in red.
   const auto windowInPicture = [&]() {
-    if (!portalPicture(request, picture, millis)) {
+    if (!portalPicture(picture, millis)) {
       std::fprintf(stderr, "the portal gave no picture\n");
       std::exit(1);
     }

@@ -46,17 +46,33 @@ int main(int argc, char** argv) {
   const bool cast = std::strcmp(way, "cast") == 0;
   std::unique_ptr<yorvane::ScreenSource> source;
   if (portal) {
-    source = std::make_unique<yorvane::wayland::PortalScreenCopy>(QDBusConnection::sessionBus());
+    source = std::make_unique<yorvane::wayland::PortalScreenCopy>(
+        QDBusConnection::sessionBus(), std::make_shared<yorvane::wayland::HideSettle>());
   } else {
     source = yorvane::loadScreenSource(
         yorvane::sessionKindOf(std::getenv("WAYLAND_DISPLAY"), std::getenv("XDG_SESSION_TYPE")),
         yorvane::programFolders().state);
   }
-  const auto ifBusy = cast ? yorvane::IfBusy::kSkip : yorvane::IfBusy::kWait;
+  // Runs the event loop until the source answers, as the program's loop would.
+  const auto answered = [&app](const std::function<void(std::function<void()>)>& ask) {
+    bool done = false;
+    ask([&] {
+      done = true;
+      app.quit();
+    });
+    if (!done) QApplication::exec();
+  };
   if (cast) {
     QElapsedTimer started;
     started.start();
-    if (source->seriesStarting() != yorvane::SeriesCopies::kScreenCast) {
+    yorvane::SeriesCopies from = yorvane::SeriesCopies::kUsual;
+    answered([&](std::function<void()> end) {
+      source->startSeries([&from, end](yorvane::SeriesCopies c) {
+        from = c;
+        end();
+      });
+    });
+    if (from != yorvane::SeriesCopies::kScreenCast) {
       std::printf("no screen cast\n");
       return 1;
     }
@@ -72,7 +88,14 @@ int main(int argc, char** argv) {
   for (int i = 0; i < copies; ++i) {
     QElapsedTimer clock;
     clock.start();
-    if (source->copy(image, ifBusy) != yorvane::ScreenCopy::kCopied) ++failed;
+    yorvane::ScreenCopy copy = yorvane::ScreenCopy::kFailed;
+    answered([&](std::function<void()> end) {
+      source->copy(image, [&copy, end](yorvane::ScreenCopy c) {
+        copy = c;
+        end();
+      });
+    });
+    if (copy != yorvane::ScreenCopy::kCopied) ++failed;
     wall.push_back(static_cast<double>(clock.nsecsElapsed()) / 1e6);
   }
   const double cpu = (cpuMillis() - cpuBefore) / copies;

@@ -1,5 +1,4 @@
 #include <QApplication>
-#include <QTimer>
 #include <QWindow>
 #include <memory>
 
@@ -28,23 +27,22 @@ void useJapaneseFont(QApplication& app) {
 // On Wayland the desktop may ask the user once whether the program may copy the
 // screen, and asks only for a focused window, while every capture hides the
 // program's windows first: so ask as soon as a window of the program has focus.
-void primeScreenCopyOnFirstFocus(yorvane::Platform& platform) {
+void primeScreenCopyOnFirstFocus(yorvane::QtPlatform& platform) {
   if (platform.sessionKind() != yorvane::SessionKind::Wayland) return;
   auto connection = std::make_shared<QMetaObject::Connection>();
-  *connection = QObject::connect(
-      qApp, &QGuiApplication::focusWindowChanged, qApp, [&platform, connection](QWindow* focused) {
-        if (!focused) return;
-        QObject::disconnect(*connection);
-        // Not inside the focus change itself: the request waits for its answer.
-        QTimer::singleShot(0, qApp, [&platform] { platform.primeScreenCopy(); });
-      });
+  *connection = QObject::connect(qApp, &QGuiApplication::focusWindowChanged, qApp,
+                                 [&platform, connection](QWindow* focused) {
+                                   if (!focused) return;
+                                   QObject::disconnect(*connection);
+                                   platform.primeScreenCopy();
+                                 });
 }
 
 // Started with --one-shot: the picture is taken as a click would take it, once
 // the main window is on its way (the show is queued behind the start), and on
 // Wayland after the question for permission, which must come with the window
-// shown.
-void takeOneShotOnceShown(yorvane::Platform& platform, yorvane::Orders& orders) {
+// shown: the picture's copy waits for its answer.
+void takeOneShotOnceShown(yorvane::QtPlatform& platform, yorvane::Orders& orders) {
   QMetaObject::invokeMethod(
       qApp,
       [&platform, &orders] {

@@ -14,7 +14,7 @@ Application::Application(Platform& platform)
       main_(platform.screenSize()),
       windows_(main_.window, toolbar_.window),
       settingsFile_(platform, std::bind_front(&Application::currentSettings, this)),
-      screen_(platform),
+      screen_(platform, dispatch_),
       pictures_(platform, main_.saveSoundBox, main_.numberButton, settingsFile_, *this),
       region_(screen_, main_.selection, main_.regionPicture),
       oneShot_(platform, dispatch_, windows_, delay_, screen_, region_, pictures_),

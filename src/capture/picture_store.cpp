@@ -75,7 +75,6 @@ void PictureStore::saveUnderNextNumber(const std::function<const Image&()>& pict
     if (!numberStore_.storeNumber(fileNumber_, &failure)) {
       throw NumberNotStored("番号を記録できないため、保存しませんでした。\r" + failure);
     }
-    platform_.doEvents();
     const Image& image = picture();
     // The sound server plays it beside the save; without one the X bell stands in.
     if (saveSoundBox_.ticked() && !platform_.playEventSound("camera-shutter")) platform_.beep();

@@ -32,8 +32,8 @@ class PictureStore {
   // Shows the running number on its button.
   void showNumber();
 
-  // Takes the next number and stores it, lets the event loop run, and saves
-  // picture() under it after the save sound (the camera shutter of the sound
+  // Takes the next number and stores it, and saves picture() under it after
+  // the save sound (the camera shutter of the sound
   // theme, or the X bell where no sound server plays it; only when its box is
   // ticked). When the number cannot be stored or the picture cannot be saved,
   // it tells the user why and ends the program.

@@ -21,10 +21,6 @@ bool RegionCapture::usable() const {
   return confirmed_ && !regionPicture_.picture().empty();
 }
 
-void RegionCapture::clearUnlessWaiting() {
-  if (!cutWaiting_) regionPicture_.clearPicture();
-}
-
 const Image& RegionCapture::cut() {
   const PixelRect r = regionOnScreen(selection_.geometry(), scale_, aspect_);
   regionPicture_.picture().copyFrom(screen_.screen(), r.x, r.y, r.width, r.height);

@@ -24,10 +24,8 @@ class RegionCapture {
   // A confirmed region that yields a picture of at least one pixel.
   bool usable() const;
 
-  // Erases the region picture before a capture starts, unless a cut waits there
-  // for its save: a start that arrives meanwhile must not erase it.
-  void clearUnlessWaiting();
-  void setCutWaiting(bool waiting) { cutWaiting_ = waiting; }
+  // Erases the region picture before a capture starts.
+  void clearPicture() { regionPicture_.clearPicture(); }
   // Cuts the selection from the last screen copy into the region picture.
   const Image& cut();
 
@@ -39,7 +37,6 @@ class RegionCapture {
   float aspect_ = 0;
   bool partial_ = false;
   bool confirmed_ = false;
-  bool cutWaiting_ = false;
 };
 
 }  // namespace yorvane

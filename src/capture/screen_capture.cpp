@@ -1,6 +1,40 @@
 #include "capture/screen_capture.h"
 
+#include <utility>
+
 namespace yorvane {
+
+ScreenCapture::ScreenCapture(Platform& platform, const Dispatcher& dispatch)
+    : platform_(platform),
+      dispatch_(dispatch),
+      deadline_(platform.createTimer("copyDeadlineTimer", kDeadlineMs,
+                                     [this] { finish(ScreenCopy::kFailed); })) {}
+
+void ScreenCapture::copy(Done done) {
+  if (inFlight_) {
+    next_ = std::move(done);
+    return;
+  }
+  start(std::move(done));
+}
+
+void ScreenCapture::start(Done done) {
+  inFlight_ = std::move(done);
+  const unsigned number = ++copyNumber_;
+  deadline_->setEnabled(true);
+  platform_.copyScreen(screen_, [this, number](ScreenCopy result) {
+    if (number == copyNumber_) finish(result);
+  });
+}
+
+void ScreenCapture::finish(ScreenCopy result) {
+  if (!inFlight_) return;
+  deadline_->setEnabled(false);
+  ++copyNumber_;
+  Done done = std::exchange(inFlight_, nullptr);
+  dispatch_([&done, result] { done(result); });
+  if (next_ && !inFlight_) start(std::exchange(next_, nullptr));
+}
 
 std::string copyFailureText(ScreenCopy failure) {
   switch (failure) {

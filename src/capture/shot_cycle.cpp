@@ -4,13 +4,12 @@
 
 namespace yorvane {
 
-ShotCycle::ShotCycle(Platform& platform, WindowPair& windows, const ShotDelay& delay)
-    : platform_(platform), windows_(windows), delay_(delay) {}
+ShotCycle::ShotCycle(WindowPair& windows, const ShotDelay& delay)
+    : windows_(windows), delay_(delay) {}
 
 ShotCycle::Due ShotCycle::tick() {
   windows_.hideBoth();
   ticks_ = checkedAdd(ticks_, 1);
-  platform_.doEvents();
   const int16_t pictureTick = checkedMul(2, delay_.steps());
   const int16_t endTick = checkedMul(3, delay_.steps());
   if (ticks_ == pictureTick) return Due::kPicture;

@@ -3,7 +3,6 @@
 #include <cstdint>
 
 #include "capture/shot_delay.h"
-#include "platform/platform.h"
 #include "ui_model/window_pair.h"
 
 namespace yorvane {
@@ -16,14 +15,14 @@ class ShotCycle {
  public:
   enum class Due { kNothing, kPicture, kEnd };
 
-  ShotCycle(Platform& platform, WindowPair& windows, const ShotDelay& delay);
+  ShotCycle(WindowPair& windows, const ShotDelay& delay);
 
-  // One tick: hides both windows, lets the event loop carry that out, and
-  // says what is due now. After kEnd the next tick starts a new cycle.
+  // One tick: hides both windows and says what is due now. After kEnd the
+  // next tick starts a new cycle. The picture's tick comes at least one tick
+  // after the first hide, so the desktop has drawn the screen without them.
   Due tick();
 
  private:
-  Platform& platform_;
   WindowPair& windows_;
   const ShotDelay& delay_;
   int16_t ticks_ = 0;

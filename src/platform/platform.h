@@ -30,7 +30,6 @@ enum class ScreenCopy {
   kFailed,  // no picture came, or in time, or it could not be read
   // A screen of a palette (8 bits or fewer): its colours cannot be read.
   kPaletteScreen,
-  kBusy,         // an earlier copy was still waiting for its picture (a handler re-entered)
   kUnavailable,  // the desktop offers no way to copy the screen (no screenshot portal)
   kRefused,      // the desktop or the user refused
   kUnreadable,   // the desktop sent pixels in a layout the program cannot read
@@ -42,11 +41,6 @@ enum class SeriesCopies {
   kScreenCast,    // a screen cast, open for the series: each copy is its newest frame
   kNoScreenCast,  // the desktop gave no screen cast (the user said no, or it cannot): screenshots
 };
-
-// What a screen copy does when an earlier one is still waiting for its picture
-// (it was asked for by a handler that ran during that wait): wait for the
-// earlier one to be answered and then copy, or give up at once with kBusy.
-enum class IfBusy { kWait, kSkip };
 
 // One entry of a folder listing.
 struct FolderEntry {
@@ -83,36 +77,27 @@ class Platform {
   // pixels: 2 on a screen scaled to 200 %, also where the program's windows
   // see the screen unscaled (XWayland on a scaled Wayland monitor).
   virtual double screenScale() = 0;
-  // Copies the whole primary screen into dest from its top-left corner, in
-  // device pixels; dest becomes the screen's size. A failed copy leaves dest as
-  // it was.
-  // On Wayland the copy waits for the desktop's answer, while timers and other
-  // events go on being handled; ifBusy says what a copy asked for by a handler
-  // during that wait does.
-  virtual ScreenCopy copyScreen(Image& dest, IfBusy ifBusy) = 0;
-  // Where the desktop asks the user once whether the program may copy the
-  // screen (a Wayland portal or its backend, at the program's first picture),
-  // it may ask only on behalf of a visible, focused window. Call this while the main
-  // window is shown and focused, before the first capture hides it: the
-  // question, if any, comes now and its answer is remembered by the desktop.
-  // kCopied when copies may go ahead, else why not. Nothing to do on X11.
-  virtual ScreenCopy primeScreenCopy() = 0;
+  // Starts a copy of the whole primary screen into dest from its top-left
+  // corner, in the screen's own pixels; dest becomes the screen's size. done
+  // runs once with what became of it: at once where the copy is immediate
+  // (X11), else later from the event loop (Wayland, where the desktop
+  // answers). dest is written only as done runs, and not when the copy failed.
+  // One copy at a time: the next is started once done has run.
+  virtual void copyScreen(Image& dest, std::function<void(ScreenCopy)> done) = 0;
   virtual SessionKind sessionKind() = 0;
   // A series is about to start, the window in use still shown and focused:
-  // where the desktop casts the screen (Wayland), the cast opens now, asking
-  // the user the first time, and the series' copies that skip when busy come
-  // from it until seriesEnded. An open cast costs the desktop CPU at each
-  // repaint, so it is open only while a series runs.
-  virtual SeriesCopies seriesStarting() = 0;
+  // where the desktop casts the screen (Wayland), the cast opens, asking the
+  // user the first time, and done says where the series' copies come from
+  // until seriesEnded. An open cast costs the desktop CPU at each repaint, so
+  // it is open only while a series runs.
+  virtual void startSeriesCopies(std::function<void(SeriesCopies)> done) = 0;
   virtual void seriesEnded() = 0;
   // Saves the whole image as a BMP file. False (with a reason) when it fails.
   virtual bool saveBmp(const Image& image, const std::string& path, std::string* reason) = 0;
 
-  // Time and events.
+  // Time.
   virtual std::unique_ptr<Timer> createTimer(std::string name, int intervalMs,
                                              std::function<void()> tick) = 0;
-  // Runs the event loop once: pending window events and timer ticks, then returns.
-  virtual void doEvents() = 0;
   // A clock that only goes forward, in milliseconds from an arbitrary start.
   virtual int64_t nowMs() = 0;
 

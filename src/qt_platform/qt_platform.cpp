@@ -71,16 +71,23 @@ double QtPlatform::screenScale() {
   return (screen ? screen->devicePixelRatio() : 1.0) * screen_->monitorScale();
 }
 
-ScreenCopy QtPlatform::copyScreen(Image& dest, IfBusy ifBusy) {
-  return screen_->copy(dest, ifBusy);
+void QtPlatform::copyScreen(Image& dest, std::function<void(ScreenCopy)> done) {
+  // A round trip on the toolkit's connection: once it returns, the server has
+  // carried out every hide and show requested so far, so a screen copy made
+  // over the grabber's own connection cannot see a window that is gone.
+  if (auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>()) {
+    xcb_connection_t* c = x11->connection();
+    std::free(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));
+  }
+  screen_->copy(dest, std::move(done));
 }
 
-ScreenCopy QtPlatform::primeScreenCopy() {
-  return screen_->prime();
+void QtPlatform::primeScreenCopy() {
+  screen_->prime([](ScreenCopy) {});
 }
 
-SeriesCopies QtPlatform::seriesStarting() {
-  return screen_->seriesStarting();
+void QtPlatform::startSeriesCopies(std::function<void(SeriesCopies)> done) {
+  screen_->startSeries(std::move(done));
 }
 
 void QtPlatform::seriesEnded() {
@@ -90,17 +97,6 @@ void QtPlatform::seriesEnded() {
 std::unique_ptr<Timer> QtPlatform::createTimer(std::string name, int intervalMs,
                                                std::function<void()> tick) {
   return std::make_unique<QtTimer>(name, intervalMs, std::move(tick));
-}
-
-void QtPlatform::doEvents() {
-  QCoreApplication::processEvents(QEventLoop::AllEvents);
-  // A round trip on the toolkit's connection: once it returns, the server has
-  // carried out every hide and show requested so far, so a screen copy made
-  // over the grabber's own connection cannot see a window that is gone.
-  if (auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>()) {
-    xcb_connection_t* c = x11->connection();
-    std::free(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));
-  }
 }
 
 int64_t QtPlatform::nowMs() {

@@ -26,15 +26,17 @@ class QtPlatform : public PosixFilesPlatform {
 
   Size screenSize() override;
   double screenScale() override;
-  ScreenCopy copyScreen(Image& dest, IfBusy ifBusy) override;
-  ScreenCopy primeScreenCopy() override;
+  void copyScreen(Image& dest, std::function<void(ScreenCopy)> done) override;
   SessionKind sessionKind() override { return session_; }
-  SeriesCopies seriesStarting() override;
+  void startSeriesCopies(std::function<void(SeriesCopies)> done) override;
   void seriesEnded() override;
+  // Where the desktop asks the user once whether the program may copy the
+  // screen, it asks now, on behalf of the program's focused window (see
+  // ScreenSource::prime); the answer comes later and is the desktop's to keep.
+  void primeScreenCopy();
 
   std::unique_ptr<Timer> createTimer(std::string name, int intervalMs,
                                      std::function<void()> tick) override;
-  void doEvents() override;
   int64_t nowMs() override;
 
   BoxAnswer messageBox(const std::string& text, const std::string& title,

@@ -25,7 +25,9 @@ std::unique_ptr<ScreenSource> loadScreenSource(SessionKind session,
   const QDBusConnection bus = QDBusConnection::sessionBus();
   // What XWayland shows of the monitors, scaled ones smaller, and what each is.
   const auto layout = std::make_shared<const wayland::OutputLayout>();
-  auto portal = std::make_unique<wayland::PortalScreenCopy>(bus, layout);
+  // When the desktop has drawn the screen without the windows the program hid.
+  const auto settle = std::make_shared<wayland::HideSettle>();
+  auto portal = std::make_unique<wayland::PortalScreenCopy>(bus, settle, layout);
   auto kwin = std::make_unique<wayland::KWinScreenCopy>(bus, layout, std::move(portal));
   switch (kwin->probe()) {
     case wayland::KWinScreenCopy::Access::kGranted:
@@ -42,7 +44,7 @@ std::unique_ptr<ScreenSource> loadScreenSource(SessionKind session,
   // A screenshot through the portal is too slow for a series: its copies come
   // from a screen cast where the desktop gives one.
   return std::make_unique<wayland::ScreenCastCopy>(
-      bus, layout, std::make_unique<wayland::PortalScreenCopy>(bus, layout),
+      bus, settle, layout, std::make_unique<wayland::PortalScreenCopy>(bus, settle, layout),
       QString::fromStdString(stateFolder + "/screencast-restore-token"));
 }
 

@@ -20,70 +20,75 @@ OneShot::OneShot(Platform& platform, const Dispatcher& dispatch, WindowPair& win
       screen_(screen),
       region_(region),
       pictures_(pictures),
-      screenCycle_(platform, windows, delay),
-      regionCycle_(platform, windows, delay),
+      cycle_(windows, delay),
       screenShotTimer_(makeHandlerTimer(platform, dispatch, "screenShotTimer", kTickMs,
-                                        std::bind_front(&OneShot::screenTick, this))),
+                                        std::bind_front(&OneShot::tick, this))),
       regionShotTimer_(makeHandlerTimer(platform, dispatch, "regionShotTimer", kTickMs,
-                                        std::bind_front(&OneShot::regionTick, this))) {}
+                                        std::bind_front(&OneShot::tick, this))) {}
 
 void OneShot::start() {
-  region_.clearUnlessWaiting();
-  if (region_.partial()) {
-    regionShotTimer_->setEnabled(true);
-  } else {
-    screenShotTimer_->setEnabled(true);
-  }
+  if (state_ != State::kIdle) return;
+  region_.clearPicture();
+  ofRegion_ = region_.partial();
+  state_ = State::kBeforePicture;
+  (ofRegion_ ? regionShotTimer_ : screenShotTimer_)->setEnabled(true);
 }
 
 void OneShot::refuseMissingRegion() {
   regionShotTimer_->setEnabled(false);
+  if (ofRegion_) state_ = State::kIdle;
   platform_.messageBox("コピー範囲が未設定です", "", {BoxButtons::kOk, BoxIcon::kExclamation});
 }
 
-bool OneShot::copyScreenOrTellWhy() {
-  if (pictures_.atLastNumber()) {
-    pictures_.tellNumbersRanOut();
-    return false;
-  }
-  const ScreenCopy copy = screen_.copy(IfBusy::kWait);
-  if (copy == ScreenCopy::kCopied) return true;
-  platform_.messageBox(copyFailureText(copy) + "\r保存していません。", "画面をコピーできません",
-                       {BoxButtons::kOk, BoxIcon::kExclamation});
-  return false;
-}
-
-void OneShot::screenTick() {
-  const ShotCycle::Due due = screenCycle_.tick();
-  if (due == ShotCycle::Due::kEnd) endCycle(*screenShotTimer_);
-  if (due != ShotCycle::Due::kPicture || !copyScreenOrTellWhy()) return;
-  pictures_.saveUnderNextNumber(std::bind_front(&ScreenCapture::screen, &screen_));
-  pictures_.showNumber();
-  platform_.doEvents();
-}
-
-void OneShot::endCycle(Timer& timer) {
-  windows_.showOneInUse();
-  timer.setEnabled(false);
-}
-
-void OneShot::regionTick() {
-  if (!region_.usable()) {
+void OneShot::tick() {
+  if (ofRegion_ && !region_.usable()) {
     refuseMissingRegion();
     return;
   }
-  const ShotCycle::Due due = regionCycle_.tick();
-  if (due == ShotCycle::Due::kEnd) endCycle(*regionShotTimer_);
-  if (due != ShotCycle::Due::kPicture || !copyScreenOrTellWhy()) return;
-  pictures_.saveUnderNextNumber([this]() -> const Image& {
-    const Image& cut = region_.cut();
-    // A start during the wait for the save must not erase the cut.
-    region_.setCutWaiting(true);
-    platform_.doEvents();
-    return cut;
-  });
-  region_.setCutWaiting(false);
+  const ShotCycle::Due due = cycle_.tick();
+  if (due == ShotCycle::Due::kEnd) {
+    if (state_ == State::kCopying) {
+      (ofRegion_ ? regionShotTimer_ : screenShotTimer_)->setEnabled(false);
+      state_ = State::kCopyingAtEnd;
+    } else {
+      endCycle();
+    }
+  } else if (due == ShotCycle::Due::kPicture && state_ == State::kBeforePicture) {
+    if (pictures_.atLastNumber()) {
+      state_ = State::kAfterPicture;
+      pictures_.tellNumbersRanOut();
+      return;
+    }
+    state_ = State::kCopying;
+    screen_.copy(std::bind_front(&OneShot::copied, this));
+  }
+}
+
+void OneShot::copied(ScreenCopy result) {
+  const bool atEnd = state_ == State::kCopyingAtEnd;
+  state_ = State::kAfterPicture;
+  save(result);
+  if (atEnd) endCycle();
+}
+
+void OneShot::save(ScreenCopy result) {
+  if (result != ScreenCopy::kCopied) {
+    platform_.messageBox(copyFailureText(result) + "\r保存していません。", "画面をコピーできません",
+                         {BoxButtons::kOk, BoxIcon::kExclamation});
+    return;
+  }
+  if (ofRegion_) {
+    pictures_.saveUnderNextNumber(std::bind_front(&RegionCapture::cut, &region_));
+  } else {
+    pictures_.saveUnderNextNumber(std::bind_front(&ScreenCapture::screen, &screen_));
+  }
   pictures_.showNumber();
+}
+
+void OneShot::endCycle() {
+  windows_.showOneInUse();
+  (ofRegion_ ? regionShotTimer_ : screenShotTimer_)->setEnabled(false);
+  state_ = State::kIdle;
 }
 
 }  // namespace yorvane

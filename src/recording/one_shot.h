@@ -16,7 +16,10 @@
 namespace yorvane {
 
 // One picture per press, of the whole screen or of the region, taken after
-// the chosen delay with the program's windows hidden.
+// the chosen delay with the program's windows hidden: a 100 ms tick hides
+// them, the picture's tick starts the screen copy, the picture is saved when
+// the copy comes, and the cycle's last tick brings the window back, but not
+// while the copy is still out.
 class OneShot {
  public:
   OneShot(Platform& platform, const Dispatcher& dispatch, WindowPair& windows, ShotDelay& delay,
@@ -24,24 +27,30 @@ class OneShot {
 
   // The delay option; its element number is the delay in steps.
   void chooseDelay(int16_t steps) { delay_.setSteps(steps); }
+  // A press while a picture is under way changes nothing.
   void start();
   // True from the press until the window comes back after the picture.
-  bool running() const { return screenShotTimer_->enabled() || regionShotTimer_->enabled(); }
+  bool running() const { return state_ != State::kIdle; }
   // Drops a region picture that is still to come and tells the user that no
   // region is set. Stopped before the box opens, so ticks while it is open
   // cannot open another.
   void refuseMissingRegion();
 
  private:
-  // Copies the screen for a picture; false, after telling the user why, when
-  // no picture can be taken.
-  bool copyScreenOrTellWhy();
-  // The ticks of a picture's cycle, of the whole screen and of the region:
-  // the tick the cycle names takes the picture and saves it.
-  void screenTick();
-  void regionTick();
+  enum class State {
+    kIdle,
+    kBeforePicture,  // the windows hidden, ticks counting to the picture's
+    kCopying,        // the screen copy is out
+    kCopyingAtEnd,   // the cycle ended while the copy is out: the window waits for it
+    kAfterPicture,   // ticks counting to the cycle's end
+  };
+
+  void tick();
+  void copied(ScreenCopy result);
+  // Saves the picture of the copy, or tells the user why there is none.
+  void save(ScreenCopy result);
   // Brings the window in use back and stops the cycle's timer.
-  void endCycle(Timer& timer);
+  void endCycle();
 
   Platform& platform_;
   WindowPair& windows_;
@@ -49,8 +58,9 @@ class OneShot {
   ScreenCapture& screen_;
   RegionCapture& region_;
   PictureStore& pictures_;
-  ShotCycle screenCycle_;
-  ShotCycle regionCycle_;
+  ShotCycle cycle_;
+  State state_ = State::kIdle;
+  bool ofRegion_ = false;  // the picture under way is of the region
   std::unique_ptr<Timer> screenShotTimer_;
   std::unique_ptr<Timer> regionShotTimer_;
 };

@@ -21,6 +21,7 @@ Series::Series(Platform& platform, const Dispatcher& dispatch, WindowPair& windo
                ScreenCapture& screen, RegionCapture& region, PictureStore& pictures,
                OneShot& oneShot, const Control& countList, const Control& endSoundBox)
     : platform_(platform),
+      dispatch_(dispatch),
       windows_(windows),
       screen_(screen),
       region_(region),
@@ -30,57 +31,88 @@ Series::Series(Platform& platform, const Dispatcher& dispatch, WindowPair& windo
       endSoundBox_(endSoundBox),
       leadInTimer_(makeHandlerTimer(platform, dispatch, "leadInTimer", kLeadInTickMs,
                                     std::bind_front(&Series::leadInTick, this))),
-      screenSeriesTimer_(makeHandlerTimer(
-          platform, dispatch, "screenSeriesTimer", kRegionPaceMs,
-          [this] {
-            seriesTick(*screenSeriesTimer_, [this]() -> const Image& { return screen_.screen(); });
-          })),
-      regionSeriesTimer_(
-          makeHandlerTimer(platform, dispatch, "regionSeriesTimer", kRegionPaceMs, [this] {
-            // The region is cut once the number is stored, right before the save.
-            seriesTick(*regionSeriesTimer_, [this]() -> const Image& { return region_.cut(); });
-          })) {}
+      screenSeriesTimer_(makeHandlerTimer(platform, dispatch, "screenSeriesTimer", kRegionPaceMs,
+                                          std::bind_front(&Series::seriesTick, this))),
+      regionSeriesTimer_(makeHandlerTimer(platform, dispatch, "regionSeriesTimer", kRegionPaceMs,
+                                          std::bind_front(&Series::seriesTick, this))) {}
 
 void Series::start(Window& pressed) {
-  region_.clearUnlessWaiting();
+  if (state_ != State::kIdle) return;
+  region_.clearPicture();
   if (region_.partial() && !region_.usable()) {
     oneShot_.refuseMissingRegion();
     return;
   }
-  if (!running()) {
-    busy_ = 0;
-    saved_ = 0;
-    // Before the hide: the desktop may ask the user, on behalf of the window
-    // in use, whether the program may cast the screen.
-    noScreenCast_ = platform_.seriesStarting() == SeriesCopies::kNoScreenCast;
-  }
-  pressed.hide();
-  if (region_.partial()) {
-    regionSeriesTimer_->setEnabled(true);
-  } else {
-    leadInTimer_->setEnabled(true);
-  }
+  busy_ = 0;
+  saved_ = 0;
+  skipped_ = 0;
+  ofRegion_ = region_.partial();
+  state_ = State::kOpeningCopies;
+  // Before the hide: the desktop may ask the user, on behalf of the window in
+  // use, whether the program may cast the screen.
+  platform_.startSeriesCopies([this, &pressed](SeriesCopies copies) {
+    dispatch_([this, &pressed, copies] {
+      noScreenCast_ = copies == SeriesCopies::kNoScreenCast;
+      pressed.hide();
+      state_ = ofRegion_ ? State::kRunning : State::kLeadIn;
+      (ofRegion_ ? regionSeriesTimer_ : leadInTimer_)->setEnabled(true);
+    });
+  });
 }
 
 void Series::leadInTick() {
   leadInTicks_ = checkedAdd(leadInTicks_, 1);
   if (leadInTicks_ > 2) {
+    state_ = State::kRunning;
     screenSeriesTimer_->setEnabled(true);
     leadInTimer_->setEnabled(false);
     leadInTicks_ = 0;
   }
 }
 
-void Series::seriesTick(Timer& timer, const std::function<const Image&()>& picture) {
+void Series::seriesTick() {
+  Timer& timer = ofRegion_ ? *regionSeriesTimer_ : *screenSeriesTimer_;
   if (pictures_.atLastNumber()) {
-    finish(timer);
+    finish();
     pictures_.tellNumbersRanOut();
     return;
   }
   notePace(timer.interval());
-  takeSeriesPicture(picture);
-  if (picturesTaken_ < picturesWanted_) return;
-  finish(timer);
+  picturesTaken_ = checkedAdd(picturesTaken_, 1);
+  if (screen_.copying()) {
+    // The copy of an earlier tick is still out: waiting for it would push
+    // every later picture off the series' pace, so this one is counted.
+    busy_ = checkedAdd(busy_, 1);
+  } else {
+    screen_.copy(std::bind_front(&Series::copied, this));
+  }
+  if (state_ == State::kRunning && picturesTaken_ >= picturesWanted_) {
+    timer.setEnabled(false);
+    state_ = State::kLastCopy;
+    if (!screen_.copying()) end();
+  }
+}
+
+void Series::copied(ScreenCopy result) {
+  // Out when the series ended at the last number: there is no number for it.
+  if (state_ == State::kIdle) return;
+  if (result != ScreenCopy::kCopied) {
+    skipped_ = checkedAdd(skipped_, 1);
+    lastFailure_ = result;
+  } else {
+    saved_ = checkedAdd(saved_, 1);
+    // The region is cut once the number is stored, right before the save.
+    if (ofRegion_) {
+      pictures_.saveUnderNextNumber(std::bind_front(&RegionCapture::cut, &region_));
+    } else {
+      pictures_.saveUnderNextNumber(std::bind_front(&ScreenCapture::screen, &screen_));
+    }
+  }
+  if (state_ == State::kLastCopy) end();
+}
+
+void Series::end() {
+  finish();
   // Said once the windows are back, so that the series goes on meanwhile and
   // no picture holds the message.
   if (noScreenCast_ && firstTimeFor(platform_, kNoScreenCastNoticeShown)) {
@@ -94,7 +126,6 @@ void Series::seriesTick(Timer& timer, const std::function<const Image&()>& pictu
     // xdg-open, whose player may show a window, is the fallback.
     const std::string chime = platform_.findResource(kEndSound);
     if (!platform_.playSoundFile(chime)) platform_.openWithAssociatedProgram(chime);
-    platform_.doEvents();
   }
   if (skipped_ > 0) {
     const std::string text =
@@ -102,7 +133,7 @@ void Series::seriesTick(Timer& timer, const std::function<const Image&()>& pictu
     skipped_ = 0;
     platform_.messageBox(text, "画面をコピーできません", {BoxButtons::kOk, BoxIcon::kExclamation});
   }
-  tellPace(timer.interval());
+  tellPace((ofRegion_ ? regionSeriesTimer_ : screenSeriesTimer_)->interval());
 }
 
 void Series::notePace(int intervalMs) {
@@ -132,28 +163,9 @@ void Series::tellPace(int intervalMs) {
   platform_.messageBox(text, "間隔を保てません", {BoxButtons::kOk, BoxIcon::kExclamation});
 }
 
-void Series::takeSeriesPicture(const std::function<const Image&()>& picture) {
-  picturesTaken_ = checkedAdd(picturesTaken_, 1);
-  platform_.doEvents();
-  // A tick whose copy would have to wait for an earlier one is skipped and
-  // counted: waiting would push every later picture off the series' pace.
-  const ScreenCopy copy = screen_.copy(IfBusy::kSkip);
-  if (copy == ScreenCopy::kBusy) {
-    busy_ = checkedAdd(busy_, 1);
-    return;
-  }
-  if (copy != ScreenCopy::kCopied) {
-    skipped_ = checkedAdd(skipped_, 1);
-    lastFailure_ = copy;
-    return;
-  }
-  saved_ = checkedAdd(saved_, 1);
-  pictures_.saveUnderNextNumber(picture);
-  platform_.doEvents();
-}
-
-void Series::finish(Timer& timer) {
-  timer.setEnabled(false);
+void Series::finish() {
+  (ofRegion_ ? regionSeriesTimer_ : screenSeriesTimer_)->setEnabled(false);
+  state_ = State::kIdle;
   platform_.seriesEnded();
   windows_.showOneInUse();
   picturesTaken_ = 0;

@@ -35,32 +35,40 @@ class Series {
   // Takes the count from the list's selection.
   void chooseCount();
   // True from the press until the last picture.
-  bool running() const {
-    return leadInTimer_->enabled() || screenSeriesTimer_->enabled() ||
-           regionSeriesTimer_->enabled();
-  }
+  bool running() const { return state_ != State::kIdle; }
 
   // The interval option's element as the settings file keeps it.
   const std::string& intervalChoice() const { return intervalChoice_; }
   void setIntervalChoice(std::string choice) { intervalChoice_ = std::move(choice); }
 
  private:
+  enum class State {
+    kIdle,
+    kOpeningCopies,  // the desktop opens where the copies come from (a screen cast)
+    kLeadIn,         // the screen series' three ticks before its first picture
+    kRunning,        // a picture at each tick; a copy may be out
+    kLastCopy,       // every tick is done: the last copy is out
+  };
+
   void leadInTick();
-  // One tick of a running series: its picture, and its end after the last one
-  // or at the last number. At the end it says how many ticks saved nothing
+  // One tick of a running series: its picture, and after the last one or at
+  // the last number the end.
+  void seriesTick();
+  void copied(ScreenCopy result);
+  // The end after the last picture: it says how many ticks saved nothing
   // because the screen copy failed, and whether the pictures kept the pace.
-  void seriesTick(Timer& timer, const std::function<const Image&()>& picture);
-  void takeSeriesPicture(const std::function<const Image&()>& picture);
+  void end();
   // Stops the series and brings the window back.
-  void finish(Timer& timer);
+  void finish();
   // Notes when a tick came and when it was due: a tick the platform could
   // not run in time comes late, or not at all.
   void notePace(int intervalMs);
   // Tells the user when the series could not keep its pace: ticks skipped
-  // because the copy before was still waiting, or ticks that came late.
+  // because the copy before was still out, or ticks that came late.
   void tellPace(int intervalMs);
 
   Platform& platform_;
+  Dispatcher dispatch_;
   WindowPair& windows_;
   ScreenCapture& screen_;
   RegionCapture& region_;
@@ -76,6 +84,8 @@ class Series {
   int16_t busy_ = 0;           // ticks skipped: the copy before was still waiting
   int16_t saved_ = 0;          // ticks whose copy came
   bool noScreenCast_ = false;  // the desktop gave this series no screen cast
+  bool ofRegion_ = false;      // the series is of the region
+  State state_ = State::kIdle;
   int64_t firstTickMs_ = 0;
   int64_t lastTickMs_ = 0;
   int64_t dueSpanMs_ = 0;  // from the first tick to the last, at the pace chosen

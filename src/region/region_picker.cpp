@@ -20,17 +20,45 @@ RegionPicker::RegionPicker(Platform& platform, const Dispatcher& dispatch, Windo
       aspect_(aspect),
       snapshot_(snapshot),
       selection_(selection),
-      cycle_(platform, windows, delay),
+      cycle_(windows, delay),
       snapshotTimer_(makeHandlerTimer(platform, dispatch, "snapshotTimer", kTickMs,
                                       std::bind_front(&RegionPicker::snapshotTick, this))) {}
 
 void RegionPicker::snapshotTick() {
   const ShotCycle::Due due = cycle_.tick();
-  if (due == ShotCycle::Due::kPicture) takeSnapshot();
-  if (due == ShotCycle::Due::kEnd) {
-    showWindows();
-    snapshotTimer_->setEnabled(false);
+  if (due == ShotCycle::Due::kPicture && state_ == State::kBeforeCopy) {
+    state_ = State::kCopying;
+    screen_.copy(std::bind_front(&RegionPicker::copied, this));
+  } else if (due == ShotCycle::Due::kEnd) {
+    if (state_ == State::kCopying) {
+      snapshotTimer_->setEnabled(false);
+      state_ = State::kCopyingAtEnd;
+    } else {
+      endCycle();
+    }
   }
+}
+
+void RegionPicker::copied(ScreenCopy result) {
+  const bool atEnd = state_ == State::kCopyingAtEnd;
+  state_ = State::kAfterCopy;
+  // A failed copy leaves the snapshot already shown.
+  if (result == ScreenCopy::kCopied) {
+    snapshot_.picture().assignHalfSizeOf(screen_.screen());
+    // Shown at half the screen's logical size, however many pixels it has.
+    snapshotScale_ = platform_.screenScale();
+    snapshot_.setPictureScale(snapshotScale_);
+    snapshot_.pictureChanged();
+  }
+  if (atEnd) endCycle();
+}
+
+void RegionPicker::endCycle() {
+  // In compact view the toolbar comes back beside the main window, which stays for the picking.
+  if (windows_.compact()) windows_.toolbar().show();
+  windows_.main().show();
+  snapshotTimer_->setEnabled(false);
+  state_ = State::kIdle;
 }
 
 void RegionPicker::open(bool showMainWindow) {
@@ -44,28 +72,9 @@ void RegionPicker::open(bool showMainWindow) {
   const float inner = main.scaleWidth();
   snapshot_.setGeometry({0, 0, inner, inner});
   snapshot_.setVisible(true);
+  if (state_ == State::kIdle) state_ = State::kBeforeCopy;
   snapshotTimer_->setEnabled(true);
   selection_.setVisible(false);
-}
-
-void RegionPicker::takeSnapshot() {
-  // A failed copy leaves the snapshot already shown.
-  const bool copied = screen_.copy(IfBusy::kWait) == ScreenCopy::kCopied;
-  platform_.doEvents();
-  if (copied) {
-    snapshot_.picture().assignHalfSizeOf(screen_.screen());
-    // Shown at half the screen's logical size, however many pixels it has.
-    snapshotScale_ = platform_.screenScale();
-    snapshot_.setPictureScale(snapshotScale_);
-    snapshot_.pictureChanged();
-  }
-  platform_.doEvents();
-}
-
-void RegionPicker::showWindows() {
-  // In compact view the toolbar comes back beside the main window, which stays for the picking.
-  if (windows_.compact()) windows_.toolbar().show();
-  windows_.main().show();
 }
 
 void RegionPicker::press(const MouseEvent& e) {

@@ -29,7 +29,7 @@ class RegionPicker {
   // From the toolbar the main window is shown for picking.
   void open(bool showMainWindow);
   // True while the windows are away for the snapshot.
-  bool takingSnapshot() const { return snapshotTimer_->enabled(); }
+  bool takingSnapshot() const { return state_ != State::kIdle; }
 
   void press(const MouseEvent& e);
   void drag(const MouseEvent& e);
@@ -38,9 +38,18 @@ class RegionPicker {
   void release();
 
  private:
+  enum class State {
+    kIdle,
+    kBeforeCopy,    // the windows hidden, ticks counting to the copy's
+    kCopying,       // the screen copy is out
+    kCopyingAtEnd,  // the cycle ended while the copy is out: the windows wait for it
+    kAfterCopy,     // ticks counting to the cycle's end
+  };
+
   void snapshotTick();
-  void takeSnapshot();
-  void showWindows();
+  void copied(ScreenCopy result);
+  // Brings the windows back and stops the cycle's timer.
+  void endCycle();
 
   Platform& platform_;
   WindowPair& windows_;
@@ -50,6 +59,7 @@ class RegionPicker {
   Control& snapshot_;
   Control& selection_;
   ShotCycle cycle_;
+  State state_ = State::kIdle;
   std::unique_ptr<Timer> snapshotTimer_;
   // The screen's pixels per logical pixel as the snapshot was taken.
   double snapshotScale_ = 1;

@@ -4,10 +4,10 @@
 #include <QObject>
 #include <QRect>
 #include <QString>
-#include <QVariantList>
 #include <QVariantMap>
+#include <functional>
 
-class QEventLoop;
+#include "wayland/portal_request.h"
 
 namespace yorvane::wayland {
 
@@ -18,8 +18,6 @@ namespace yorvane::wayland {
 // remembered by the desktop until the user takes it back: a restore token
 // from an earlier start, given again, starts without a question.
 class CastSession : public QObject {
-  Q_OBJECT
-
  public:
   struct Started {
     uint code = 2;  // the start's response: 0 casting, 1 the user said no, 2 it cannot
@@ -28,37 +26,41 @@ class CastSession : public QObject {
     QRect area;           // the monitor on the desktop; empty where the portal does not say
     int pipewireFd = -1;  // the caller's to close, or to hand on
   };
+  using Done = std::function<void(const Started&)>;
 
   explicit CastSession(QDBusConnection bus);
   ~CastSession() override;
   CastSession(const CastSession&) = delete;
   CastSession& operator=(const CastSession&) = delete;
 
-  // Starts the cast, waiting at most answerTimeoutMs for the desktop's answer
-  // to the start (the user's, when it asks) in a nested event loop that
-  // leaves user input waiting. restoreToken may be empty.
-  Started start(const QString& parentWindow, const QString& restoreToken, int answerTimeoutMs);
+  // Starts the cast; done runs, from the event loop, once it casts or has
+  // come to nothing, after at most answerTimeoutMs for the desktop's answer to
+  // the start (the user's, when it asks). restoreToken may be empty. Ending
+  // the session before drops done.
+  void start(const QString& parentWindow, const QString& restoreToken, int answerTimeoutMs,
+             Done done);
   // Ends the cast, without waiting; its stream ends with it.
   void close();
-
- private slots:
-  void onResponse(uint code, const QVariantMap& results);
 
  private:
   // The portal answers every call at once and the request later.
   static constexpr int kCallTimeoutMs = 20000;
 
-  // One call answered through a request object: its response code, or 2
-  // when the call fails or no answer comes in time.
-  uint request(const QString& method, QVariantList arguments, QVariantMap options, int timeoutMs,
-               QVariantMap& results);
+  // One step's call to the ScreenCast interface, answered through a request
+  // object; then runs with the results where the step succeeded, else ends
+  // the start with the step's code.
+  void step(const QString& method, QVariantList arguments, QVariantMap options, int timeoutMs,
+            std::function<void(const QVariantMap&)> then);
+  void openRemote();
+  void end(uint code);
 
   QDBusConnection bus_;
   QString session_;
-  uint code_ = 2;
-  QVariantMap results_;
-  bool answered_ = false;
-  QEventLoop* loop_ = nullptr;
+  QString parentWindow_;
+  Started started_;
+  Done done_;
+  // Set while a start runs; an answer that comes after the session's end finds it gone.
+  std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };
 
 }  // namespace yorvane::wayland

@@ -8,6 +8,7 @@
 #include <QDBusConnectionInterface>
 #include <QDBusError>
 #include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
 #include <QDBusUnixFileDescriptor>
 #include <QElapsedTimer>
 #include <QImage>
@@ -27,9 +28,11 @@ const QString kNotAuthorized = QStringLiteral("org.kde.KWin.ScreenShot2.Error.No
 // The largest picture taken: 16K by 16K.
 constexpr qint64 kMostBytes = qint64{16384} * 16384 * 4;
 
+}  // namespace
+
 // The pipe KWin writes into: the read end for the program, the write end
 // handed over with the call and closed here once the call has taken it.
-class Pipe {
+class KWinScreenCopy::Pipe {
  public:
   Pipe() {
     int ends[2];
@@ -58,6 +61,8 @@ class Pipe {
   int read_ = -1;
   int write_ = -1;
 };
+
+namespace {
 
 // Reads exactly `bytes` bytes from fd into memory as they come; false at an
 // early end, an error or the time limit.
@@ -92,11 +97,6 @@ bool isImageLayout(uint format) {
 
 }  // namespace
 
-struct KWinScreenCopy::Reply {
-  ScreenCopy result = ScreenCopy::kFailed;
-  QString error;  // the D-Bus error's name, if KWin answered with one
-};
-
 KWinScreenCopy::KWinScreenCopy(QDBusConnection bus, std::shared_ptr<const OutputLayout> layout,
                                std::unique_ptr<ScreenSource> fallback)
     : bus_(std::move(bus)), layout_(std::move(layout)), fallback_(std::move(fallback)) {}
@@ -105,67 +105,88 @@ KWinScreenCopy::Access KWinScreenCopy::probe() {
   if (!bus_.isConnected() || !bus_.interface()->isServiceRegistered(kService)) {
     return Access::kNoKWin;
   }
-  Image pixel;
-  const Reply reply = capture(QStringLiteral("CaptureArea"), {0, 0, 1u, 1u}, pixel);
-  if (reply.error == kNotAuthorized) return Access::kNotAllowed;
-  if (reply.error.startsWith(QStringLiteral("org.freedesktop.DBus.Error."))) return Access::kNoKWin;
+  // A picture of one pixel, at start: a blocking call, which runs no handler meanwhile.
+  Pipe pipe;
+  if (!pipe.open()) return Access::kNoKWin;
+  const QDBusMessage reply =
+      bus_.call(captureCall(QStringLiteral("CaptureArea"), {0, 0, 1u, 1u}, pipe), QDBus::Block,
+                kAnswerTimeoutMs);
+  const QString error = reply.type() == QDBusMessage::ErrorMessage ? reply.errorName() : QString();
+  if (error == kNotAuthorized) return Access::kNotAllowed;
+  if (error.startsWith(QStringLiteral("org.freedesktop.DBus.Error."))) return Access::kNoKWin;
   return Access::kGranted;
 }
 
-ScreenCopy KWinScreenCopy::copy(Image& dest, IfBusy ifBusy) {
-  return copy(dest, layout_->primaryLogical(), ifBusy);
+void KWinScreenCopy::prime(Done done) {
+  if (notAllowed_) {
+    fallback_->prime(std::move(done));
+  } else {
+    done(ScreenCopy::kCopied);
+  }
 }
 
-ScreenCopy KWinScreenCopy::prime() {
-  return notAllowed_ ? fallback_->prime() : ScreenCopy::kCopied;
+void KWinScreenCopy::copy(Image& dest, Done done) {
+  copy(dest, layout_->primaryLogical(), std::move(done));
 }
 
-ScreenCopy KWinScreenCopy::copy(Image& dest, const QRect& area, IfBusy ifBusy) {
-  if (notAllowed_) return fallback_->copy(dest, ifBusy);
-  if (!gate_.enter(ifBusy)) return ScreenCopy::kBusy;
-  const Reply reply = capture(
+void KWinScreenCopy::copy(Image& dest, const QRect& area, Done done) {
+  if (notAllowed_) {
+    fallback_->copy(dest, std::move(done));
+    return;
+  }
+  auto pipe = std::make_shared<Pipe>();
+  if (!pipe->open()) {
+    done(ScreenCopy::kFailed);
+    return;
+  }
+  const QDBusMessage call = captureCall(
       QStringLiteral("CaptureArea"),
       {area.x(), area.y(), static_cast<uint>(area.width()), static_cast<uint>(area.height())},
-      incoming_);
-  gate_.leave();
-  if (reply.error == kNotAuthorized) {
-    // Taken back while the program runs (its desktop file went): the portal
-    // serves from now on.
-    std::fprintf(stderr,
-                 "yorvane: KWin no longer lets this program copy the screen; "
-                 "screen copies through the desktop's screenshot portal\n");
-    notAllowed_ = true;
-    return fallback_->copy(dest, ifBusy);
-  }
-  if (reply.result == ScreenCopy::kCopied) std::swap(dest, incoming_);
-  return reply.result;
+      *pipe);
+  // KWin answers within milliseconds and writes the pixels from a thread of its
+  // own; it reads the end of the pixels from the pipe's closing, so no copy of
+  // its write end may stay here once the call has gone.
+  auto* watcher = new QDBusPendingCallWatcher(bus_.asyncCall(call, kAnswerTimeoutMs), this);
+  connect(watcher, &QDBusPendingCallWatcher::finished, this,
+          [this, pipe, &dest, done = std::move(done)](QDBusPendingCallWatcher* w) {
+            w->deleteLater();
+            const QDBusMessage reply = w->reply();
+            if (reply.type() == QDBusMessage::ErrorMessage && reply.errorName() == kNotAuthorized) {
+              // Taken back while the program runs (its desktop file went): the
+              // portal serves from now on.
+              std::fprintf(stderr,
+                           "yorvane: KWin no longer lets this program copy the screen; "
+                           "screen copies through the desktop's screenshot portal\n");
+              notAllowed_ = true;
+              fallback_->copy(dest, done);
+              return;
+            }
+            const ScreenCopy result = readPixels(reply, pipe->readEnd());
+            if (result == ScreenCopy::kCopied) std::swap(dest, incoming_);
+            done(result);
+          });
 }
 
-KWinScreenCopy::Reply KWinScreenCopy::capture(const QString& method, const QVariantList& arguments,
-                                              Image& into) {
-  Pipe pipe;
-  if (!pipe.open()) return {};
+QDBusMessage KWinScreenCopy::captureCall(const QString& method, const QVariantList& arguments,
+                                         Pipe& pipe) {
   QDBusMessage call = QDBusMessage::createMethodCall(kService, kObject, kInterface, method);
   for (const QVariant& argument : arguments) call << argument;
   call << QVariantMap{{QStringLiteral("include-cursor"), false},
                       {QStringLiteral("native-resolution"), true}}
        << pipe.takeWriteEnd();
-  // KWin answers within milliseconds and writes the pixels from a thread of
-  // its own: the program waits without running other handlers, so no second
-  // copy can start in the middle of this one.
-  const QDBusMessage reply = bus_.call(call, QDBus::Block, kAnswerTimeoutMs);
-  // KWin reads the end of the pixels from the pipe's closing: no copy of its
-  // write end may stay here.
-  call = QDBusMessage();
+  return call;
+}
+
+ScreenCopy KWinScreenCopy::readPixels(const QDBusMessage& reply, int pipe) {
   if (reply.type() != QDBusMessage::ReplyMessage) {
     const QString error = reply.errorName();
     std::fprintf(stderr, "yorvane: KWin did not copy the screen: %s (%s)\n",
                  qPrintable(reply.errorMessage()), qPrintable(error));
     if (error.startsWith(QStringLiteral("org.freedesktop.DBus.Error.ServiceUnknown")) ||
         error.startsWith(QStringLiteral("org.freedesktop.DBus.Error.Unknown"))) {
-      return {ScreenCopy::kUnavailable, error};
+      return ScreenCopy::kUnavailable;
     }
-    return {ScreenCopy::kFailed, error};
+    return ScreenCopy::kFailed;
   }
   // The pixels' layout, from the reply: only whole 32-bit 0xAARRGGBB words
   // are taken, straight into the picture's memory.
@@ -181,15 +202,16 @@ KWinScreenCopy::Reply KWinScreenCopy::capture(const QString& method, const QVari
                  "yorvane: KWin sent a picture of a layout the program cannot read "
                  "(format %u, %lld x %lld, %lld bytes a row)\n",
                  format, width, height, stride);
-    return {ScreenCopy::kUnreadable, {}};
+    return ScreenCopy::kUnreadable;
   }
-  into.resize(static_cast<int>(width), static_cast<int>(height));
-  if (!readAll(pipe.readEnd(), reinterpret_cast<char*>(into.data()), stride * height,
+  incoming_.resize(static_cast<int>(width), static_cast<int>(height));
+  // KWin has the pixels ready as it answers: the read waits milliseconds.
+  if (!readAll(pipe, reinterpret_cast<char*>(incoming_.data()), stride * height,
                kPixelsTimeoutMs)) {
     std::fprintf(stderr, "yorvane: KWin's picture did not come whole\n");
-    return {};
+    return ScreenCopy::kFailed;
   }
-  return {ScreenCopy::kCopied, {}};
+  return ScreenCopy::kCopied;
 }
 
 }  // namespace yorvane::wayland

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QDBusConnection>
+#include <QDBusMessage>
+#include <QObject>
 #include <QRect>
 #include <QString>
 #include <memory>
@@ -8,7 +10,6 @@
 #include "platform/image.h"
 #include "platform/platform.h"
 #include "platform/screen_source.h"
-#include "wayland/capture_gate.h"
 #include "wayland/output_layout.h"
 
 namespace yorvane::wayland {
@@ -20,7 +21,7 @@ namespace yorvane::wayland {
 // path in Exec and lists the interface in X-KDE-DBUS-Restricted-Interfaces.
 // Where KWin says the program is not allowed, the copies go to the fallback
 // (the screenshot portal) for the rest of the run.
-class KWinScreenCopy : public ScreenSource {
+class KWinScreenCopy : public QObject, public ScreenSource {
  public:
   enum class Access { kGranted, kNotAllowed, kNoKWin };
 
@@ -31,25 +32,27 @@ class KWinScreenCopy : public ScreenSource {
   Access probe();
 
   // The primary monitor at its own resolution, or the fallback's copy.
-  ScreenCopy copy(Image& dest, IfBusy ifBusy) override;
-  ScreenCopy prime() override;
+  void copy(Image& dest, Done done) override;
+  void prime(Done done) override;
   double monitorScale() const override { return layout_->primaryScale(); }
   // The area of the desktop (KWin's logical coordinates) into dest, at the
   // resolution of the monitors it lies on.
-  ScreenCopy copy(Image& dest, const QRect& area, IfBusy ifBusy);
+  void copy(Image& dest, const QRect& area, Done done);
 
  private:
   // KWin answers at once and then writes the pixels; either may be lost.
   static constexpr int kAnswerTimeoutMs = 10000;
   static constexpr int kPixelsTimeoutMs = 10000;
 
-  struct Reply;
-  Reply capture(const QString& method, const QVariantList& arguments, Image& into);
+  class Pipe;
+  // A call of method with its arguments, the options and the pipe's write end.
+  static QDBusMessage captureCall(const QString& method, const QVariantList& arguments, Pipe& pipe);
+  // Reads the picture KWin's reply describes from the pipe into incoming_.
+  ScreenCopy readPixels(const QDBusMessage& reply, int pipe);
 
   QDBusConnection bus_;
   std::shared_ptr<const OutputLayout> layout_;
   std::unique_ptr<ScreenSource> fallback_;
-  CaptureGate gate_;
   Image incoming_;  // the pixels being read; swapped with dest when complete
   bool notAllowed_ = false;
 };

@@ -2,12 +2,10 @@
 
 #include <unistd.h>
 
-#include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QEvent>
 #include <QUuid>
-#include <QWidget>
 #include <cstdio>
+#include <memory>
 
 #include "platform/posix_files.h"
 #include "wayland/portal_names.h"
@@ -15,49 +13,56 @@
 
 namespace yorvane::wayland {
 
-ScreenCastCopy::ScreenCastCopy(QDBusConnection bus, std::shared_ptr<const OutputLayout> layout,
+ScreenCastCopy::ScreenCastCopy(QDBusConnection bus, std::shared_ptr<HideSettle> settle,
+                               std::shared_ptr<const OutputLayout> layout,
                                std::unique_ptr<ScreenSource> screenshots, QString tokenFile)
     : bus_(std::move(bus)),
+      settle_(std::move(settle)),
       layout_(std::move(layout)),
       screenshots_(std::move(screenshots)),
-      tokenFile_(std::move(tokenFile)) {
-  QCoreApplication::instance()->installEventFilter(this);
-}
+      tokenFile_(std::move(tokenFile)) {}
 
 ScreenCastCopy::~ScreenCastCopy() = default;
 
-bool ScreenCastCopy::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::Hide && watched->isWidgetType() &&
-      static_cast<QWidget*>(watched)->isWindow()) {
-    hiddenAt_ = CastStream::Clock::now();
+void ScreenCastCopy::startSeries(std::function<void(SeriesCopies)> done) {
+  if (noCast_) {
+    done(SeriesCopies::kNoScreenCast);
+    return;
   }
-  return false;
-}
-
-SeriesCopies ScreenCastCopy::seriesStarting() {
-  if (noCast_) return SeriesCopies::kNoScreenCast;
-  if (stream_) return SeriesCopies::kScreenCast;
+  if (stream_) {
+    done(SeriesCopies::kScreenCast);
+    return;
+  }
   const QString token = storedToken();
   const QString parent = parentWindowHandle();
   // Without the permission the desktop asks, and only for a window the user sees.
-  if (token.isEmpty() && parent.isEmpty()) return SeriesCopies::kUsual;
+  if (token.isEmpty() && parent.isEmpty()) {
+    done(SeriesCopies::kUsual);
+    return;
+  }
   // The stream tells the monitor's place and size in the desktop's logical
   // pixels; its frames come at the monitor's own resolution.
-  const QRect primary = layout_->primaryLogical();
   frameSize_ = layout_->primaryPhysical();
   session_ = std::make_unique<CastSession>(bus_);
-  QElapsedTimer took;
-  took.start();
-  const CastSession::Started started = session_->start(parent, token, kAnswerTimeoutMs);
+  auto took = std::make_shared<QElapsedTimer>();
+  took->start();
+  session_->start(parent, token, kAnswerTimeoutMs,
+                  [this, token, took, done = std::move(done)](const CastSession::Started& started) {
+                    done(castStarted(started, token, took->elapsed()));
+                  });
+}
+
+SeriesCopies ScreenCastCopy::castStarted(const CastSession::Started& started, const QString& token,
+                                         qint64 tookMs) {
   if (started.code != 0) {
     // A refusal faster than a person answers is the desktop's own.
-    const bool userSaidNo = started.code == 1 && took.elapsed() >= portal::kFastestPersonMs;
+    const bool userSaidNo = started.code == 1 && tookMs >= portal::kFastestPersonMs;
     std::fprintf(stderr, "yorvane: no screen cast (%s): series through screenshots\n",
                  userSaidNo ? "the user said no" : "the desktop cannot");
     endCast(true);
     return SeriesCopies::kNoScreenCast;
   }
-  if (!started.area.isEmpty() && started.area != primary) {
+  if (!started.area.isEmpty() && started.area != layout_->primaryLogical()) {
     // Another monitor was chosen: its permission is of no use to the program.
     std::fprintf(stderr,
                  "yorvane: the screen cast is not of the primary screen: series through "
@@ -84,12 +89,13 @@ void ScreenCastCopy::seriesEnded() {
   endCast(false);
 }
 
-ScreenCopy ScreenCastCopy::copy(Image& dest, IfBusy ifBusy) {
-  if (stream_ && ifBusy == IfBusy::kSkip) {
-    const auto settled = hiddenAt_ + std::chrono::milliseconds(kSettleMs);
-    switch (stream_->copyNewest(dest, {frameSize_.width(), frameSize_.height()}, settled)) {
+void ScreenCastCopy::copy(Image& dest, Done done) {
+  if (stream_) {
+    switch (stream_->copyNewest(dest, {frameSize_.width(), frameSize_.height()},
+                                settle_->settledAt())) {
       case CastStream::Newest::kCopied:
-        return ScreenCopy::kCopied;
+        done(ScreenCopy::kCopied);
+        return;
       case CastStream::Newest::kNone:
         if (!toldNoFrame_) {
           std::fprintf(stderr, "yorvane: no frame of the screen cast yet: a screenshot instead\n");
@@ -103,7 +109,7 @@ ScreenCopy ScreenCastCopy::copy(Image& dest, IfBusy ifBusy) {
         break;
     }
   }
-  return screenshots_->copy(dest, ifBusy);
+  screenshots_->copy(dest, std::move(done));
 }
 
 void ScreenCastCopy::endCast(bool forGood) {

@@ -167,9 +167,12 @@ bool XcbScreenGrabber::grab(Image& dest) {
   return grabPlain(dest, area);
 }
 
-ScreenCopy XcbScreenGrabber::copy(Image& dest, IfBusy) {
-  if (grab(dest)) return ScreenCopy::kCopied;
-  return paletteScreen() ? ScreenCopy::kPaletteScreen : ScreenCopy::kFailed;
+void XcbScreenGrabber::copy(Image& dest, Done done) {
+  if (grab(dest)) {
+    done(ScreenCopy::kCopied);
+  } else {
+    done(paletteScreen() ? ScreenCopy::kPaletteScreen : ScreenCopy::kFailed);
+  }
 }
 
 void XcbScreenGrabber::prepare() {

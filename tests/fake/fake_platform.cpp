@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <utility>
 
 #include "platform/message_box.h"
 #include "platform/posix_files.h"
@@ -157,24 +158,38 @@ int FakePlatform::timerInterval(const std::string& name) const {
   return -1;
 }
 
-ScreenCopy FakePlatform::copyScreen(Image& dest, IfBusy) {
+void FakePlatform::copyScreen(Image& dest, std::function<void(ScreenCopy)> done) {
   ++copies;
   events.push_back("copy");
-  if (copyResult != ScreenCopy::kCopied) return copyResult;
-  dest.resize(screen.width(), screen.height());
-  dest.copyFrom(screen, 0, 0, screen.width(), screen.height());
-  return ScreenCopy::kCopied;
+  copyDest_ = &dest;
+  copyDone_ = std::move(done);
+  if (copyAnswerMs == 0) {
+    answerCopy();
+  } else if (copyAnswerMs > 0) {
+    if (!copyAnswerTimer_) {
+      copyAnswerTimer_ = createTimer("copyAnswer", copyAnswerMs, [this] {
+        copyAnswerTimer_->setEnabled(false);
+        answerCopy();
+      });
+    }
+    copyAnswerTimer_->setInterval(copyAnswerMs);
+    copyAnswerTimer_->setEnabled(true);
+  }
 }
 
-ScreenCopy FakePlatform::primeScreenCopy() {
-  ++primes;
-  events.push_back("prime");
-  return copyResult;
+void FakePlatform::answerCopy() {
+  auto done = std::exchange(copyDone_, nullptr);
+  if (!done) return;
+  if (copyResult == ScreenCopy::kCopied) {
+    copyDest_->resize(screen.width(), screen.height());
+    copyDest_->copyFrom(screen, 0, 0, screen.width(), screen.height());
+  }
+  done(copyResult);
 }
 
-SeriesCopies FakePlatform::seriesStarting() {
+void FakePlatform::startSeriesCopies(std::function<void(SeriesCopies)> done) {
   events.push_back("series start");
-  return seriesCopies;
+  done(seriesCopies);
 }
 
 void FakePlatform::seriesEnded() {
@@ -189,15 +204,6 @@ bool FakePlatform::saveBmp(const Image& image, const std::string& path, std::str
 std::unique_ptr<Timer> FakePlatform::createTimer(std::string name, int intervalMs,
                                                  std::function<void()> tick) {
   return std::make_unique<FakeTimer>(*this, std::move(name), intervalMs, std::move(tick));
-}
-
-void FakePlatform::doEvents() {
-  ++pumps;
-  events.push_back("pump");
-  if (insidePumps.empty()) return;
-  auto hook = std::move(insidePumps.front());
-  insidePumps.pop_front();
-  hook();
 }
 
 BoxAnswer FakePlatform::messageBox(const std::string& text, const std::string& title,

@@ -48,21 +48,18 @@ class FakePlatform : public PosixFilesPlatform {
     int64_t at;
   };
 
-  // What the program did, in order: "beep", "save <file name>", "copy", "prime",
-  // "pump", "box <title>", "notice <title>", "open <path>", "sound <event name
-  // or path>" (only with a sound server), "series start", "series end".
-  // Notices join the boxes too.
+  // What the program did, in order: "beep", "save <file name>", "copy",
+  // "box <title>", "notice <title>", "open <path>", "sound <event name or
+  // path>" (only with a sound server), "series start", "series end". Notices
+  // join the boxes too.
   std::vector<std::string> events;
   std::vector<MessageBoxCall> boxes;
   std::vector<std::string> opened;
   int beeps = 0;
-  int pumps = 0;
   int copies = 0;
 
   // Answers for the next message boxes; an empty queue gives the default button.
   std::deque<BoxAnswer> answers;
-  // Run inside the next event pumps, one per pump, to reach re-entrant cases.
-  std::deque<std::function<void()>> insidePumps;
   // Run while the next message box is open.
   std::function<void()> whileBoxOpen;
 
@@ -71,6 +68,9 @@ class FakePlatform : public PosixFilesPlatform {
   double scale = 1;
   // What the next screen copies give; any failure leaves the image as it was.
   ScreenCopy copyResult = ScreenCopy::kCopied;
+  // How long the desktop takes to answer a copy, on the virtual clock: 0
+  // answers at once, as X11 does; a negative time never answers.
+  int copyAnswerMs = 0;
   // What a series start is answered.
   SeriesCopies seriesCopies = SeriesCopies::kUsual;
   // Whether a sound server plays the sounds; without one the program falls back.
@@ -79,7 +79,6 @@ class FakePlatform : public PosixFilesPlatform {
   // keeps topmost windows above.
   SessionKind session = SessionKind::X11;
   bool keepsAbove = true;
-  int primes = 0;
   // Where other programs' orders reach the program, once it takes them.
   Orders* orders = nullptr;
   bool failReplace = false;
@@ -99,15 +98,13 @@ class FakePlatform : public PosixFilesPlatform {
   // Platform.
   Size screenSize() override { return screen.size(); }
   double screenScale() override { return scale; }
-  ScreenCopy copyScreen(Image& dest, IfBusy ifBusy) override;
-  ScreenCopy primeScreenCopy() override;
+  void copyScreen(Image& dest, std::function<void(ScreenCopy)> done) override;
   SessionKind sessionKind() override { return session; }
-  SeriesCopies seriesStarting() override;
+  void startSeriesCopies(std::function<void(SeriesCopies)> done) override;
   void seriesEnded() override;
   bool saveBmp(const Image& image, const std::string& path, std::string* reason) override;
   std::unique_ptr<Timer> createTimer(std::string name, int intervalMs,
                                      std::function<void()> tick) override;
-  void doEvents() override;
   int64_t nowMs() override { return now_; }
   BoxAnswer messageBox(const std::string& text, const std::string& title,
                        const BoxStyle& style) override;
@@ -137,6 +134,8 @@ class FakePlatform : public PosixFilesPlatform {
   friend class FakeTimer;
   FakeTimer* nextDue(int64_t limit) const;
   void releaseLock();
+  // Answers the copy that is out.
+  void answerCopy();
 
   std::string folder_;
   bool ownsFolder_ = true;
@@ -145,6 +144,9 @@ class FakePlatform : public PosixFilesPlatform {
   std::vector<FakeTimer*> timers_;
   std::optional<int> exitCode_;
   int lockFd_ = -1;
+  Image* copyDest_ = nullptr;
+  std::function<void(ScreenCopy)> copyDone_;
+  std::unique_ptr<Timer> copyAnswerTimer_;
 };
 
 // A picture whose pixels all differ, so any misplaced copy shows.

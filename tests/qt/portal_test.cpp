@@ -1,6 +1,6 @@
 // The screenshot portal client against a stand-in portal on a bus of the
 // test's own: answers, refusals, a missing portal, a silent one, a picture file
-// that cannot be read, and a copy asked for while another waits.
+// that cannot be read, and a copy asked for while the priming picture waits.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -12,6 +12,7 @@
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QThread>
 #include <QTimer>
 #include <QUrl>
@@ -142,8 +143,23 @@ class PortalTest : public ::testing::Test {
     ASSERT_TRUE(image.save(portal_.picture));
   }
 
+  // Runs a copy, or the priming picture, to its answer, as the event loop brings it.
+  static ScreenCopy copied(wayland::PortalScreenCopy& source, Image& image) {
+    std::optional<ScreenCopy> result;
+    source.copy(image, [&](ScreenCopy r) { result = r; });
+    EXPECT_TRUE(QTest::qWaitFor([&] { return result.has_value(); }, 10000));
+    return result.value_or(ScreenCopy::kFailed);
+  }
+  static ScreenCopy primed(wayland::PortalScreenCopy& source) {
+    std::optional<ScreenCopy> result;
+    source.prime([&](ScreenCopy r) { result = r; });
+    EXPECT_TRUE(QTest::qWaitFor([&] { return result.has_value(); }, 10000));
+    return result.value_or(ScreenCopy::kFailed);
+  }
+
   PrivateBus bus_;
   QTemporaryDir dir_;
+  std::shared_ptr<wayland::HideSettle> settle_ = std::make_shared<wayland::HideSettle>();
   QThread portalThread_;
   FakePortal portal_;
   QDBusConnection service_{QString()};
@@ -152,9 +168,9 @@ class PortalTest : public ::testing::Test {
 
 TEST_F(PortalTest, APictureIsLoadedAndItsFileRemoved) {
   writePicture();
-  wayland::PortalScreenCopy copy(client_);
+  wayland::PortalScreenCopy copy(client_, settle_);
   Image image;
-  ASSERT_EQ(copy.copy(image, {}, {}, IfBusy::kWait), ScreenCopy::kCopied);
+  ASSERT_EQ(copied(copy, image), ScreenCopy::kCopied);
   ASSERT_EQ(image.size(), (Size{4, 2}));
   EXPECT_EQ(image.pixel(3, 1) & 0xFFFFFFu, 0x1E65C8u);  // (30, 101, 200)
   EXPECT_FALSE(QFile::exists(portal_.picture));
@@ -162,85 +178,82 @@ TEST_F(PortalTest, APictureIsLoadedAndItsFileRemoved) {
   // Of a picture of every monitor, the primary one's part.
   writePicture();
   const std::vector<Monitor> monitors{{{0, 0, 1, 1}, {}, false}, {{1, 0, 1, 1}, {}, true}};
-  ASSERT_EQ(copy.copy(image, monitors, {}, IfBusy::kWait), ScreenCopy::kCopied);
+  ASSERT_TRUE(wayland::loadPicture(portal_.picture, monitors, image));
   ASSERT_EQ(image.size(), (Size{2, 2}));
   EXPECT_EQ(image.pixel(0, 0) & 0xFFFFFFu, 0x1464C8u);  // (20, 100, 200)
 }
 
 TEST_F(PortalTest, ThePrimingPictureIsAskedForOnceAndNotKept) {
   writePicture();
-  wayland::PortalScreenCopy copy(client_);
-  ASSERT_EQ(copy.prime(QString()), ScreenCopy::kCopied);
+  wayland::PortalScreenCopy copy(client_, settle_);
+  ASSERT_EQ(primed(copy), ScreenCopy::kCopied);
   EXPECT_FALSE(QFile::exists(portal_.picture));
-  EXPECT_EQ(copy.prime(QString()), ScreenCopy::kCopied);
+  EXPECT_EQ(primed(copy), ScreenCopy::kCopied);
   EXPECT_EQ(portal_.requests, 1);
 }
 
 TEST_F(PortalTest, RefusalsAndFailuresLeaveTheImageAlone) {
-  wayland::PortalScreenCopy copy(client_);
+  wayland::PortalScreenCopy copy(client_, settle_);
   Image image(3, 3, 0xFF123456u);
   const Image before = image;
   portal_.code = 2;  // the desktop ended it, as for a stored "no"
-  EXPECT_EQ(copy.copy(image, {}, {}, IfBusy::kWait), ScreenCopy::kRefused);
+  EXPECT_EQ(copied(copy, image), ScreenCopy::kRefused);
   portal_.code = 0;  // a picture file that is not there
-  EXPECT_EQ(copy.copy(image, {}, {}, IfBusy::kWait), ScreenCopy::kFailed);
+  EXPECT_EQ(copied(copy, image), ScreenCopy::kFailed);
   EXPECT_EQ(image, before);
   EXPECT_EQ(portal_.requests, 2);
 }
 
 TEST_F(PortalTest, OnlyACancelThatTookAPersonsTimeIsARefusal) {
-  wayland::PortalScreenCopy copy(client_);
+  wayland::PortalScreenCopy copy(client_, settle_);
   Image image;
   // "Cancelled" at once, twice: the portal failed, and was asked once more.
   portal_.code = 1;
-  EXPECT_EQ(copy.copy(image, {}, {}, IfBusy::kWait), ScreenCopy::kFailed);
+  EXPECT_EQ(copied(copy, image), ScreenCopy::kFailed);
   EXPECT_EQ(portal_.requests, 2);
   // Failed at once, then a picture: the second request's.
   writePicture();
   portal_.code = 0;
   portal_.codes = {1};
-  EXPECT_EQ(copy.copy(image, {}, {}, IfBusy::kWait), ScreenCopy::kCopied);
+  EXPECT_EQ(copied(copy, image), ScreenCopy::kCopied);
   EXPECT_EQ(portal_.requests, 4);
   // Cancelled after a person could have read the question.
   portal_.code = 1;
   portal_.delayMs = 1100;
-  EXPECT_EQ(copy.copy(image, {}, {}, IfBusy::kWait), ScreenCopy::kRefused);
+  EXPECT_EQ(copied(copy, image), ScreenCopy::kRefused);
   EXPECT_EQ(portal_.requests, 5);
 }
 
 TEST_F(PortalTest, APortalThatNeverAnswersTimesOut) {
   portal_.code.reset();
-  wayland::ScreenshotRequest request(client_);
-  EXPECT_EQ(request.run({}, 100).failure, ScreenCopy::kFailed);
+  std::optional<wayland::Answer> answer;
+  wayland::requestScreenshot(client_, {}, 100, [&](const wayland::Answer& a) { answer = a; });
+  ASSERT_TRUE(QTest::qWaitFor([&] { return answer.has_value(); }, 5000));
+  EXPECT_EQ(answer->failure, ScreenCopy::kFailed);
   EXPECT_EQ(portal_.requests, 1);
 }
 
 TEST_F(PortalTest, WithoutAPortalCopiesAreUnavailable) {
   ASSERT_TRUE(service_.unregisterService(QStringLiteral("org.freedesktop.portal.Desktop")));
-  wayland::PortalScreenCopy copy(client_);
+  wayland::PortalScreenCopy copy(client_, settle_);
   Image image;
-  EXPECT_EQ(copy.prime(QString()), ScreenCopy::kUnavailable);
-  EXPECT_EQ(copy.copy(image, {}, {}, IfBusy::kWait), ScreenCopy::kUnavailable);
+  EXPECT_EQ(primed(copy), ScreenCopy::kUnavailable);
+  EXPECT_EQ(copied(copy, image), ScreenCopy::kUnavailable);
 }
 
-TEST_F(PortalTest, ACopyAskedForWhileOneWaitsWaitsForItOrIsSkipped) {
+TEST_F(PortalTest, ACopyAskedForWhileThePrimingWaitsComesAfterIt) {
   writePicture();
   portal_.delayMs = 50;
-  wayland::PortalScreenCopy copy(client_);
-  std::optional<ScreenCopy> skipped;
-  std::optional<ScreenCopy> waited;
-  // Timer handlers that run while the first request waits for the portal: a
-  // series tick, and a one-shot after the first focus's question.
-  QTimer::singleShot(0, [&] {
-    Image other;
-    skipped = copy.copy(other, {}, {}, IfBusy::kSkip);
+  wayland::PortalScreenCopy copy(client_, settle_);
+  std::optional<ScreenCopy> primedAnswer;
+  copy.prime([&](ScreenCopy r) {
+    primedAnswer = r;
     writePicture();
-    waited = copy.copy(other, {}, {}, IfBusy::kWait);
-    EXPECT_EQ(other.size(), (Size{4, 2}));
   });
-  EXPECT_EQ(copy.prime(QString()), ScreenCopy::kCopied);
-  EXPECT_EQ(skipped, ScreenCopy::kBusy);
-  EXPECT_EQ(waited, ScreenCopy::kCopied);
+  Image image;
+  EXPECT_EQ(copied(copy, image), ScreenCopy::kCopied);
+  EXPECT_EQ(primedAnswer, ScreenCopy::kCopied) << "answered first";
+  EXPECT_EQ(image.size(), (Size{4, 2}));
   EXPECT_EQ(portal_.requests, 2);
   EXPECT_EQ(portal_.mostOpen, 1) << "one request at a time";
 }

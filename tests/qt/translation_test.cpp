@@ -106,7 +106,7 @@ TEST_F(TranslationTest, CopyFailuresAndTheWaylandNoticesHaveEnglishOnes) {
   app.fake.seriesCopies = SeriesCopies::kNoScreenCast;
   app.click(app.main.seriesButton);  // no screen cast; one picture, then four ticks skipped
   app.fake.advanceBy(3200);
-  app.fake.copyResult = ScreenCopy::kBusy;
+  app.fake.copyAnswerMs = 2000;  // longer than the interval: ticks find the copy out
   app.fake.advanceBy(20000);
   app.click(app.main.edgeTriggerBox);
   ASSERT_EQ(app.fake.boxes.size(), 6u);

@@ -186,6 +186,30 @@ TEST_F(Pictures, AFailedScreenCopySavesNothingAndUsesNoNumber) {
   EXPECT_FALSE(app.fake.ended());
 }
 
+TEST_F(Pictures, TheWindowWaitsHiddenForASlowCopyAndComesBackAfterASilentOne) {
+  // Delay 0.2 s: the picture's tick at 400 ms, the cycle's end at 600 ms.
+  app.fake.copyAnswerMs = 700;
+  app.click(app.main.oneShotButton);
+  app.fake.advanceBy(1099);
+  EXPECT_FALSE(app.main.window.visible()) << "the copy is still out";
+  EXPECT_TRUE(app.fake.bmpFiles().empty());
+  app.fake.advanceBy(1);
+  EXPECT_EQ(app.fake.bmpFiles(), std::vector<std::string>{"壁紙- 1.bmp"});
+  EXPECT_TRUE(app.main.window.visible());
+
+  app.fake.copyAnswerMs = -1;  // the desktop never answers
+  app.click(app.main.oneShotButton);
+  app.fake.advanceBy(60000);
+  EXPECT_FALSE(app.main.window.visible());
+  EXPECT_EQ(app.program.orders().takeOneShot(), "撮影の途中です。");
+  app.fake.advanceBy(31000);
+  EXPECT_TRUE(app.main.window.visible());
+  ASSERT_EQ(app.fake.boxes.size(), 1u);
+  EXPECT_EQ(app.fake.boxes[0].title, "画面をコピーできません");
+  EXPECT_EQ(app.fake.bmpFiles().size(), 1u);
+  EXPECT_EQ(app.main.numberButton.caption(), " 1");
+}
+
 TEST_F(Pictures, TheNumberIsStoredBeforeTheSaveSoAnyEndKeepsIt) {
   app.takeOneShot();
   app.takeOneShot();
