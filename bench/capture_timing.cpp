@@ -33,7 +33,8 @@ double ms(Clock::duration d) {
 // The program's platform, noting when each screen copy starts.
 class TimedPlatform : public yorvane::QtPlatform {
  public:
-  explicit TimedPlatform(std::string folder) : folder_(std::move(folder)) {}
+  explicit TimedPlatform(std::string folder)
+      : QtPlatform(yorvane::programFolders()), folder_(std::move(folder)) {}
   void copyScreen(yorvane::Image& dest, std::function<void(yorvane::ScreenCopy)> done) override {
     copies.push_back(Clock::now());
     QtPlatform::copyScreen(dest, [this, done = std::move(done)](yorvane::ScreenCopy copy) {

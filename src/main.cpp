@@ -47,7 +47,7 @@ void takeOneShotOnceShown(yorvane::QtPlatform& platform, yorvane::Orders& orders
       qApp,
       [&platform, &orders] {
         platform.primeScreenCopy();
-        orders.takeOneShot();
+        orders.takeOneShot({});
       },
       Qt::QueuedConnection);
 }
@@ -55,7 +55,19 @@ void takeOneShotOnceShown(yorvane::QtPlatform& platform, yorvane::Orders& orders
 }  // namespace
 
 int main(int argc, char** argv) {
-  const yorvane::StartOrder order = yorvane::readCommandLine(argc, argv);
+  const yorvane::CommandLine command = yorvane::readCommandLine(argc, argv);
+  // The language of messages (LANGUAGE, LC_ALL, LC_MESSAGES, LANG), first choice.
+  const QLocale language(QLocale::system().uiLanguages().value(0));
+  const yorvane::AppFolders folders = yorvane::programFolders();
+  {
+    // A keyboard shortcut's order, or a second start, goes to the program
+    // already running: a plain application object and the session bus do,
+    // with no display.
+    QCoreApplication client(argc, argv);
+    yorvane::useTranslationFor(language);
+    if (const auto status = yorvane::handOver(command, folders.application)) return *status;
+  }
+
   // The windows are X11 windows, on XWayland in a Wayland session, where the
   // screen is copied through the desktop's portal instead.
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "xcb");
@@ -66,19 +78,16 @@ int main(int argc, char** argv) {
   app.setQuitOnLastWindowClosed(false);
   app.setWindowIcon(yorvane::applicationIcon());
   useJapaneseFont(app);
-  // The language of messages (LANGUAGE, LC_ALL, LC_MESSAGES, LANG), first choice.
-  yorvane::useTranslationFor(QLocale(QLocale::system().uiLanguages().value(0)));
-  // A keyboard shortcut's order, or a second start, goes to the program already running.
-  if (const auto status = yorvane::handOver(order, yorvane::programFolders().application)) {
-    return *status;
-  }
+  yorvane::useTranslationFor(language);
 
-  yorvane::QtPlatform platform;
+  yorvane::QtPlatform platform(folders);
   yorvane::Application application(platform);
   yorvane::WindowView mainWindow(application.mainWindow().window, application.dispatcher());
   primeScreenCopyOnFirstFocus(platform);
   application.start();
-  if (order == yorvane::StartOrder::kOneShot) takeOneShotOnceShown(platform, application.orders());
+  if (command.order == yorvane::StartOrder::kOneShot) {
+    takeOneShotOnceShown(platform, application.orders());
+  }
   // Asked to end (a logout, kill): the settings are stored as at a close.
   yorvane::EndSignals endSignals(
       [&application] { application.dispatch([&application] { application.close(); }); });

@@ -32,11 +32,11 @@ Application::Application(Platform& platform)
 }
 
 void Application::wireMainWindow() {
-  main_.oneShotButton.onClick = std::bind_front(&OneShot::start, &oneShot_);
+  main_.oneShotButton.onClick = [this] { oneShot_.start({}); };
   for (Control* o : main_.delayOptions.elements()) {
     o->onClick = [this, o] { oneShot_.chooseDelay(static_cast<int16_t>(o->index())); };
   }
-  main_.seriesButton.onClick = std::bind_front(&Series::start, &series_, std::ref(main_.window));
+  main_.seriesButton.onClick = [this] { series_.start(main_.window, {}); };
   main_.countList.onClick = std::bind_front(&Series::chooseCount, &series_);
   for (Control* o : main_.intervalOptions.elements()) {
     o->onClick = [this, o] { series_.chooseInterval(static_cast<int16_t>(o->index())); };
@@ -88,16 +88,18 @@ std::string Application::reasonToRefuseOrders() const {
   return {};
 }
 
-std::string Application::takeOneShot() {
+std::string Application::takeOneShot(PicturesDone done) {
   std::string refusal = reasonToRefuseOrders();
-  if (refusal.empty()) dispatch(std::bind_front(&OneShot::start, &oneShot_));
+  if (refusal.empty()) dispatch([this, &done] { oneShot_.start(std::move(done)); });
   return refusal;
 }
 
-std::string Application::startSeries() {
+std::string Application::startSeries(PicturesDone done) {
   std::string refusal = reasonToRefuseOrders();
   if (refusal.empty()) {
-    dispatch([this] { series_.start(windows_.compact() ? toolbar_.window : main_.window); });
+    dispatch([this, &done] {
+      series_.start(windows_.compact() ? toolbar_.window : main_.window, std::move(done));
+    });
   }
   return refusal;
 }

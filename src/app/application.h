@@ -64,15 +64,15 @@ class Application : private FailureExit, private CaptureCommands, private Orders
   // FailureExit.
   [[noreturn]] void endAfterFailure() final;
   // Orders.
-  std::string takeOneShot() override;
-  std::string startSeries() override;
+  std::string takeOneShot(PicturesDone done) override;
+  std::string startSeries(PicturesDone done) override;
   void showWindow() override;
   // Why an order cannot be taken now; empty when it can.
   std::string reasonToRefuseOrders() const;
 
   // CaptureCommands.
-  void startOneShot() override { oneShot_.start(); }
-  void startSeries(Window& pressed) override { series_.start(pressed); }
+  void startOneShot() override { oneShot_.start({}); }
+  void startSeries(Window& pressed) override { series_.start(pressed, {}); }
   void openPickerFromToolbar() override { picker_.open(true); }
   void toolbarModeBoxClicked() override { captureMode_.toolbarBoxClicked(); }
 

@@ -1,6 +1,7 @@
 #include "capture/picture_store.h"
 
 #include <charconv>
+#include <cstdlib>
 #include <limits>
 #include <stdexcept>
 
@@ -56,18 +57,22 @@ bool PictureStore::atLastNumber() const {
   return fileNumber_ == std::numeric_limits<int16_t>::max();
 }
 
+std::string PictureStore::numbersRanOutText() const {
+  return "番号が最後の " + numberText(fileNumber_) +
+         " に達したため、保存できません。\r"
+         "番号のボタン（ファイル名初期化）で 1 から始め直してください。";
+}
+
 void PictureStore::tellNumbersRanOut() {
-  platform_.messageBox("番号が最後の " + numberText(fileNumber_) +
-                           " に達したため、保存できません。\r"
-                           "番号のボタン（ファイル名初期化）で 1 から始め直してください。",
-                       "番号が最後です", {BoxButtons::kOk, BoxIcon::kExclamation});
+  platform_.messageBox(numbersRanOutText(), "番号が最後です",
+                       {BoxButtons::kOk, BoxIcon::kExclamation});
 }
 
 void PictureStore::showNumber() {
   numberButton_.setCaption(numberText(fileNumber_));
 }
 
-void PictureStore::saveUnderNextNumber(const std::function<const Image&()>& picture) {
+std::string PictureStore::saveUnderNextNumber(const std::function<const Image&()>& picture) {
   try {
     // The number is stored before anything is saved under it.
     fileNumber_ = checkedAdd(fileNumber_, 1);
@@ -82,6 +87,7 @@ void PictureStore::saveUnderNextNumber(const std::function<const Image&()>& pict
     const std::string path =
         platform_.applicationFolder() + "/BMP/壁紙-" + numberText(fileNumber_) + ".bmp";
     if (!platform_.saveBmp(image, path, &reason)) throw SaveFailed(reason);
+    return path;
   } catch (const NumberNotStored& e) {
     platform_.messageBox(e.what(), "保存できません", {BoxButtons::kOk, BoxIcon::kExclamation});
     exit_.endAfterFailure();
@@ -90,6 +96,8 @@ void PictureStore::saveUnderNextNumber(const std::function<const Image&()>& pict
   } catch (const std::exception&) {
     failedSave({});
   }
+  // Each failure above has ended the program.
+  std::abort();
 }
 
 void PictureStore::failedSave(const std::string& reason) {

@@ -29,15 +29,17 @@ class PictureStore {
   // At the last number no picture can be taken: tells the user so in a
   // message box, naming the way out.
   void tellNumbersRanOut();
+  std::string numbersRanOutText() const;
   // Shows the running number on its button.
   void showNumber();
 
   // Takes the next number and stores it, and saves picture() under it after
   // the save sound (the camera shutter of the sound
   // theme, or the X bell where no sound server plays it; only when its box is
-  // ticked). When the number cannot be stored or the picture cannot be saved,
-  // it tells the user why and ends the program.
-  void saveUnderNextNumber(const std::function<const Image&()>& picture);
+  // ticked); answers the saved file's full path. When the number cannot be
+  // stored or the picture cannot be saved, it tells the user why and ends the
+  // program.
+  std::string saveUnderNextNumber(const std::function<const Image&()>& picture);
 
  private:
   // Says why the save failed and ends the program.

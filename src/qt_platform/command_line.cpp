@@ -16,7 +16,7 @@ void say(const QString& text) {
 }
 }  // namespace
 
-StartOrder readCommandLine(int argc, char** argv) {
+CommandLine readCommandLine(int argc, char** argv) {
   QCommandLineParser parser;
   parser.setApplicationDescription(QStringLiteral(
       "Saves the screen, or a rectangle picked beforehand, as numbered BMP wallpapers.\n"
@@ -29,7 +29,11 @@ StartOrder readCommandLine(int argc, char** argv) {
   const QCommandLineOption series(
       QStringLiteral("series"),
       QStringLiteral("Start a series, as the series button does, in the running Yorvane."));
-  parser.addOptions({oneShot, series});
+  const QCommandLineOption wait(
+      QStringLiteral("wait"),
+      QStringLiteral("With --one-shot or --series: end once the pictures are saved, printing "
+                     "each saved file's full path on a line of its own."));
+  parser.addOptions({oneShot, series, wait});
   const QCommandLineOption help = parser.addHelpOption();
   const QCommandLineOption version = parser.addVersionOption();
   QStringList arguments;
@@ -41,30 +45,64 @@ StartOrder readCommandLine(int argc, char** argv) {
     app.setApplicationVersion(QStringLiteral(YORVANE_VERSION));
     parser.process(app);
   }
-  if (parser.isSet(oneShot)) return StartOrder::kOneShot;
-  if (parser.isSet(series)) return StartOrder::kSeries;
-  return StartOrder::kNone;
+  CommandLine command;
+  if (parser.isSet(oneShot))
+    command.order = StartOrder::kOneShot;
+  else if (parser.isSet(series))
+    command.order = StartOrder::kSeries;
+  command.wait = parser.isSet(wait) && command.order != StartOrder::kNone;
+  return command;
 }
 
-std::optional<int> handOver(StartOrder order, const std::string& applicationFolder) {
-  if (order == StartOrder::kNone) {
+namespace {
+
+// The order's pictures, waited for: their paths on standard output.
+int printSaved(const OrderAnswer& answer) {
+  if (answer.kind != OrderAnswer::kTaken) {
+    say(answer.reason);
+    return 1;
+  }
+  for (const QString& path : answer.saved) std::printf("%s\n", qPrintable(path));
+  return 0;
+}
+
+// The order, given: an exit status, or nullopt where this process is to be the program.
+std::optional<int> giveOrderOf(const CommandLine& command, const std::string& applicationFolder) {
+  if (command.order == StartOrder::kNone) {
     if (runningProgramFolder() != QString::fromStdString(applicationFolder)) return std::nullopt;
-    giveOrder("ShowWindow");
+    giveOrder(Order::kShowWindow);
     return 0;
   }
-  const OrderAnswer answer = giveOrder(order == StartOrder::kOneShot ? "OneShot" : "StartSeries");
-  switch (answer.kind) {
-    case OrderAnswer::kTaken:
-      return 0;
-    case OrderAnswer::kRefused:
-      say(answer.reason);
+  const Order order = command.order == StartOrder::kOneShot
+                          ? (command.wait ? Order::kTakePicture : Order::kOneShot)
+                          : (command.wait ? Order::kTakeSeries : Order::kStartSeries);
+  const OrderAnswer answer = giveOrder(order);
+  if (answer.kind == OrderAnswer::kNoProgram) {
+    if (command.order == StartOrder::kSeries) {
+      say(QStringLiteral("Yorvane は動いていません。先に Yorvane を起動してください。"));
       return 1;
-    case OrderAnswer::kNoProgram:
-      break;
+    }
+    if (!command.wait) return std::nullopt;
+    if (!startProgramInBackground()) {
+      say(QStringLiteral("Yorvane を起動できませんでした。"));
+      return 1;
+    }
+    return printSaved(giveOrder(order));
   }
-  if (order == StartOrder::kOneShot) return std::nullopt;
-  say(QStringLiteral("Yorvane は動いていません。先に Yorvane を起動してください。"));
-  return 1;
+  if (command.wait) return printSaved(answer);
+  if (answer.kind != OrderAnswer::kTaken) {
+    say(answer.reason);
+    return 1;
+  }
+  return 0;
+}
+
+}  // namespace
+
+std::optional<int> handOver(const CommandLine& command, const std::string& applicationFolder) {
+  const std::optional<int> status = giveOrderOf(command, applicationFolder);
+  closeOrderConnection();
+  return status;
 }
 
 }  // namespace yorvane

@@ -35,8 +35,8 @@ AppFolders programFolders() {
                         environment("XDG_STATE_HOME"), environment("HOME"));
 }
 
-QtPlatform::QtPlatform()
-    : folders_(programFolders()),
+QtPlatform::QtPlatform(AppFolders folders)
+    : folders_(std::move(folders)),
       session_(sessionKindOf(std::getenv("WAYLAND_DISPLAY"), std::getenv("XDG_SESSION_TYPE"))),
       screen_(loadScreenSource(session_, folders_.state)) {
   // Once the windows are up, not in their way, and again for a new primary
@@ -160,8 +160,10 @@ bool QtPlatform::lockApplicationFolder() {
 
 bool QtPlatform::acceptOrders(Orders& orders) {
   QDBusConnection bus = QDBusConnection::sessionBus();
-  auto service =
-      std::make_unique<OrderService>(orders, QString::fromStdString(folders_.application));
+  // An order's picture is taken as the button's, after the desktop's question
+  // for permission, which must come with the window shown.
+  auto service = std::make_unique<OrderService>(
+      orders, QString::fromStdString(folders_.application), [this] { primeScreenCopy(); });
   if (!bus.registerObject(QString::fromLatin1(kOrderObject), service.get(),
                           QDBusConnection::ExportAllSlots) ||
       !bus.registerService(QString::fromLatin1(kOrderService))) {

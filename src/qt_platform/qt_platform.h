@@ -21,7 +21,8 @@ AppFolders programFolders();
 // screen_source_loader.h). On a Wayland session the windows stay on XWayland.
 class QtPlatform : public PosixFilesPlatform {
  public:
-  QtPlatform();
+  // folders: where the program keeps its pictures, settings and state (programFolders()).
+  explicit QtPlatform(AppFolders folders);
   ~QtPlatform() override;
 
   Size screenSize() override;

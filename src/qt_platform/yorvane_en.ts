@@ -270,6 +270,10 @@ Choose [Cancel] to close the selection form</translation>
         <translation>Yorvane is not running: start it first.</translation>
     </message>
     <message>
+        <source>Yorvane を起動できませんでした。</source>
+        <translation>Yorvane could not be started.</translation>
+    </message>
+    <message>
         <source>間隔を保てません</source>
         <translation>Could not keep the interval</translation>
     </message>

@@ -1,6 +1,7 @@
 #include "recording/one_shot.h"
 
 #include <functional>
+#include <utility>
 
 #include "platform/message_box.h"
 #include "ui_model/handler_timer.h"
@@ -26,8 +27,9 @@ OneShot::OneShot(Platform& platform, const Dispatcher& dispatch, WindowPair& win
       regionShotTimer_(makeHandlerTimer(platform, dispatch, "regionShotTimer", kTickMs,
                                         std::bind_front(&OneShot::tick, this))) {}
 
-void OneShot::start() {
+void OneShot::start(PicturesDone done) {
   if (state_ != State::kIdle) return;
+  waiting_ = std::move(done);
   region_.clearPicture();
   ofRegion_ = region_.partial();
   state_ = State::kBeforePicture;
@@ -35,9 +37,17 @@ void OneShot::start() {
 }
 
 void OneShot::refuseMissingRegion() {
+  constexpr const char* kNoRegion = "コピー範囲が未設定です";
   regionShotTimer_->setEnabled(false);
-  if (ofRegion_) state_ = State::kIdle;
-  platform_.messageBox("コピー範囲が未設定です", "", {BoxButtons::kOk, BoxIcon::kExclamation});
+  if (ofRegion_ && state_ != State::kIdle) {
+    state_ = State::kIdle;
+    tellWaiting({{}, kNoRegion});
+  }
+  platform_.messageBox(kNoRegion, "", {BoxButtons::kOk, BoxIcon::kExclamation});
+}
+
+void OneShot::tellWaiting(const PicturesTaken& taken) {
+  if (const PicturesDone waiting = std::exchange(waiting_, nullptr)) waiting(taken);
 }
 
 void OneShot::tick() {
@@ -56,6 +66,7 @@ void OneShot::tick() {
   } else if (due == ShotCycle::Due::kPicture && state_ == State::kBeforePicture) {
     if (pictures_.atLastNumber()) {
       state_ = State::kAfterPicture;
+      tellWaiting({{}, pictures_.numbersRanOutText()});
       pictures_.tellNumbersRanOut();
       return;
     }
@@ -73,16 +84,16 @@ void OneShot::copied(ScreenCopy result) {
 
 void OneShot::save(ScreenCopy result) {
   if (result != ScreenCopy::kCopied) {
-    platform_.messageBox(copyFailureText(result) + "\r保存していません。", "画面をコピーできません",
-                         {BoxButtons::kOk, BoxIcon::kExclamation});
+    const std::string text = copyFailureText(result) + "\r保存していません。";
+    tellWaiting({{}, text});
+    platform_.messageBox(text, "画面をコピーできません", {BoxButtons::kOk, BoxIcon::kExclamation});
     return;
   }
-  if (ofRegion_) {
-    pictures_.saveUnderNextNumber(std::bind_front(&RegionCapture::cut, &region_));
-  } else {
-    pictures_.saveUnderNextNumber(std::bind_front(&ScreenCapture::screen, &screen_));
-  }
+  const std::string path =
+      ofRegion_ ? pictures_.saveUnderNextNumber(std::bind_front(&RegionCapture::cut, &region_))
+                : pictures_.saveUnderNextNumber(std::bind_front(&ScreenCapture::screen, &screen_));
   pictures_.showNumber();
+  tellWaiting({{path}, {}});
 }
 
 void OneShot::endCycle() {

@@ -27,8 +27,9 @@ class OneShot {
 
   // The delay option; its element number is the delay in steps.
   void chooseDelay(int16_t steps) { delay_.setSteps(steps); }
-  // A press while a picture is under way changes nothing.
-  void start();
+  // A press while a picture is under way changes nothing. done, where given,
+  // runs once the picture is saved or could not be.
+  void start(PicturesDone done);
   // True from the press until the window comes back after the picture.
   bool running() const { return state_ != State::kIdle; }
   // Drops a region picture that is still to come and tells the user that no
@@ -49,6 +50,8 @@ class OneShot {
   void copied(ScreenCopy result);
   // Saves the picture of the copy, or tells the user why there is none.
   void save(ScreenCopy result);
+  // Tells whoever waits for this picture what became of it.
+  void tellWaiting(const PicturesTaken& taken);
   // Brings the window in use back and stops the cycle's timer.
   void endCycle();
 
@@ -61,6 +64,7 @@ class OneShot {
   ShotCycle cycle_;
   State state_ = State::kIdle;
   bool ofRegion_ = false;  // the picture under way is of the region
+  PicturesDone waiting_;   // who waits for the picture under way
   std::unique_ptr<Timer> screenShotTimer_;
   std::unique_ptr<Timer> regionShotTimer_;
 };

@@ -1,5 +1,7 @@
 #include "recording/series.h"
 
+#include <utility>
+
 #include "platform/message_box.h"
 #include "ui_model/handler_timer.h"
 #include "ui_model/runtime_error.h"
@@ -36,13 +38,16 @@ Series::Series(Platform& platform, const Dispatcher& dispatch, WindowPair& windo
       regionSeriesTimer_(makeHandlerTimer(platform, dispatch, "regionSeriesTimer", kRegionPaceMs,
                                           std::bind_front(&Series::seriesTick, this))) {}
 
-void Series::start(Window& pressed) {
+void Series::start(Window& pressed, PicturesDone done) {
   if (state_ != State::kIdle) return;
   region_.clearPicture();
   if (region_.partial() && !region_.usable()) {
+    if (done) done({{}, "コピー範囲が未設定です"});
     oneShot_.refuseMissingRegion();
     return;
   }
+  waiting_ = std::move(done);
+  taken_ = {};
   busy_ = 0;
   saved_ = 0;
   skipped_ = 0;
@@ -73,6 +78,7 @@ void Series::leadInTick() {
 void Series::seriesTick() {
   Timer& timer = ofRegion_ ? *regionSeriesTimer_ : *screenSeriesTimer_;
   if (pictures_.atLastNumber()) {
+    if (taken_.paths.empty()) taken_.failure = pictures_.numbersRanOutText();
     finish();
     pictures_.tellNumbersRanOut();
     return;
@@ -102,16 +108,22 @@ void Series::copied(ScreenCopy result) {
   } else {
     saved_ = checkedAdd(saved_, 1);
     // The region is cut once the number is stored, right before the save.
-    if (ofRegion_) {
-      pictures_.saveUnderNextNumber(std::bind_front(&RegionCapture::cut, &region_));
-    } else {
-      pictures_.saveUnderNextNumber(std::bind_front(&ScreenCapture::screen, &screen_));
-    }
+    taken_.paths.push_back(
+        ofRegion_
+            ? pictures_.saveUnderNextNumber(std::bind_front(&RegionCapture::cut, &region_))
+            : pictures_.saveUnderNextNumber(std::bind_front(&ScreenCapture::screen, &screen_)));
   }
   if (state_ == State::kLastCopy) end();
 }
 
 void Series::end() {
+  const std::string skippedText = skipped_ > 0
+                                      ? copyFailureText(lastFailure_) + "\r" +
+                                            std::to_string(skipped_) + " 枚は保存していません。"
+                                      : std::string();
+  if (taken_.paths.empty()) {
+    taken_.failure = skippedText.empty() ? copyFailureText(ScreenCopy::kFailed) : skippedText;
+  }
   finish();
   // Said once the windows are back, so that the series goes on meanwhile and
   // no picture holds the message.
@@ -127,11 +139,10 @@ void Series::end() {
     const std::string chime = platform_.findResource(kEndSound);
     if (!platform_.playSoundFile(chime)) platform_.openWithAssociatedProgram(chime);
   }
-  if (skipped_ > 0) {
-    const std::string text =
-        copyFailureText(lastFailure_) + "\r" + std::to_string(skipped_) + " 枚は保存していません。";
+  if (!skippedText.empty()) {
     skipped_ = 0;
-    platform_.messageBox(text, "画面をコピーできません", {BoxButtons::kOk, BoxIcon::kExclamation});
+    platform_.messageBox(skippedText, "画面をコピーできません",
+                         {BoxButtons::kOk, BoxIcon::kExclamation});
   }
   tellPace((ofRegion_ ? regionSeriesTimer_ : screenSeriesTimer_)->interval());
 }
@@ -170,6 +181,7 @@ void Series::finish() {
   windows_.showOneInUse();
   picturesTaken_ = 0;
   pictures_.showNumber();
+  if (const PicturesDone waiting = std::exchange(waiting_, nullptr)) waiting(taken_);
 }
 
 void Series::chooseInterval(int16_t element) {

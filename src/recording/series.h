@@ -28,8 +28,9 @@ class Series {
          RegionCapture& region, PictureStore& pictures, OneShot& oneShot, const Control& countList,
          const Control& endSoundBox);
 
-  // Starts a series; only the window whose button was pressed hides.
-  void start(Window& pressed);
+  // Starts a series; only the window whose button was pressed hides. done,
+  // where given, runs with the series' pictures once it has ended.
+  void start(Window& pressed, PicturesDone done);
   // The interval option, elements 0 to 3 for 0.5 to 2 seconds.
   void chooseInterval(int16_t element);
   // Takes the count from the list's selection.
@@ -85,6 +86,8 @@ class Series {
   int16_t saved_ = 0;          // ticks whose copy came
   bool noScreenCast_ = false;  // the desktop gave this series no screen cast
   bool ofRegion_ = false;      // the series is of the region
+  PicturesDone waiting_;       // who waits for the series' pictures
+  PicturesTaken taken_;        // the pictures saved so far
   State state_ = State::kIdle;
   int64_t firstTickMs_ = 0;
   int64_t lastTickMs_ = 0;

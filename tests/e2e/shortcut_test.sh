@@ -5,7 +5,9 @@
 # the picture (the screen exactly, its windows not in it) and ends within a
 # second with status 0; `--series` starts its series of five; `--one-shot`
 # while the series runs ends with status 1 and the reason, the series
-# unharmed; a plain second start ends at once, without the "folder in use" box.
+# unharmed; `--one-shot --wait` ends once the picture is saved, printing its
+# path, and where none runs starts one in the background first; a plain second
+# start ends at once, without the "folder in use" box.
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 
@@ -48,8 +50,24 @@ wait_for_window Yorvane 10 >/dev/null
 expect_pictures 7
 echo "--series, and --one-shot refused while it runs: ok"
 
+# With --wait the command ends once the picture is saved and prints its path.
+wait_for_window Yorvane 10 >/dev/null
+order --one-shot --wait
+[[ $ORDER_STATUS == 0 && $ORDER_SAID == "$app/BMP/壁紙- 8.bmp" ]] ||
+  e2e_fail "--one-shot --wait ended with $ORDER_STATUS: $ORDER_SAID"
+expect_same_picture "$noise" "$ORDER_SAID"
+echo "--one-shot --wait prints the saved picture: ok"
+
 order
 ((ORDER_STATUS == 0 && ORDER_MS < 1000)) || e2e_fail "a second start ended with $ORDER_STATUS"
 ! window_shown フォルダが使用中です || e2e_fail "a second start said the folder is in use"
 program_running || e2e_fail "the running program ended"
 echo "a second start hands over to the running program: ok"
+
+# Where none runs, --wait starts one in the background, which goes on running.
+stop_program
+other=$(make_app_folder "$E2E_TMP/other")
+said=$("$other/yorvane" --one-shot --wait 2>&1) || e2e_fail "--one-shot --wait with none running: $said"
+[[ $said == "$other/BMP/壁紙- 1.bmp" ]] || e2e_fail "--one-shot --wait started one and said: $said"
+pgrep -f "$other/yorvane" >/dev/null || e2e_fail "the program started in the background ended"
+echo "--one-shot --wait with none running starts one and prints its picture: ok"

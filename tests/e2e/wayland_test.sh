@@ -222,10 +222,12 @@ if [[ $route != no_portal ]]; then
   click_control "$window" picker_button partial
   # picker_shows_snapshot: the picker shows the monitor at half the size the
   # user sees it: exactly where X pixels are the monitor's, else alike (drawn
-  # smaller for display). Read from the window itself, which XWayland keeps.
+  # smaller for display). Read from the window itself, which XWayland keeps;
+  # import holds the X server meanwhile, which a compositor that is also the
+  # X window manager may wait on: it gets a few seconds.
   picker_shows_snapshot() {
     local similarity
-    import -window "$window" "$E2E_TMP/picker.png" || return 1
+    timeout 5 import -window "$window" "$E2E_TMP/picker.png" || return 1
     convert "$E2E_TMP/picker.png" -crop "$x_half+0+0" +repage "$E2E_TMP/shown.png"
     if [[ $variant == "$route" && $route != gnome ]]; then
       (($(pixels_differing "${noise%.png}-half.png" "$E2E_TMP/shown.png") == 0))
@@ -236,7 +238,7 @@ if [[ $route != no_portal ]]; then
       awk -v c="$similarity" 'BEGIN { exit !(c > 0.5) }'
     fi
   }
-  wait_until 15 "the picker to show the half-size snapshot" picker_shows_snapshot
+  wait_until 30 "the picker to show the half-size snapshot" picker_shows_snapshot
   a=30 b=20 c=130 d=90
   pick_region "$window" "$a" "$b" "$c" "$d"
   # Floating again, sway gives the window its last floating size: the controls

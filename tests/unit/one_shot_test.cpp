@@ -201,7 +201,7 @@ TEST_F(Pictures, TheWindowWaitsHiddenForASlowCopyAndComesBackAfterASilentOne) {
   app.click(app.main.oneShotButton);
   app.fake.advanceBy(60000);
   EXPECT_FALSE(app.main.window.visible());
-  EXPECT_EQ(app.program.orders().takeOneShot(), "撮影の途中です。");
+  EXPECT_EQ(app.program.orders().takeOneShot({}), "撮影の途中です。");
   app.fake.advanceBy(31000);
   EXPECT_TRUE(app.main.window.visible());
   ASSERT_EQ(app.fake.boxes.size(), 1u);

@@ -13,8 +13,8 @@ TEST(Orders, DoWhatTheButtonsDoAndWaitForNoCaptureToEnd) {
   ASSERT_NE(app.fake.orders, nullptr) << "the program takes orders once started";
   Orders& orders = *app.fake.orders;
 
-  EXPECT_EQ(orders.takeOneShot(), "");
-  EXPECT_EQ(orders.takeOneShot(), "撮影の途中です。") << "nothing is queued";
+  EXPECT_EQ(orders.takeOneShot({}), "");
+  EXPECT_EQ(orders.takeOneShot({}), "撮影の途中です。") << "nothing is queued";
   app.fake.advanceBy(1000);
   EXPECT_EQ(app.fake.bmpFiles(), std::vector<std::string>{"壁紙- 1.bmp"});
   EXPECT_TRUE(app.main.window.visible());
@@ -22,10 +22,10 @@ TEST(Orders, DoWhatTheButtonsDoAndWaitForNoCaptureToEnd) {
   // In compact view the series hides the toolbar, as its own button does.
   app.click(app.main.compactViewButton);
   app.chooseCount(1);
-  EXPECT_EQ(orders.startSeries(), "");
+  EXPECT_EQ(orders.startSeries({}), "");
   EXPECT_FALSE(app.strip.window.visible());
-  EXPECT_EQ(orders.takeOneShot(), "連続撮影の途中です。");
-  EXPECT_EQ(orders.startSeries(), "連続撮影の途中です。");
+  EXPECT_EQ(orders.takeOneShot({}), "連続撮影の途中です。");
+  EXPECT_EQ(orders.startSeries({}), "連続撮影の途中です。");
   app.fake.advanceBy(20000);
   EXPECT_EQ(app.fake.bmpFiles().size(), 6u) << "the series ran to its end, unharmed";
   EXPECT_TRUE(app.strip.window.visible());
