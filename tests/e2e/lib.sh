@@ -54,6 +54,7 @@ end_processes() {
 }
 
 e2e_cleanup() {
+  [[ -z $E2E_WATCHDOG ]] || kill -- -"$E2E_WATCHDOG" 2>/dev/null || true
   end_processes "${E2E_PIDS[@]}"
   end_leftovers
   # A desktop's document portal mounts a file system in the runtime folder,
@@ -70,6 +71,17 @@ e2e_cleanup() {
 }
 trap e2e_cleanup EXIT
 trap 'exit 130' INT TERM
+
+# A test that runs out of its time (E2E_TIMEOUT, CTest's limit) fails and
+# cleans up a few seconds before CTest would kill it and leave its desktop's
+# processes behind: a command it waits on is ended too, as the shell runs no
+# trap before that command returns.
+E2E_WATCHDOG=
+if [[ -n ${E2E_TIMEOUT:-} ]]; then
+  setsid bash -c 'sleep "$1"; echo "FAIL: the test ran out of its time" >&2
+    kill -TERM "$2"; pkill -TERM -P "$2"' watchdog $((E2E_TIMEOUT - 10)) $$ &
+  E2E_WATCHDOG=$!
+fi
 
 # own_session: the test's own session, whatever the caller runs in (a desktop's
 # terminal, a container, a login shell with no locale): none of the caller's

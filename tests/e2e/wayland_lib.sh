@@ -47,6 +47,7 @@ if ((EUID == 0)); then
   trap 'rm -rf "$wayland_shared"' EXIT
   wayland_env=(PATH="$PATH" HOME="/home/$WAYLAND_TEST_USER" LANG=C.UTF-8)
   [[ -z ${E2E_KEEP_TMP:-} ]] || wayland_env+=(E2E_KEEP_TMP=1)
+  [[ -z ${E2E_TIMEOUT:-} ]] || wayland_env+=(E2E_TIMEOUT="$E2E_TIMEOUT")
   if [[ -n ${YORVANE_BIN:-} ]]; then
     # The built program, its documents and its layout, where the test user can read them.
     wayland_built=$(dirname "$YORVANE_BIN")
