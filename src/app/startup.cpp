@@ -1,9 +1,9 @@
 // Start-up: the picture folder, the main window on top, and the settings.
 #include <stdexcept>
-#include <string_view>
 
 #include "app/application.h"
 #include "platform/message_box.h"
+#include "platform/posix_files.h"
 #include "settings/settings_record.h"
 #include "ui_model/layout.h"
 #include "ui_model/runtime_error.h"
@@ -29,20 +29,13 @@ CheckState checkStateOrFail(int16_t stored) {
   return static_cast<CheckState>(stored);
 }
 
-// ".NAME.part-" and six characters: a file whose write was cut off.
-bool leftoverOfAWrite(const std::string& name) {
-  constexpr std::string_view kPart = ".part-";
-  constexpr size_t kTail = kPart.size() + 6;
-  return name.size() > kTail + 1 && name.front() == '.' &&
-         std::string_view(name).substr(name.size() - kTail, kPart.size()) == kPart;
-}
-
 // Marks, in the state folder, a notice the user has seen.
 constexpr const char* kTopmostNoticeShown = "topmost-notice-shown";
 
 void removeLeftoversIn(Platform& platform, const std::string& folder) {
   for (const FolderEntry& entry : platform.listFolder(folder)) {
-    if (!entry.isDirectory && leftoverOfAWrite(entry.name))
+    // A file whose write was cut off.
+    if (!entry.isDirectory && posix::isTemporaryName(entry.name))
       platform.removeFile(folder + entry.name);
   }
 }

@@ -24,6 +24,30 @@ class SaveFailed : public std::runtime_error {
 };
 }  // namespace
 
+namespace {
+constexpr std::string_view kPictureName = "壁紙-";
+constexpr std::string_view kPictureType = ".bmp";
+}  // namespace
+
+std::string pictureFileName(int16_t number) {
+  return std::string(kPictureName) + numberText(number) + std::string(kPictureType);
+}
+
+std::optional<int16_t> pictureNumber(std::string_view name) {
+  if (!name.starts_with(kPictureName) || !name.ends_with(kPictureType)) return std::nullopt;
+  std::string_view digits = name.substr(kPictureName.size());
+  digits.remove_suffix(kPictureType.size());
+  if (digits.starts_with(' ')) digits.remove_prefix(1);
+  int16_t number = 0;
+  const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), number);
+  // Only the names the store gives: the same name back, for a number it gives.
+  if (error != std::errc() || end != digits.data() + digits.size() || number < 1 ||
+      pictureFileName(number) != name) {
+    return std::nullopt;
+  }
+  return number;
+}
+
 PictureStore::PictureStore(Platform& platform, const Control& saveSoundBox, Control& numberButton,
                            NumberStore& numberStore, FailureExit& exit)
     : platform_(platform),
@@ -33,23 +57,9 @@ PictureStore::PictureStore(Platform& platform, const Control& saveSoundBox, Cont
       exit_(exit) {}
 
 void PictureStore::continueAfterSavedPictures() {
-  const std::string prefix = "壁紙- ";
-  const std::string suffix = ".bmp";
   for (const FolderEntry& entry : platform_.listFolder(platform_.applicationFolder() + "/BMP")) {
-    const std::string& name = entry.name;
-    if (name.size() <= prefix.size() + suffix.size() || !name.starts_with(prefix) ||
-        !name.ends_with(suffix)) {
-      continue;
-    }
-    const char* first = name.data() + prefix.size();
-    const char* last = name.data() + name.size() - suffix.size();
-    int16_t number = 0;
-    const auto [end, error] = std::from_chars(first, last, number);
-    // Only the names the store gives: no sign, no leading zero, nothing after the digits.
-    if (error == std::errc() && end == last && *first >= '1' && *first <= '9' &&
-        number > fileNumber_) {
-      fileNumber_ = number;
-    }
+    const std::optional<int16_t> number = pictureNumber(entry.name);
+    if (number && *number > fileNumber_) fileNumber_ = *number;
   }
 }
 
@@ -84,8 +94,7 @@ std::string PictureStore::saveUnderNextNumber(const std::function<const Image&()
     // The sound server plays it beside the save; without one the X bell stands in.
     if (saveSoundBox_.ticked() && !platform_.playEventSound("camera-shutter")) platform_.beep();
     std::string reason;
-    const std::string path =
-        platform_.applicationFolder() + "/BMP/壁紙-" + numberText(fileNumber_) + ".bmp";
+    const std::string path = platform_.applicationFolder() + "/BMP/" + pictureFileName(fileNumber_);
     if (!platform_.saveBmp(image, path, &reason)) throw SaveFailed(reason);
     return path;
   } catch (const NumberNotStored& e) {

@@ -2,7 +2,9 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "capture/failure_exit.h"
 #include "capture/number_store.h"
@@ -11,6 +13,12 @@
 #include "ui_model/control.h"
 
 namespace yorvane {
+
+// The name of picture number `number` in BMP/: "壁紙- 1.bmp", the number's
+// sign place blank for a positive one.
+std::string pictureFileName(int16_t number);
+// The number of a picture file the store names so; nullopt for any other name.
+std::optional<int16_t> pictureNumber(std::string_view name);
 
 // The numbered picture files in BMP/: the running number, stored in
 // numberStore before each save, and the button that shows it, the save sound,

@@ -88,11 +88,17 @@ std::optional<std::string> readFile(const std::string& path, size_t maxBytes) {
   return content;
 }
 
+namespace {
+// A temporary file's name: ".NAME" and this, then six characters mkostemp picks.
+constexpr std::string_view kTemporaryMark = ".part-";
+constexpr size_t kTemporaryTail = kTemporaryMark.size() + 6;
+}  // namespace
+
 int createTemporaryBeside(const std::string& path, std::string& tempPath) {
   const auto slash = path.rfind('/');
   const std::string folder = slash == std::string::npos ? "" : path.substr(0, slash + 1);
   const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-  std::string pattern = folder + "." + name + ".part-XXXXXX";
+  std::string pattern = folder + "." + name + std::string(kTemporaryMark) + "XXXXXX";
   const int fd = ::mkostemp(pattern.data(), O_CLOEXEC);
   if (fd < 0) return -1;
   // mkostemp makes the file private; give it what a new file gets.
@@ -107,6 +113,11 @@ int createTemporaryBeside(const std::string& path, std::string& tempPath) {
   }
   tempPath = std::move(pattern);
   return fd;
+}
+
+bool isTemporaryName(std::string_view name) {
+  return name.size() > kTemporaryTail + 1 && name.front() == '.' &&
+         name.substr(name.size() - kTemporaryTail, kTemporaryMark.size()) == kTemporaryMark;
 }
 
 bool replaceFile(const std::string& path, const std::string& content, Durability durability,

@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/platform.h"
@@ -23,6 +24,8 @@ bool replaceFile(const std::string& path, const std::string& content, Durability
 // over what another writer left, with the permissions of a new file. Returns
 // its descriptor and sets tempPath, or returns -1 with errno set.
 int createTemporaryBeside(const std::string& path, std::string& tempPath);
+// True for the name of such a temporary file: one a write left when it was cut off.
+bool isTemporaryName(std::string_view name);
 // The file in the application folder whose lock a running program holds.
 inline constexpr char kLockFileName[] = ".yorvane.lock";
 
