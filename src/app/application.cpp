@@ -3,8 +3,8 @@
 #include <functional>
 #include <new>
 
+#include "core/runtime_error.h"
 #include "platform/message_box.h"
-#include "ui_model/runtime_error.h"
 
 namespace yorvane {
 

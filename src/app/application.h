@@ -10,6 +10,8 @@
 #include "capture/region_capture.h"
 #include "capture/screen_capture.h"
 #include "capture/shot_delay.h"
+#include "core/dispatcher.h"
+#include "core/runtime_error.h"
 #include "platform/platform.h"
 #include "recording/one_shot.h"
 #include "recording/series.h"
@@ -21,8 +23,6 @@
 #include "toolbar/compact_toolbar.h"
 #include "toolbar/pointer_edge_trigger.h"
 #include "toolbar/toolbar_window.h"
-#include "ui_model/dispatcher.h"
-#include "ui_model/runtime_error.h"
 #include "ui_model/window_pair.h"
 
 namespace yorvane {

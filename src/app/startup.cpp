@@ -2,12 +2,12 @@
 #include <stdexcept>
 
 #include "app/application.h"
+#include "core/runtime_error.h"
+#include "core/state_mark.h"
 #include "platform/message_box.h"
 #include "platform/posix_files.h"
 #include "settings/settings_record.h"
 #include "ui_model/layout.h"
-#include "ui_model/runtime_error.h"
-#include "ui_model/state_mark.h"
 
 namespace yorvane {
 

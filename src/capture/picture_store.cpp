@@ -5,8 +5,8 @@
 #include <limits>
 #include <stdexcept>
 
+#include "core/runtime_error.h"
 #include "platform/message_box.h"
-#include "ui_model/runtime_error.h"
 
 namespace yorvane {
 

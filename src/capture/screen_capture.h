@@ -4,10 +4,10 @@
 #include <memory>
 #include <string>
 
+#include "core/dispatcher.h"
 #include "platform/image.h"
 #include "platform/platform.h"
 #include "platform/timer.h"
-#include "ui_model/dispatcher.h"
 
 namespace yorvane {
 

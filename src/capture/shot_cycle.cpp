@@ -1,6 +1,6 @@
 #include "capture/shot_cycle.h"
 
-#include "ui_model/runtime_error.h"
+#include "core/runtime_error.h"
 
 namespace yorvane {
 

@@ -3,8 +3,8 @@
 #include <functional>
 #include <utility>
 
+#include "core/handler_timer.h"
 #include "platform/message_box.h"
-#include "ui_model/handler_timer.h"
 
 namespace yorvane {
 

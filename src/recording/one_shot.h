@@ -8,9 +8,9 @@
 #include "capture/screen_capture.h"
 #include "capture/shot_cycle.h"
 #include "capture/shot_delay.h"
+#include "core/dispatcher.h"
 #include "platform/platform.h"
 #include "platform/timer.h"
-#include "ui_model/dispatcher.h"
 #include "ui_model/window_pair.h"
 
 namespace yorvane {

@@ -2,10 +2,10 @@
 
 #include <utility>
 
+#include "core/handler_timer.h"
+#include "core/runtime_error.h"
+#include "core/state_mark.h"
 #include "platform/message_box.h"
-#include "ui_model/handler_timer.h"
-#include "ui_model/runtime_error.h"
-#include "ui_model/state_mark.h"
 
 namespace yorvane {
 

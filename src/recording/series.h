@@ -8,11 +8,11 @@
 #include "capture/picture_store.h"
 #include "capture/region_capture.h"
 #include "capture/screen_capture.h"
+#include "core/dispatcher.h"
 #include "platform/platform.h"
 #include "platform/timer.h"
 #include "recording/one_shot.h"
 #include "ui_model/control.h"
-#include "ui_model/dispatcher.h"
 #include "ui_model/window_pair.h"
 
 namespace yorvane {

@@ -1,7 +1,7 @@
 #include "region/region_picker.h"
 
+#include "core/handler_timer.h"
 #include "platform/message_box.h"
-#include "ui_model/handler_timer.h"
 #include "ui_model/layout.h"
 
 namespace yorvane {

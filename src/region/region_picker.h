@@ -6,11 +6,11 @@
 #include "capture/screen_capture.h"
 #include "capture/shot_cycle.h"
 #include "capture/shot_delay.h"
+#include "core/dispatcher.h"
 #include "platform/platform.h"
 #include "platform/timer.h"
 #include "region/aspect_ratio.h"
 #include "ui_model/control.h"
-#include "ui_model/dispatcher.h"
 #include "ui_model/window_pair.h"
 
 namespace yorvane {

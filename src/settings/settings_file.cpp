@@ -1,7 +1,7 @@
 #include "settings/settings_file.h"
 
+#include "core/runtime_error.h"
 #include "settings/settings_record.h"
-#include "ui_model/runtime_error.h"
 
 namespace yorvane {
 

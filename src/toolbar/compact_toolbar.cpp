@@ -2,8 +2,8 @@
 
 #include <cmath>
 
+#include "core/runtime_error.h"
 #include "ui_model/layout.h"
-#include "ui_model/runtime_error.h"
 
 namespace yorvane {
 

@@ -1,7 +1,7 @@
 #include "toolbar/pointer_edge_trigger.h"
 
+#include "core/handler_timer.h"
 #include "platform/message_box.h"
-#include "ui_model/handler_timer.h"
 
 namespace yorvane {
 

@@ -2,11 +2,11 @@
 
 #include <memory>
 
+#include "core/dispatcher.h"
 #include "platform/platform.h"
 #include "platform/timer.h"
 #include "toolbar/capture_commands.h"
 #include "ui_model/control.h"
-#include "ui_model/dispatcher.h"
 
 namespace yorvane {
 

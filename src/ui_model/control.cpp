@@ -1,6 +1,6 @@
 #include "ui_model/control.h"
 
-#include "ui_model/runtime_error.h"
+#include "core/runtime_error.h"
 #include "ui_model/window.h"
 
 namespace yorvane {

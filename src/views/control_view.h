@@ -2,8 +2,8 @@
 
 #include <QObject>
 
+#include "core/dispatcher.h"
 #include "ui_model/control.h"
-#include "ui_model/dispatcher.h"
 
 class QAbstractButton;
 class QListWidget;

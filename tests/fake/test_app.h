@@ -1,9 +1,9 @@
 #pragma once
 
 #include "app/application.h"
+#include "core/runtime_error.h"
 #include "fake_platform.h"
 #include "platform/message_box.h"
-#include "ui_model/runtime_error.h"
 
 namespace yorvane::testing {
 

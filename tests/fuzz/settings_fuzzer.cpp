@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "core/runtime_error.h"
 #include "settings/settings_record.h"
 #include "test_app.h"
-#include "ui_model/runtime_error.h"
 
 namespace {
 

@@ -4,10 +4,10 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "core/runtime_error.h"
 #include "platform/bmp_file.h"
 #include "platform/message_box.h"
 #include "test_app.h"
-#include "ui_model/runtime_error.h"
 
 namespace yorvane::testing {
 namespace {

@@ -4,11 +4,11 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/runtime_error.h"
 #include "platform/bmp_file.h"
 #include "platform/message_box.h"
 #include "test_app.h"
 #include "ui_model/layout.h"
-#include "ui_model/runtime_error.h"
 
 namespace yorvane::testing {
 namespace {

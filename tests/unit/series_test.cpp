@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
+#include "core/runtime_error.h"
 #include "platform/bmp_file.h"
 #include "platform/message_box.h"
 #include "test_app.h"
-#include "ui_model/runtime_error.h"
 
 namespace yorvane::testing {
 namespace {

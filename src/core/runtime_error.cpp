@@ -1,4 +1,4 @@
-#include "ui_model/runtime_error.h"
+#include "core/runtime_error.h"
 
 #include <limits>
 

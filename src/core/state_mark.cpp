@@ -1,4 +1,4 @@
-#include "ui_model/state_mark.h"
+#include "core/state_mark.h"
 
 namespace yorvane {
 

@@ -4,9 +4,9 @@
 #include <memory>
 #include <string>
 
+#include "core/dispatcher.h"
 #include "platform/platform.h"
 #include "platform/timer.h"
-#include "ui_model/dispatcher.h"
 
 namespace yorvane {
 
