@@ -13,18 +13,20 @@ Application::Application(Platform& platform)
       dispatch_(std::bind_front(&Application::dispatch, this)),
       main_(platform.screenSize()),
       windows_(main_.window, toolbar_.window),
-      settingsFile_(platform, std::bind_front(&Application::currentSettings, this)),
+      settingsFile_(platform, settings_),
       screen_(platform, dispatch_),
-      pictures_(platform, main_.saveSoundBox, main_.numberButton, settingsFile_, *this),
+      pictures_(
+          platform, settings_,
+          [this](int16_t number) { main_.numberButton.setCaption(numberText(number)); },
+          settingsFile_, *this),
       region_(screen_, main_.selection, main_.regionPicture),
-      oneShot_(platform, dispatch_, windows_, delay_, screen_, region_, pictures_),
-      series_(platform, dispatch_, windows_, screen_, region_, pictures_, oneShot_, main_.countList,
-              main_.endSoundBox),
+      oneShot_(platform, dispatch_, windows_, settings_, screen_, region_, pictures_),
+      series_(platform, dispatch_, windows_, screen_, region_, pictures_, oneShot_, settings_),
       numberReset_(platform, pictures_),
       captureMode_(
           {main_.window, main_.modeBox, main_.pickerButton, main_.aspectFrame, main_.toolsFrame},
           {toolbar_.modeBox, toolbar_.pickerButton}, region_),
-      picker_(platform, dispatch_, windows_, delay_, screen_, region_, aspect_, main_.snapshot,
+      picker_(platform, dispatch_, windows_, settings_, screen_, region_, main_.snapshot,
               main_.selection),
       compactToolbar_(platform, windows_, toolbar_, *this),
       edgeTrigger_(platform, dispatch_, main_.edgeTriggerBox, *this) {
@@ -33,17 +35,28 @@ Application::Application(Platform& platform)
 
 void Application::wireMainWindow() {
   main_.oneShotButton.onClick = [this] { oneShot_.start({}); };
+  // The controls change the settings; the element of the delay option is its steps.
   for (Control* o : main_.delayOptions.elements()) {
-    o->onClick = [this, o] { oneShot_.chooseDelay(static_cast<int16_t>(o->index())); };
+    o->onClick = [this, o] { settings_.delaySteps = static_cast<int16_t>(o->index()); };
   }
   main_.seriesButton.onClick = [this] { series_.start(main_.window, {}); };
-  main_.countList.onClick = std::bind_front(&Series::chooseCount, &series_);
+  main_.countList.onClick = [this] { settings_.countIndex = main_.countList.listIndex(); };
   for (Control* o : main_.intervalOptions.elements()) {
     o->onClick = [this, o] { series_.chooseInterval(static_cast<int16_t>(o->index())); };
   }
   for (Control* o : main_.aspectOptions.elements()) {
-    o->onClick = [this, o] { aspect_.choose(static_cast<int16_t>(o->index())); };
+    o->onClick = [this, o] {
+      if (o->index() >= 0 && o->index() < static_cast<int>(Settings::kAspects.size())) {
+        settings_.aspect = Settings::kAspects[static_cast<size_t>(o->index())];
+      }
+    };
   }
+  settings_.endSound = static_cast<int16_t>(main_.endSoundBox.checkState());
+  main_.endSoundBox.onClick = [this] {
+    settings_.endSound = static_cast<int16_t>(main_.endSoundBox.checkState());
+  };
+  settings_.saveSound = main_.saveSoundBox.ticked();
+  main_.saveSoundBox.onClick = [this] { settings_.saveSound = main_.saveSoundBox.ticked(); };
   main_.edgeTriggerBox.onClick = std::bind_front(&PointerEdgeTrigger::boxClicked, &edgeTrigger_);
   main_.numberButton.onClick = std::bind_front(&FileNumberReset::askAndReset, &numberReset_);
   main_.modeBox.onClick = std::bind_front(&CaptureMode::mainBoxClicked, &captureMode_);
@@ -78,7 +91,7 @@ void Application::reportAndEnd(ErrorNumber number, const std::string& descriptio
 void Application::endAfterFailure() {
   // Without the stored number the next run would write over the pictures taken since the
   // last normal shutdown. Settings that were never loaded are left alone.
-  if (settingsLoaded_) settingsFile_.storeQuietly(currentSettings());
+  if (settingsLoaded_) settingsFile_.storeQuietly(settings_);
   platform_.endProgram(1);
 }
 
@@ -115,7 +128,7 @@ void Application::showWindow() {
 }
 
 void Application::close() {
-  settingsFile_.store(currentSettings());
+  settingsFile_.store(settings_);
   platform_.endProgram(0);
 }
 

@@ -9,13 +9,12 @@
 #include "capture/picture_store.h"
 #include "capture/region_capture.h"
 #include "capture/screen_capture.h"
-#include "capture/shot_delay.h"
 #include "core/dispatcher.h"
 #include "core/runtime_error.h"
+#include "core/settings.h"
 #include "platform/platform.h"
 #include "recording/one_shot.h"
 #include "recording/series.h"
-#include "region/aspect_ratio.h"
 #include "region/capture_mode.h"
 #include "region/region_picker.h"
 #include "settings/settings_file.h"
@@ -57,7 +56,7 @@ class Application : private FailureExit, private CaptureCommands, private Orders
   void loadSettings();
   // Shows a notice unless the user has seen it, under the name mark, before.
   void tellOnce(const std::string& mark, const std::string& text, const std::string& title);
-  StoredSettings currentSettings() const;
+
   [[noreturn]] void reportAndEnd(ErrorNumber number, const std::string& description,
                                  const std::string& detail);
 
@@ -81,15 +80,15 @@ class Application : private FailureExit, private CaptureCommands, private Orders
   MainWindow main_;
   ToolbarWindow toolbar_;
   WindowPair windows_;
+  // What the user chose and the running number: the windows show them.
+  Settings settings_;
   SettingsFile settingsFile_;
-  ShotDelay delay_;
   ScreenCapture screen_;
   PictureStore pictures_;
   RegionCapture region_;
   OneShot oneShot_;
   Series series_;
   FileNumberReset numberReset_;
-  AspectRatio aspect_;
   CaptureMode captureMode_;
   RegionPicker picker_;
   CompactToolbar compactToolbar_;

@@ -43,7 +43,7 @@ void removeLeftoversIn(Platform& platform, const std::string& folder) {
 
 void Application::start() {
   dispatch([this] {
-    delay_.setSteps(1);
+    settings_.delaySteps = 1;
 
     const std::string folder = platform_.applicationFolder() + "/";
     if (!platform_.lockApplicationFolder()) {
@@ -94,17 +94,18 @@ void Application::tellOnce(const std::string& mark, const std::string& text,
 }
 
 void Application::loadSettings() {
-  for (int i = 0; i <= 12; ++i) main_.countList.addItem(std::to_string(i * 5));
+  for (int i = 0; i <= 12; ++i) main_.countList.addItem(std::to_string(i * Settings::kCountStep));
 
-  StoredSettings stored = currentSettings();
+  Settings stored = settings_;
   const bool readable = settingsFile_.read(stored);
-  // What was read stays, even from a file the load cannot use.
-  delay_.setSteps(stored.delaySteps);
-  series_.setIntervalChoice(stored.intervalChoice);
-  pictures_.setFileNumber(stored.fileNumber);
+  // What was read stays, even from a file the load cannot use; the rest is
+  // taken as the controls take it.
+  settings_.delaySteps = stored.delaySteps;
+  settings_.intervalChoice = stored.intervalChoice;
+  settings_.fileNumber = stored.fileNumber;
   // Without a stored number, the pictures already there must not be written over.
   if (!readable) pictures_.continueAfterSavedPictures();
-  aspect_.setFactor(stored.aspect);
+  settings_.aspect = stored.aspect;
   try {
     if (!readable) throw UnusableSettings();
     // Selecting an option runs its handler, even when it was selected already.
@@ -114,7 +115,7 @@ void Application::loadSettings() {
     main_.endSoundBox.setCheckState(checkStateOrFail(stored.endSound));
     pictures_.showNumber();
     for (int element = 0; element < 4; ++element) {
-      if (stored.aspect == AspectRatio::kFactors[element]) {
+      if (stored.aspect == Settings::kAspects[static_cast<size_t>(element)]) {
         main_.aspectOptions(element).select();
         break;
       }
@@ -125,15 +126,6 @@ void Application::loadSettings() {
     main_.countList.setListIndex(3);
   }
   settingsLoaded_ = true;
-}
-
-StoredSettings Application::currentSettings() const {
-  return {delay_.steps(),
-          series_.intervalChoice(),
-          main_.countList.listIndex(),
-          static_cast<int16_t>(main_.endSoundBox.checkState()),
-          pictures_.fileNumber(),
-          aspect_.factor()};
 }
 
 }  // namespace yorvane

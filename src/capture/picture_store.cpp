@@ -48,27 +48,28 @@ std::optional<int16_t> pictureNumber(std::string_view name) {
   return number;
 }
 
-PictureStore::PictureStore(Platform& platform, const Control& saveSoundBox, Control& numberButton,
-                           NumberStore& numberStore, FailureExit& exit)
+PictureStore::PictureStore(Platform& platform, Settings& settings,
+                           std::function<void(int16_t)> showNumber, NumberStore& numberStore,
+                           FailureExit& exit)
     : platform_(platform),
-      saveSoundBox_(saveSoundBox),
-      numberButton_(numberButton),
+      settings_(settings),
+      showNumber_(std::move(showNumber)),
       numberStore_(numberStore),
       exit_(exit) {}
 
 void PictureStore::continueAfterSavedPictures() {
   for (const FolderEntry& entry : platform_.listFolder(platform_.applicationFolder() + "/BMP")) {
     const std::optional<int16_t> number = pictureNumber(entry.name);
-    if (number && *number > fileNumber_) fileNumber_ = *number;
+    if (number && *number > settings_.fileNumber) settings_.fileNumber = *number;
   }
 }
 
 bool PictureStore::atLastNumber() const {
-  return fileNumber_ == std::numeric_limits<int16_t>::max();
+  return settings_.fileNumber == std::numeric_limits<int16_t>::max();
 }
 
 std::string PictureStore::numbersRanOutText() const {
-  return "番号が最後の " + numberText(fileNumber_) +
+  return "番号が最後の " + numberText(settings_.fileNumber) +
          " に達したため、保存できません。\r"
          "番号のボタン（ファイル名初期化）で 1 から始め直してください。";
 }
@@ -79,22 +80,23 @@ void PictureStore::tellNumbersRanOut() {
 }
 
 void PictureStore::showNumber() {
-  numberButton_.setCaption(numberText(fileNumber_));
+  showNumber_(settings_.fileNumber);
 }
 
 std::string PictureStore::saveUnderNextNumber(const std::function<const Image&()>& picture) {
   try {
     // The number is stored before anything is saved under it.
-    fileNumber_ = checkedAdd(fileNumber_, 1);
+    settings_.fileNumber = checkedAdd(settings_.fileNumber, 1);
     std::string failure;
-    if (!numberStore_.storeNumber(fileNumber_, &failure)) {
+    if (!numberStore_.storeNumber(settings_.fileNumber, &failure)) {
       throw NumberNotStored("番号を記録できないため、保存しませんでした。\r" + failure);
     }
     const Image& image = picture();
     // The sound server plays it beside the save; without one the X bell stands in.
-    if (saveSoundBox_.ticked() && !platform_.playEventSound("camera-shutter")) platform_.beep();
+    if (settings_.saveSound && !platform_.playEventSound("camera-shutter")) platform_.beep();
     std::string reason;
-    const std::string path = platform_.applicationFolder() + "/BMP/" + pictureFileName(fileNumber_);
+    const std::string path =
+        platform_.applicationFolder() + "/BMP/" + pictureFileName(settings_.fileNumber);
     if (!platform_.saveBmp(image, path, &reason)) throw SaveFailed(reason);
     return path;
   } catch (const NumberNotStored& e) {

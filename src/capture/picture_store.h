@@ -8,9 +8,9 @@
 
 #include "capture/failure_exit.h"
 #include "capture/number_store.h"
+#include "core/settings.h"
 #include "platform/image.h"
 #include "platform/platform.h"
-#include "ui_model/control.h"
 
 namespace yorvane {
 
@@ -25,11 +25,13 @@ std::optional<int16_t> pictureNumber(std::string_view name);
 // the save, and the ways a save fails.
 class PictureStore {
  public:
-  PictureStore(Platform& platform, const Control& saveSoundBox, Control& numberButton,
+  // The running number and the save sound are the settings'; showNumber
+  // shows the number where the user sees it.
+  PictureStore(Platform& platform, Settings& settings, std::function<void(int16_t)> showNumber,
                NumberStore& numberStore, FailureExit& exit);
 
-  int16_t fileNumber() const { return fileNumber_; }
-  void setFileNumber(int16_t number) { fileNumber_ = number; }
+  int16_t fileNumber() const { return settings_.fileNumber; }
+  void setFileNumber(int16_t number) { settings_.fileNumber = number; }
   // Moves the number up to the highest of the numbered pictures in BMP/, so
   // that numbering without a stored number goes on after them.
   void continueAfterSavedPictures();
@@ -54,11 +56,10 @@ class PictureStore {
   void failedSave(const std::string& reason);
 
   Platform& platform_;
-  const Control& saveSoundBox_;
-  Control& numberButton_;
+  Settings& settings_;
+  std::function<void(int16_t)> showNumber_;
   NumberStore& numberStore_;
   FailureExit& exit_;
-  int16_t fileNumber_ = 0;
 };
 
 }  // namespace yorvane

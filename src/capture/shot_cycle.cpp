@@ -4,14 +4,14 @@
 
 namespace yorvane {
 
-ShotCycle::ShotCycle(WindowPair& windows, const ShotDelay& delay)
-    : windows_(windows), delay_(delay) {}
+ShotCycle::ShotCycle(WindowPair& windows, const Settings& settings)
+    : windows_(windows), settings_(settings) {}
 
 ShotCycle::Due ShotCycle::tick() {
   windows_.hideBoth();
   ticks_ = checkedAdd(ticks_, 1);
-  const int16_t pictureTick = checkedMul(2, delay_.steps());
-  const int16_t endTick = checkedMul(3, delay_.steps());
+  const int16_t pictureTick = checkedMul(2, settings_.delaySteps);
+  const int16_t endTick = checkedMul(3, settings_.delaySteps);
   if (ticks_ == pictureTick) return Due::kPicture;
   if (ticks_ != endTick) return Due::kNothing;
   ticks_ = 0;

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "capture/shot_delay.h"
+#include "core/settings.h"
 #include "ui_model/window_pair.h"
 
 namespace yorvane {
@@ -10,12 +10,13 @@ namespace yorvane {
 // The cycle of a picture taken with the program's windows out of the way,
 // one call per tick of its timer: every tick hides both windows, tick
 // 2 x delay is the picture's, and tick 3 x delay ends the cycle, when the
-// caller shows its windows again and stops the timer.
+// caller shows its windows again and stops the timer (delay: the settings'
+// delay steps).
 class ShotCycle {
  public:
   enum class Due { kNothing, kPicture, kEnd };
 
-  ShotCycle(WindowPair& windows, const ShotDelay& delay);
+  ShotCycle(WindowPair& windows, const Settings& settings);
 
   // One tick: hides both windows and says what is due now. After kEnd the
   // next tick starts a new cycle. The picture's tick comes at least one tick
@@ -24,7 +25,7 @@ class ShotCycle {
 
  private:
   WindowPair& windows_;
-  const ShotDelay& delay_;
+  const Settings& settings_;
   int16_t ticks_ = 0;
 };
 

@@ -13,15 +13,14 @@ constexpr int kTickMs = 100;
 }
 
 OneShot::OneShot(Platform& platform, const Dispatcher& dispatch, WindowPair& windows,
-                 ShotDelay& delay, ScreenCapture& screen, RegionCapture& region,
+                 const Settings& settings, ScreenCapture& screen, RegionCapture& region,
                  PictureStore& pictures)
     : platform_(platform),
       windows_(windows),
-      delay_(delay),
       screen_(screen),
       region_(region),
       pictures_(pictures),
-      cycle_(windows, delay),
+      cycle_(windows, settings),
       screenShotTimer_(makeHandlerTimer(platform, dispatch, "screenShotTimer", kTickMs,
                                         std::bind_front(&OneShot::tick, this))),
       regionShotTimer_(makeHandlerTimer(platform, dispatch, "regionShotTimer", kTickMs,

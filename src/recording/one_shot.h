@@ -7,7 +7,6 @@
 #include "capture/region_capture.h"
 #include "capture/screen_capture.h"
 #include "capture/shot_cycle.h"
-#include "capture/shot_delay.h"
 #include "core/dispatcher.h"
 #include "platform/platform.h"
 #include "platform/timer.h"
@@ -22,11 +21,11 @@ namespace yorvane {
 // while the copy is still out.
 class OneShot {
  public:
-  OneShot(Platform& platform, const Dispatcher& dispatch, WindowPair& windows, ShotDelay& delay,
-          ScreenCapture& screen, RegionCapture& region, PictureStore& pictures);
+  // The delay is the settings' delay steps.
+  OneShot(Platform& platform, const Dispatcher& dispatch, WindowPair& windows,
+          const Settings& settings, ScreenCapture& screen, RegionCapture& region,
+          PictureStore& pictures);
 
-  // The delay option; its element number is the delay in steps.
-  void chooseDelay(int16_t steps) { delay_.setSteps(steps); }
   // A press while a picture is under way changes nothing. done, where given,
   // runs once the picture is saved or could not be.
   void start(PicturesDone done);
@@ -57,7 +56,6 @@ class OneShot {
 
   Platform& platform_;
   WindowPair& windows_;
-  ShotDelay& delay_;
   ScreenCapture& screen_;
   RegionCapture& region_;
   PictureStore& pictures_;

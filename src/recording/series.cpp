@@ -21,7 +21,7 @@ constexpr const char* kNoScreenCastNoticeShown = "screencast-notice-shown";
 
 Series::Series(Platform& platform, const Dispatcher& dispatch, WindowPair& windows,
                ScreenCapture& screen, RegionCapture& region, PictureStore& pictures,
-               OneShot& oneShot, const Control& countList, const Control& endSoundBox)
+               OneShot& oneShot, Settings& settings)
     : platform_(platform),
       dispatch_(dispatch),
       windows_(windows),
@@ -29,8 +29,7 @@ Series::Series(Platform& platform, const Dispatcher& dispatch, WindowPair& windo
       region_(region),
       pictures_(pictures),
       oneShot_(oneShot),
-      countList_(countList),
-      endSoundBox_(endSoundBox),
+      settings_(settings),
       leadInTimer_(makeHandlerTimer(platform, dispatch, "leadInTimer", kLeadInTickMs,
                                     std::bind_front(&Series::leadInTick, this))),
       screenSeriesTimer_(makeHandlerTimer(platform, dispatch, "screenSeriesTimer", kRegionPaceMs,
@@ -92,7 +91,7 @@ void Series::seriesTick() {
   } else {
     screen_.copy(std::bind_front(&Series::copied, this));
   }
-  if (state_ == State::kRunning && picturesTaken_ >= picturesWanted_) {
+  if (state_ == State::kRunning && picturesTaken_ >= settings_.seriesCount()) {
     timer.setEnabled(false);
     state_ = State::kLastCopy;
     if (!screen_.copying()) end();
@@ -133,7 +132,7 @@ void Series::end() {
         "連続撮影はスクリーンショットで撮ります。間隔を保てないことがあります。",
         "スクリーンキャストを使えません", {BoxButtons::kOk, BoxIcon::kInformation});
   }
-  if (endSoundBox_.ticked()) {
+  if (settings_.endSoundOn()) {
     // Played by the sound server, the chime leaves the focus where it is;
     // xdg-open, whose player may show a window, is the fallback.
     const std::string chime = platform_.findResource(kEndSound);
@@ -186,11 +185,7 @@ void Series::finish() {
 
 void Series::chooseInterval(int16_t element) {
   if (element >= 0 && element <= 3) screenSeriesTimer_->setInterval(kIntervalsMs[element]);
-  intervalChoice_ = std::to_string(element);
-}
-
-void Series::chooseCount() {
-  picturesWanted_ = to16(countList_.listIndex() * 5LL);
+  settings_.intervalChoice = std::to_string(element);
 }
 
 }  // namespace yorvane

@@ -9,10 +9,10 @@
 #include "capture/region_capture.h"
 #include "capture/screen_capture.h"
 #include "core/dispatcher.h"
+#include "core/settings.h"
 #include "platform/platform.h"
 #include "platform/timer.h"
 #include "recording/one_shot.h"
-#include "ui_model/control.h"
 #include "ui_model/window_pair.h"
 
 namespace yorvane {
@@ -22,25 +22,18 @@ namespace yorvane {
 // its own fixed pace.
 class Series {
  public:
-  // countList holds the counts in steps of five; endSoundBox asks for the
-  // chime at the end.
+  // The settings give the count and the interval, and whether the chime
+  // plays at the end; the interval choice is kept there.
   Series(Platform& platform, const Dispatcher& dispatch, WindowPair& windows, ScreenCapture& screen,
-         RegionCapture& region, PictureStore& pictures, OneShot& oneShot, const Control& countList,
-         const Control& endSoundBox);
+         RegionCapture& region, PictureStore& pictures, OneShot& oneShot, Settings& settings);
 
   // Starts a series; only the window whose button was pressed hides. done,
   // where given, runs with the series' pictures once it has ended.
   void start(Window& pressed, PicturesDone done);
   // The interval option, elements 0 to 3 for 0.5 to 2 seconds.
   void chooseInterval(int16_t element);
-  // Takes the count from the list's selection.
-  void chooseCount();
   // True from the press until the last picture.
   bool running() const { return state_ != State::kIdle; }
-
-  // The interval option's element as the settings file keeps it.
-  const std::string& intervalChoice() const { return intervalChoice_; }
-  void setIntervalChoice(std::string choice) { intervalChoice_ = std::move(choice); }
 
  private:
   enum class State {
@@ -75,9 +68,7 @@ class Series {
   RegionCapture& region_;
   PictureStore& pictures_;
   OneShot& oneShot_;
-  const Control& countList_;
-  const Control& endSoundBox_;
-  int16_t picturesWanted_ = 0;
+  Settings& settings_;
   int16_t picturesTaken_ = 0;
   int16_t leadInTicks_ = 0;
   int16_t skipped_ = 0;
@@ -92,7 +83,6 @@ class Series {
   int64_t firstTickMs_ = 0;
   int64_t lastTickMs_ = 0;
   int64_t dueSpanMs_ = 0;  // from the first tick to the last, at the pace chosen
-  std::string intervalChoice_;
   std::unique_ptr<Timer> leadInTimer_;
   std::unique_ptr<Timer> screenSeriesTimer_;
   std::unique_ptr<Timer> regionSeriesTimer_;

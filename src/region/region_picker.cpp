@@ -11,16 +11,16 @@ constexpr int kTickMs = 100;
 }  // namespace
 
 RegionPicker::RegionPicker(Platform& platform, const Dispatcher& dispatch, WindowPair& windows,
-                           const ShotDelay& delay, ScreenCapture& screen, RegionCapture& region,
-                           const AspectRatio& aspect, Control& snapshot, Control& selection)
+                           const Settings& settings, ScreenCapture& screen, RegionCapture& region,
+                           Control& snapshot, Control& selection)
     : platform_(platform),
       windows_(windows),
       screen_(screen),
       region_(region),
-      aspect_(aspect),
+      settings_(settings),
       snapshot_(snapshot),
       selection_(selection),
-      cycle_(windows, delay),
+      cycle_(windows, settings),
       snapshotTimer_(makeHandlerTimer(platform, dispatch, "snapshotTimer", kTickMs,
                                       std::bind_front(&RegionPicker::snapshotTick, this))) {}
 
@@ -92,7 +92,7 @@ void RegionPicker::drag(const MouseEvent& e) {
   // The rectangle grows only right of and below the press point.
   if (dragStartX_ > dragEndX_ || dragStartY_ > dragEndY_) return;
   const float w = dragEndX_ - dragStartX_;
-  const float factor = aspect_.factor();
+  const float factor = settings_.aspect;
   const float h = factor == 0 ? dragEndY_ - dragStartY_ : w * factor;
   selection_.setGeometry({dragStartX_, dragStartY_, w, h});
 }
@@ -110,7 +110,7 @@ void RegionPicker::release() {
     main.resize(layout::main_window::kPartialWidth, layout::main_window::kHeight);
   };
   if (answer == BoxAnswer::kYes) {
-    region_.confirm(snapshotScale_, aspect_.factor());
+    region_.confirm(snapshotScale_, settings_.aspect);
     closePicker();
     snapshot_.setVisible(false);
   } else if (answer == BoxAnswer::kNo) {

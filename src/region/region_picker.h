@@ -5,11 +5,10 @@
 #include "capture/region_capture.h"
 #include "capture/screen_capture.h"
 #include "capture/shot_cycle.h"
-#include "capture/shot_delay.h"
 #include "core/dispatcher.h"
+#include "core/settings.h"
 #include "platform/platform.h"
 #include "platform/timer.h"
-#include "region/aspect_ratio.h"
 #include "ui_model/control.h"
 #include "ui_model/window_pair.h"
 
@@ -22,9 +21,10 @@ class RegionPicker {
  public:
   // snapshot is the picture box that shows the desktop, selection the
   // rectangle drawn on it, in the snapshot's logical pixels.
+  // The snapshot waits the settings' delay; the rectangle keeps their aspect.
   RegionPicker(Platform& platform, const Dispatcher& dispatch, WindowPair& windows,
-               const ShotDelay& delay, ScreenCapture& screen, RegionCapture& region,
-               const AspectRatio& aspect, Control& snapshot, Control& selection);
+               const Settings& settings, ScreenCapture& screen, RegionCapture& region,
+               Control& snapshot, Control& selection);
 
   // From the toolbar the main window is shown for picking.
   void open(bool showMainWindow);
@@ -55,7 +55,7 @@ class RegionPicker {
   WindowPair& windows_;
   ScreenCapture& screen_;
   RegionCapture& region_;
-  const AspectRatio& aspect_;
+  const Settings& settings_;
   Control& snapshot_;
   Control& selection_;
   ShotCycle cycle_;

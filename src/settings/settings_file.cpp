@@ -5,7 +5,7 @@
 
 namespace yorvane {
 
-bool SettingsFile::read(StoredSettings& values) const {
+bool SettingsFile::read(Settings& values) const {
   const auto content = platform_.readFile(path_, settings::kMaxFileBytes + 1);
   if (!content || content->size() > settings::kMaxFileBytes) return false;
   bool readable = true;
@@ -46,26 +46,26 @@ bool SettingsFile::read(StoredSettings& values) const {
   return readable && fields.size() % 6 == 0;
 }
 
-std::string SettingsFile::record(const StoredSettings& values) {
+std::string SettingsFile::record(const Settings& values) {
   return std::to_string(values.delaySteps) + ",\"" + values.intervalChoice + "\"," +
          std::to_string(values.countIndex) + "," + std::to_string(values.endSound) + "," +
          std::to_string(values.fileNumber) + "," + settings::formatSingle(values.aspect) + "\r\n";
 }
 
-void SettingsFile::store(const StoredSettings& values) const {
+void SettingsFile::store(const Settings& values) const {
   std::string reason;
   if (!platform_.replaceFile(path_, record(values), Durability::kOnDisk, &reason)) {
     throw errors::pathFileAccess(path_ + ": " + reason);
   }
 }
 
-void SettingsFile::storeQuietly(const StoredSettings& values) const {
+void SettingsFile::storeQuietly(const Settings& values) const {
   std::string reason;
   platform_.replaceFile(path_, record(values), Durability::kOnDisk, &reason);
 }
 
 bool SettingsFile::storeNumber(int16_t number, std::string* failure) {
-  StoredSettings values = currentSettings_();
+  Settings values = current_;
   values.fileNumber = number;
   std::string reason;
   if (platform_.replaceFile(path_, record(values), Durability::kPastProgramEnd, &reason)) {

@@ -1,36 +1,22 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <string>
-#include <utility>
 
 #include "capture/number_store.h"
+#include "core/settings.h"
 #include "platform/platform.h"
 
 namespace yorvane {
-
-// What the settings file setutei keeps between runs, in the order of its fields.
-struct StoredSettings {
-  int16_t delaySteps = 0;
-  std::string intervalChoice;
-  int16_t countIndex = 0;
-  int16_t endSound = 0;
-  int16_t fileNumber = 0;
-  float aspect = 0;
-};
 
 // The settings file in the application folder: one record of six fields and
 // CR LF. It also keeps the running number before each picture, written with
 // the settings as they are at that moment.
 class SettingsFile : public NumberStore {
  public:
-  // currentSettings gives the settings as they are now, which storeNumber
-  // writes with the number.
-  SettingsFile(Platform& platform, std::function<StoredSettings()> currentSettings)
-      : platform_(platform),
-        path_(platform.applicationFolder() + "/setutei"),
-        currentSettings_(std::move(currentSettings)) {}
+  // current is the program's settings, which storeNumber writes with the number.
+  SettingsFile(Platform& platform, const Settings& current)
+      : platform_(platform), path_(platform.applicationFolder() + "/setutei"), current_(current) {}
 
   const std::string& path() const { return path_; }
   // Reads the file into values. Each record overwrites the one before; a
@@ -39,13 +25,13 @@ class SettingsFile : public NumberStore {
   // running number, or the next pictures would overwrite the earlier ones.
   // False when the file is missing, too long, has such a field or ends
   // inside a record.
-  bool read(StoredSettings& values) const;
-  static std::string record(const StoredSettings& values);
+  bool read(Settings& values) const;
+  static std::string record(const Settings& values);
   // Replaces the file, flushed to disk; a failure is a path error of the
   // caller's handler.
-  void store(const StoredSettings& values) const;
+  void store(const Settings& values) const;
   // Replaces the file, flushed to disk, ignoring a failure.
-  void storeQuietly(const StoredSettings& values) const;
+  void storeQuietly(const Settings& values) const;
   // NumberStore: replaces the file with the current settings and number,
   // without waiting for the disk: what the kernel holds outlives any end of
   // the program, and the picture is not held up.
@@ -54,7 +40,7 @@ class SettingsFile : public NumberStore {
  private:
   Platform& platform_;
   const std::string path_;
-  const std::function<StoredSettings()> currentSettings_;
+  const Settings& current_;
 };
 
 }  // namespace yorvane
