@@ -19,7 +19,7 @@ Application::Application(Platform& platform)
           platform, settings_,
           [this](int16_t number) { main_.numberButton.setCaption(numberText(number)); },
           settingsFile_, *this),
-      region_(screen_, main_.selection, main_.regionPicture),
+      region_(screen_),
       oneShot_(platform, dispatch_, windows_, settings_, screen_, region_, pictures_),
       series_(platform, dispatch_, windows_, screen_, region_, pictures_, oneShot_, settings_),
       numberReset_(platform, pictures_),
@@ -39,7 +39,7 @@ void Application::wireMainWindow() {
   for (Control* o : main_.delayOptions.elements()) {
     o->onClick = [this, o] { settings_.delaySteps = static_cast<int16_t>(o->index()); };
   }
-  main_.seriesButton.onClick = [this] { series_.start(main_.window, {}); };
+  main_.seriesButton.onClick = [this] { series_.start(ProgramWindows::Which::kMain, {}); };
   main_.countList.onClick = [this] { settings_.countIndex = main_.countList.listIndex(); };
   for (Control* o : main_.intervalOptions.elements()) {
     o->onClick = [this, o] { series_.chooseInterval(static_cast<int16_t>(o->index())); };
@@ -110,9 +110,7 @@ std::string Application::takeOneShot(PicturesDone done) {
 std::string Application::startSeries(PicturesDone done) {
   std::string refusal = reasonToRefuseOrders();
   if (refusal.empty()) {
-    dispatch([this, &done] {
-      series_.start(windows_.compact() ? toolbar_.window : main_.window, std::move(done));
-    });
+    dispatch([this, &done] { series_.start(windows_.inUse(), std::move(done)); });
   }
   return refusal;
 }
@@ -121,7 +119,7 @@ void Application::showWindow() {
   // While a picture is being taken the windows stay out of it; they come back after.
   if (!reasonToRefuseOrders().empty()) return;
   dispatch([this] {
-    Window& inUse = windows_.compact() ? toolbar_.window : main_.window;
+    Window& inUse = windows_.window(windows_.inUse());
     inUse.show();
     inUse.bringToFront();
   });

@@ -71,7 +71,7 @@ class Application : private FailureExit, private CaptureCommands, private Orders
 
   // CaptureCommands.
   void startOneShot() override { oneShot_.start({}); }
-  void startSeries(Window& pressed) override { series_.start(pressed, {}); }
+  void startSeries(ProgramWindows::Which pressed) override { series_.start(pressed, {}); }
   void openPickerFromToolbar() override { picker_.open(true); }
   void toolbarModeBoxClicked() override { captureMode_.toolbarBoxClicked(); }
 

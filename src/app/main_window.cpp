@@ -45,8 +45,7 @@ MainWindow::MainWindow(Size screen)
       saveSoundBox(add(&panel, "saveSoundBox", ControlKind::CheckBox, lm::kSaveSoundBox)),
       soundFrame(add(&panel, "soundFrame", ControlKind::Frame, lm::kSoundFrame)),
       snapshot(add(nullptr, "snapshot", ControlKind::PictureBox, lm::kSnapshot)),
-      selection(add(&snapshot, "selection", ControlKind::Shape, lm::kSelection)),
-      regionPicture(add(nullptr, "regionPicture", ControlKind::PictureBox, lm::kRegionPicture)) {
+      selection(add(&snapshot, "selection", ControlKind::Shape, lm::kSelection)) {
   window.resize(lm::kCreatedWidth, lm::kCreatedHeight);
   window.move((static_cast<float>(screen.width * kTwipsPerPixel) - lm::kFullWidth) / 2,
               (static_cast<float>(screen.height * kTwipsPerPixel) - lm::kHeight) / 2);
@@ -95,10 +94,6 @@ MainWindow::MainWindow(Size screen)
   saveSoundBox.setCaption("保存音を有効にする");
   soundFrame.setCaption("");
 
-  regionPicture.picture().resize(static_cast<int>(regionPicture.geometry().width),
-                                 static_cast<int>(regionPicture.geometry().height));
-  regionPicture.clearPicture();
-
   // The state at creation; no handler is connected yet, so none runs.
   delayOptions(2).select();
   intervalOptions(2).select();
@@ -109,7 +104,6 @@ MainWindow::MainWindow(Size screen)
   aspectFrame.setEnabled(false);
   snapshot.setVisible(false);
   selection.setVisible(false);
-  regionPicture.setVisible(false);
 
   // The panel covers the whole client area.
   window.onResize = [this] {

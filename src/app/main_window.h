@@ -47,7 +47,6 @@ class MainWindow {
   // the hidden picture box a region picture waits in.
   Control& snapshot;
   Control& selection;
-  Control& regionPicture;
 
  private:
   struct OptionSpec {

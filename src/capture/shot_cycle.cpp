@@ -4,7 +4,7 @@
 
 namespace yorvane {
 
-ShotCycle::ShotCycle(WindowPair& windows, const Settings& settings)
+ShotCycle::ShotCycle(ProgramWindows& windows, const Settings& settings)
     : windows_(windows), settings_(settings) {}
 
 ShotCycle::Due ShotCycle::tick() {

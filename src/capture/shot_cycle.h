@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
+#include "core/program_windows.h"
 #include "core/settings.h"
-#include "ui_model/window_pair.h"
 
 namespace yorvane {
 
@@ -16,7 +16,7 @@ class ShotCycle {
  public:
   enum class Due { kNothing, kPicture, kEnd };
 
-  ShotCycle(WindowPair& windows, const Settings& settings);
+  ShotCycle(ProgramWindows& windows, const Settings& settings);
 
   // One tick: hides both windows and says what is due now. After kEnd the
   // next tick starts a new cycle. The picture's tick comes at least one tick
@@ -24,7 +24,7 @@ class ShotCycle {
   Due tick();
 
  private:
-  WindowPair& windows_;
+  ProgramWindows& windows_;
   const Settings& settings_;
   int16_t ticks_ = 0;
 };

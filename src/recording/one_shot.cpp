@@ -12,7 +12,7 @@ namespace {
 constexpr int kTickMs = 100;
 }
 
-OneShot::OneShot(Platform& platform, const Dispatcher& dispatch, WindowPair& windows,
+OneShot::OneShot(Platform& platform, const Dispatcher& dispatch, ProgramWindows& windows,
                  const Settings& settings, ScreenCapture& screen, RegionCapture& region,
                  PictureStore& pictures)
     : platform_(platform),

@@ -8,9 +8,9 @@
 #include "capture/screen_capture.h"
 #include "capture/shot_cycle.h"
 #include "core/dispatcher.h"
+#include "core/program_windows.h"
 #include "platform/platform.h"
 #include "platform/timer.h"
-#include "ui_model/window_pair.h"
 
 namespace yorvane {
 
@@ -22,7 +22,7 @@ namespace yorvane {
 class OneShot {
  public:
   // The delay is the settings' delay steps.
-  OneShot(Platform& platform, const Dispatcher& dispatch, WindowPair& windows,
+  OneShot(Platform& platform, const Dispatcher& dispatch, ProgramWindows& windows,
           const Settings& settings, ScreenCapture& screen, RegionCapture& region,
           PictureStore& pictures);
 
@@ -55,7 +55,7 @@ class OneShot {
   void endCycle();
 
   Platform& platform_;
-  WindowPair& windows_;
+  ProgramWindows& windows_;
   ScreenCapture& screen_;
   RegionCapture& region_;
   PictureStore& pictures_;

@@ -19,7 +19,7 @@ constexpr int kIntervalsMs[] = {500, 1000, 1500, 2000};
 constexpr const char* kNoScreenCastNoticeShown = "screencast-notice-shown";
 }  // namespace
 
-Series::Series(Platform& platform, const Dispatcher& dispatch, WindowPair& windows,
+Series::Series(Platform& platform, const Dispatcher& dispatch, ProgramWindows& windows,
                ScreenCapture& screen, RegionCapture& region, PictureStore& pictures,
                OneShot& oneShot, Settings& settings)
     : platform_(platform),
@@ -37,7 +37,7 @@ Series::Series(Platform& platform, const Dispatcher& dispatch, WindowPair& windo
       regionSeriesTimer_(makeHandlerTimer(platform, dispatch, "regionSeriesTimer", kRegionPaceMs,
                                           std::bind_front(&Series::seriesTick, this))) {}
 
-void Series::start(Window& pressed, PicturesDone done) {
+void Series::start(ProgramWindows::Which pressed, PicturesDone done) {
   if (state_ != State::kIdle) return;
   region_.clearPicture();
   if (region_.partial() && !region_.usable()) {
@@ -54,10 +54,10 @@ void Series::start(Window& pressed, PicturesDone done) {
   state_ = State::kOpeningCopies;
   // Before the hide: the desktop may ask the user, on behalf of the window in
   // use, whether the program may cast the screen.
-  platform_.startSeriesCopies([this, &pressed](SeriesCopies copies) {
-    dispatch_([this, &pressed, copies] {
+  platform_.startSeriesCopies([this, pressed](SeriesCopies copies) {
+    dispatch_([this, pressed, copies] {
       noScreenCast_ = copies == SeriesCopies::kNoScreenCast;
-      pressed.hide();
+      windows_.hide(pressed);
       state_ = ofRegion_ ? State::kRunning : State::kLeadIn;
       (ofRegion_ ? regionSeriesTimer_ : leadInTimer_)->setEnabled(true);
     });

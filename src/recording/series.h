@@ -9,11 +9,11 @@
 #include "capture/region_capture.h"
 #include "capture/screen_capture.h"
 #include "core/dispatcher.h"
+#include "core/program_windows.h"
 #include "core/settings.h"
 #include "platform/platform.h"
 #include "platform/timer.h"
 #include "recording/one_shot.h"
-#include "ui_model/window_pair.h"
 
 namespace yorvane {
 
@@ -24,12 +24,13 @@ class Series {
  public:
   // The settings give the count and the interval, and whether the chime
   // plays at the end; the interval choice is kept there.
-  Series(Platform& platform, const Dispatcher& dispatch, WindowPair& windows, ScreenCapture& screen,
-         RegionCapture& region, PictureStore& pictures, OneShot& oneShot, Settings& settings);
+  Series(Platform& platform, const Dispatcher& dispatch, ProgramWindows& windows,
+         ScreenCapture& screen, RegionCapture& region, PictureStore& pictures, OneShot& oneShot,
+         Settings& settings);
 
   // Starts a series; only the window whose button was pressed hides. done,
   // where given, runs with the series' pictures once it has ended.
-  void start(Window& pressed, PicturesDone done);
+  void start(ProgramWindows::Which pressed, PicturesDone done);
   // The interval option, elements 0 to 3 for 0.5 to 2 seconds.
   void chooseInterval(int16_t element);
   // True from the press until the last picture.
@@ -63,7 +64,7 @@ class Series {
 
   Platform& platform_;
   Dispatcher dispatch_;
-  WindowPair& windows_;
+  ProgramWindows& windows_;
   ScreenCapture& screen_;
   RegionCapture& region_;
   PictureStore& pictures_;

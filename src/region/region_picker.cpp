@@ -95,6 +95,7 @@ void RegionPicker::drag(const MouseEvent& e) {
   const float factor = settings_.aspect;
   const float h = factor == 0 ? dragEndY_ - dragStartY_ : w * factor;
   selection_.setGeometry({dragStartX_, dragStartY_, w, h});
+  region_.select(selection_.geometry());
 }
 
 void RegionPicker::release() {

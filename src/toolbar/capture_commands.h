@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui_model/window.h"
+#include "core/program_windows.h"
 
 namespace yorvane {
 
@@ -10,7 +10,7 @@ class CaptureCommands {
   virtual ~CaptureCommands() = default;
   virtual void startOneShot() = 0;
   // Only the window whose button was pressed hides.
-  virtual void startSeries(Window& pressed) = 0;
+  virtual void startSeries(ProgramWindows::Which pressed) = 0;
   // Opens the region picker in the main window, shown for it.
   virtual void openPickerFromToolbar() = 0;
   // The toolbar's full/region box changed.

@@ -15,7 +15,9 @@ CompactToolbar::CompactToolbar(Platform& platform, WindowPair& windows, ToolbarW
 
 void CompactToolbar::wireEvents() {
   toolbar_.oneShotButton.onClick = [this] { commands_.startOneShot(); };
-  toolbar_.seriesButton.onClick = [this] { commands_.startSeries(toolbar_.window); };
+  toolbar_.seriesButton.onClick = [this] {
+    commands_.startSeries(ProgramWindows::Which::kToolbar);
+  };
   toolbar_.modeBox.onClick = [this] { commands_.toolbarModeBoxClicked(); };
   toolbar_.pickerButton.onClick = [this] { commands_.openPickerFromToolbar(); };
   toolbar_.standardViewButton.onClick = [this] { restoreMainWindow(); };

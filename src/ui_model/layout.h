@@ -56,7 +56,6 @@ inline constexpr Rect kSaveSoundBox{3360, 2520, 2235, 200};
 inline constexpr Rect kSoundFrame{3800, 2280, 1695, 375};
 inline constexpr Rect kSnapshot{480, 3000, 7935, 4095};
 inline constexpr Rect kSelection{840, 720, 1335, 855};
-inline constexpr Rect kRegionPicture{10800, 7680, 1215, 1095};
 }  // namespace main_window
 
 namespace toolbar_window {

@@ -1,12 +1,13 @@
 #pragma once
 
+#include "core/program_windows.h"
 #include "ui_model/window.h"
 
 namespace yorvane {
 
 // The main window and the compact toolbar that can stand in for it. Captures
 // hide both and afterwards show the one in use.
-class WindowPair {
+class WindowPair : public ProgramWindows {
  public:
   WindowPair(Window& main, Window& toolbar) : main_(main), toolbar_(toolbar) {}
 
@@ -16,17 +17,15 @@ class WindowPair {
   bool compact() const { return compact_; }
   void setCompact(bool compact) { compact_ = compact; }
 
-  void hideBoth() {
+  Window& window(Which which) { return which == Which::kMain ? main_ : toolbar_; }
+
+  void hide(Which which) override { window(which).hide(); }
+  void hideBoth() override {
     main_.hide();
     toolbar_.hide();
   }
-  void showOneInUse() {
-    if (compact_) {
-      toolbar_.show();
-    } else {
-      main_.show();
-    }
-  }
+  void showOneInUse() override { window(inUse()).show(); }
+  Which inUse() const override { return compact_ ? Which::kToolbar : Which::kMain; }
 
  private:
   Window& main_;

@@ -69,7 +69,6 @@ TEST_F(StartUp, FirstStartMakesTheFolderOpensTheReadmeAndShowsTheWindowOnTop) {
   EXPECT_FALSE(app.main.pickerButton.enabled());
   EXPECT_FALSE(app.strip.pickerButton.enabled());
   EXPECT_FALSE(app.main.snapshot.visible());
-  EXPECT_FALSE(app.main.regionPicture.visible());
   EXPECT_EQ(app.main.endSoundBox.checkState(), CheckState::kTicked);
   EXPECT_EQ(app.main.saveSoundBox.checkState(), CheckState::kTicked);
   EXPECT_EQ(app.main.edgeTriggerBox.checkState(), CheckState::kUnticked);
