@@ -8,7 +8,7 @@
 #include <string>
 
 #include "app/main_window.h"
-#include "toolbar/toolbar_window.h"
+#include "app/toolbar_window.h"
 #include "ui_model/layout.h"
 
 namespace yorvane {

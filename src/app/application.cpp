@@ -26,10 +26,10 @@ Application::Application(Platform& platform)
       captureMode_(
           {main_.window, main_.modeBox, main_.pickerButton, main_.aspectFrame, main_.toolsFrame},
           {toolbar_.modeBox, toolbar_.pickerButton}, region_),
-      picker_(platform, dispatch_, windows_, settings_, screen_, region_, main_.snapshot,
-              main_.selection),
+      pickerWindow_(platform, windows_, main_),
+      picker_(platform, dispatch_, windows_, pickerWindow_, settings_, screen_, region_),
       compactToolbar_(platform, windows_, toolbar_, *this),
-      edgeTrigger_(platform, dispatch_, main_.edgeTriggerBox, *this) {
+      edgeTrigger_(platform, dispatch_, *this) {
   wireMainWindow();
 }
 
@@ -57,7 +57,16 @@ void Application::wireMainWindow() {
   };
   settings_.saveSound = main_.saveSoundBox.ticked();
   main_.saveSoundBox.onClick = [this] { settings_.saveSound = main_.saveSoundBox.ticked(); };
-  main_.edgeTriggerBox.onClick = std::bind_front(&PointerEdgeTrigger::boxClicked, &edgeTrigger_);
+  main_.edgeTriggerBox.onClick = [this] {
+    const bool ticked = main_.edgeTriggerBox.ticked();
+    if (ticked && !edgeTrigger_.canWatch()) {
+      // Clicks the box again, which leaves the pointer unwatched.
+      main_.edgeTriggerBox.setCheckState(CheckState::kUnticked);
+      edgeTrigger_.tellCannotWatch();
+      return;
+    }
+    edgeTrigger_.setWatching(ticked);
+  };
   main_.numberButton.onClick = std::bind_front(&FileNumberReset::askAndReset, &numberReset_);
   main_.modeBox.onClick = std::bind_front(&CaptureMode::mainBoxClicked, &captureMode_);
   main_.pickerButton.onClick = std::bind_front(&RegionPicker::open, &picker_, false);

@@ -3,7 +3,11 @@
 #include <functional>
 #include <string>
 
+#include "app/capture_mode.h"
+#include "app/compact_toolbar.h"
 #include "app/main_window.h"
+#include "app/picker_window.h"
+#include "app/toolbar_window.h"
 #include "capture/failure_exit.h"
 #include "capture/file_number_reset.h"
 #include "capture/picture_store.h"
@@ -15,13 +19,10 @@
 #include "platform/platform.h"
 #include "recording/one_shot.h"
 #include "recording/series.h"
-#include "region/capture_mode.h"
 #include "region/region_picker.h"
 #include "settings/settings_file.h"
 #include "toolbar/capture_commands.h"
-#include "toolbar/compact_toolbar.h"
 #include "toolbar/pointer_edge_trigger.h"
-#include "toolbar/toolbar_window.h"
 #include "ui_model/window_pair.h"
 
 namespace yorvane {
@@ -90,6 +91,7 @@ class Application : private FailureExit, private CaptureCommands, private Orders
   Series series_;
   FileNumberReset numberReset_;
   CaptureMode captureMode_;
+  PickerWindow pickerWindow_;
   RegionPicker picker_;
   CompactToolbar compactToolbar_;
   PointerEdgeTrigger edgeTrigger_;

@@ -6,11 +6,12 @@
 #include "capture/screen_capture.h"
 #include "capture/shot_cycle.h"
 #include "core/dispatcher.h"
+#include "core/mouse_event.h"
+#include "core/program_windows.h"
 #include "core/settings.h"
 #include "platform/platform.h"
 #include "platform/timer.h"
-#include "ui_model/control.h"
-#include "ui_model/window_pair.h"
+#include "region/picker_view.h"
 
 namespace yorvane {
 
@@ -19,18 +20,17 @@ namespace yorvane {
 // a rectangle on it and confirms it.
 class RegionPicker {
  public:
-  // snapshot is the picture box that shows the desktop, selection the
-  // rectangle drawn on it, in the snapshot's logical pixels.
   // The snapshot waits the settings' delay; the rectangle keeps their aspect.
-  RegionPicker(Platform& platform, const Dispatcher& dispatch, WindowPair& windows,
-               const Settings& settings, ScreenCapture& screen, RegionCapture& region,
-               Control& snapshot, Control& selection);
+  RegionPicker(Platform& platform, const Dispatcher& dispatch, ProgramWindows& windows,
+               PickerView& view, const Settings& settings, ScreenCapture& screen,
+               RegionCapture& region);
 
   // From the toolbar the main window is shown for picking.
   void open(bool showMainWindow);
   // True while the windows are away for the snapshot.
   bool takingSnapshot() const { return state_ != State::kIdle; }
 
+  // The mouse on the snapshot, in its logical pixels.
   void press(const MouseEvent& e);
   void drag(const MouseEvent& e);
   // Asks whether the rectangle is the one: yes confirms it, no takes a fresh
@@ -52,12 +52,10 @@ class RegionPicker {
   void endCycle();
 
   Platform& platform_;
-  WindowPair& windows_;
+  PickerView& view_;
   ScreenCapture& screen_;
   RegionCapture& region_;
   const Settings& settings_;
-  Control& snapshot_;
-  Control& selection_;
   ShotCycle cycle_;
   State state_ = State::kIdle;
   std::unique_ptr<Timer> snapshotTimer_;

@@ -11,27 +11,20 @@ constexpr int kPollMs = 100;
 constexpr int kEdgeWidth = 5;
 }  // namespace
 
-PointerEdgeTrigger::PointerEdgeTrigger(Platform& platform, const Dispatcher& dispatch, Control& box,
+PointerEdgeTrigger::PointerEdgeTrigger(Platform& platform, const Dispatcher& dispatch,
                                        CaptureCommands& commands)
     : platform_(platform),
-      box_(box),
       commands_(commands),
       pollTimer_(makeHandlerTimer(platform, dispatch, "pointerPollTimer", kPollMs,
                                   std::bind_front(&PointerEdgeTrigger::poll, this))) {}
 
-void PointerEdgeTrigger::boxClicked() {
-  const bool ticked = box_.ticked();
-  if (ticked && platform_.sessionKind() == SessionKind::Wayland) {
-    box_.setCheckState(CheckState::kUnticked);  // clicks the box again, which leaves the poll off
-    platform_.messageBox(
-        "Wayland の画面では、ほかのウィンドウの上にあるマウスポインターの位置を読めないため、"
-        "この機能は使えません\r"
-        "手を使わずに撮るには、デスクトップのキーボード設定で、"
-        "コマンド「yorvane --one-shot」をキーに割り当ててください。",
-        "", {BoxButtons::kOk, BoxIcon::kInformation});
-    return;
-  }
-  pollTimer_->setEnabled(ticked);
+void PointerEdgeTrigger::tellCannotWatch() {
+  platform_.messageBox(
+      "Wayland の画面では、ほかのウィンドウの上にあるマウスポインターの位置を読めないため、"
+      "この機能は使えません\r"
+      "手を使わずに撮るには、デスクトップのキーボード設定で、"
+      "コマンド「yorvane --one-shot」をキーに割り当ててください。",
+      "", {BoxButtons::kOk, BoxIcon::kInformation});
 }
 
 void PointerEdgeTrigger::poll() {

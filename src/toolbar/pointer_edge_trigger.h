@@ -6,26 +6,26 @@
 #include "platform/platform.h"
 #include "platform/timer.h"
 #include "toolbar/capture_commands.h"
-#include "ui_model/control.h"
 
 namespace yorvane {
 
-// While its box is ticked, a pointer at the left edge of the screen takes a
+// While it is watched, a pointer at the left edge of the screen takes a
 // one-shot picture, so a video can be captured without reaching for a button.
 // A Wayland session tells no program where the pointer is outside its own
-// windows: there the box says so and does not stay ticked.
+// windows: there it cannot be watched.
 class PointerEdgeTrigger {
  public:
-  PointerEdgeTrigger(Platform& platform, const Dispatcher& dispatch, Control& box,
-                     CaptureCommands& commands);
+  PointerEdgeTrigger(Platform& platform, const Dispatcher& dispatch, CaptureCommands& commands);
 
-  void boxClicked();
+  bool canWatch() const { return platform_.sessionKind() != SessionKind::Wayland; }
+  void setWatching(bool watching) { pollTimer_->setEnabled(watching); }
+  // Tells the user why the edge cannot be watched, and what to do instead.
+  void tellCannotWatch();
 
  private:
   void poll();
 
   Platform& platform_;
-  Control& box_;
   CaptureCommands& commands_;
   std::unique_ptr<Timer> pollTimer_;
 };

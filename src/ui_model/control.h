@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "core/mouse_event.h"
 #include "platform/geometry.h"
 #include "platform/image.h"
 
@@ -28,18 +29,6 @@ enum class Unit { Twips, Pixels };
 // The state of a check box. The settings file keeps the end-sound box's as
 // its number.
 enum class CheckState : int16_t { kUnticked = 0, kTicked = 1, kGreyed = 2 };
-
-// Buttons held during a mouse event: the sum of these.
-inline constexpr int16_t kLeftButton = 1;
-inline constexpr int16_t kRightButton = 2;
-inline constexpr int16_t kMiddleButton = 4;
-
-struct MouseEvent {
-  int16_t button = 0;
-  int16_t shift = 0;
-  float x = 0;  // in the control's own inner unit, from its top-left corner
-  float y = 0;
-};
 
 // A control of a window: its properties and its event hooks. Setting a
 // property notifies the window's observer, so a view can follow the state.

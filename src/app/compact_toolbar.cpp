@@ -1,4 +1,4 @@
-#include "toolbar/compact_toolbar.h"
+#include "app/compact_toolbar.h"
 
 #include <cmath>
 

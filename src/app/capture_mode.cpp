@@ -1,4 +1,4 @@
-#include "region/capture_mode.h"
+#include "app/capture_mode.h"
 
 #include "ui_model/layout.h"
 

@@ -2,9 +2,9 @@
 
 #include <cstdint>
 
+#include "app/toolbar_window.h"
 #include "platform/platform.h"
 #include "toolbar/capture_commands.h"
-#include "toolbar/toolbar_window.h"
 #include "ui_model/window_pair.h"
 
 namespace yorvane {

@@ -1,4 +1,4 @@
-#include "toolbar/toolbar_window.h"
+#include "app/toolbar_window.h"
 
 #include "ui_model/layout.h"
 
