@@ -24,9 +24,9 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
+using SteadyClock = std::chrono::steady_clock;
 
-double ms(Clock::duration d) {
+double ms(SteadyClock::duration d) {
   return std::chrono::duration<double, std::milli>(d).count();
 }
 
@@ -36,7 +36,7 @@ class TimedPlatform : public yorvane::QtPlatform {
   explicit TimedPlatform(std::string folder)
       : QtPlatform(yorvane::programFolders()), folder_(std::move(folder)) {}
   void copyScreen(yorvane::Image& dest, std::function<void(yorvane::ScreenCopy)> done) override {
-    copies.push_back(Clock::now());
+    copies.push_back(SteadyClock::now());
     QtPlatform::copyScreen(dest, [this, done = std::move(done)](yorvane::ScreenCopy copy) {
       if (copy != yorvane::ScreenCopy::kCopied) ++failedCopies;
       done(copy);
@@ -55,7 +55,7 @@ class TimedPlatform : public yorvane::QtPlatform {
     return timed([&] { return QtPlatform::playSoundFile(path); });
   }
 
-  std::vector<Clock::time_point> copies;
+  std::vector<SteadyClock::time_point> copies;
   int failedCopies = 0;
   std::vector<double> soundCallMs;
   int soundsPlayed = 0;
@@ -64,9 +64,9 @@ class TimedPlatform : public yorvane::QtPlatform {
  private:
   template <typename Play>
   bool timed(Play play) {
-    const auto start = Clock::now();
+    const auto start = SteadyClock::now();
     const bool played = play();
-    soundCallMs.push_back(ms(Clock::now() - start));
+    soundCallMs.push_back(ms(SteadyClock::now() - start));
     ++(played ? soundsPlayed : soundsFallenBack);
     return played;
   }
@@ -111,7 +111,7 @@ int main(int argc, char** argv) {
   std::vector<double> oneShot;
   for (int i = 0; i < 20; ++i) {
     const size_t before = platform.copies.size();
-    const auto pressed = Clock::now();
+    const auto pressed = SteadyClock::now();
     program.dispatch([&] { main.oneShotButton.userClick(); });
     // The cycle is over when the window is back after the copy.
     runUntil([&] { return platform.copies.size() > before && main.window.visible(); });
@@ -121,7 +121,7 @@ int main(int argc, char** argv) {
 
   main.countList.setListIndex(12);  // 60 pictures
   const size_t before = platform.copies.size();
-  const auto pressed = Clock::now();
+  const auto pressed = SteadyClock::now();
   program.dispatch([&] { main.seriesButton.userClick(); });
   runUntil([&] { return platform.copies.size() == before + 60 && main.window.visible(); });
   std::vector<double> series;

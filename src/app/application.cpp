@@ -14,22 +14,24 @@ Application::Application(Platform& platform)
       main_(platform.screenSize()),
       windows_(main_.window, toolbar_.window),
       settingsFile_(platform, settings_),
-      screen_(platform, dispatch_),
+      screen_(platform, platform, dispatch_),
       pictures_(
-          platform, settings_,
+          platform, platform, platform, settings_,
           [this](int16_t number) { main_.numberButton.setCaption(numberText(number)); },
           settingsFile_, *this),
       region_(screen_),
-      oneShot_(platform, dispatch_, windows_, settings_, screen_, region_, pictures_),
-      series_(platform, dispatch_, windows_, screen_, region_, pictures_, oneShot_, settings_),
+      oneShot_(platform, platform, dispatch_, windows_, settings_, screen_, region_, pictures_),
+      series_(platform, platform, platform, platform, platform, dispatch_, windows_, screen_,
+              region_, pictures_, oneShot_, settings_),
       numberReset_(platform, pictures_),
       captureMode_(
           {main_.window, main_.modeBox, main_.pickerButton, main_.aspectFrame, main_.toolsFrame},
           {toolbar_.modeBox, toolbar_.pickerButton}, region_),
       pickerWindow_(platform, windows_, main_),
-      picker_(platform, dispatch_, windows_, pickerWindow_, settings_, screen_, region_),
+      picker_(platform, platform, platform, dispatch_, windows_, pickerWindow_, settings_, screen_,
+              region_),
       compactToolbar_(platform, windows_, toolbar_, *this),
-      edgeTrigger_(platform, dispatch_, *this) {
+      edgeTrigger_(platform, platform, platform, dispatch_, *this) {
   wireMainWindow();
 }
 

@@ -7,9 +7,9 @@
 
 namespace yorvane {
 
-CompactToolbar::CompactToolbar(Platform& platform, WindowPair& windows, ToolbarWindow& toolbar,
+CompactToolbar::CompactToolbar(Screen& screen, WindowPair& windows, ToolbarWindow& toolbar,
                                CaptureCommands& commands)
-    : platform_(platform), windows_(windows), toolbar_(toolbar), commands_(commands) {
+    : screen_(screen), windows_(windows), toolbar_(toolbar), commands_(commands) {
   wireEvents();
 }
 
@@ -56,7 +56,7 @@ void CompactToolbar::restoreMainWindow() {
   main.show();
   windows_.setCompact(false);
   main.move(strip.geometry().left, strip.geometry().top);
-  const Size screen = platform_.screenSize();
+  const Size screen = screen_.screenSize();
   // Kept off the right edge by the main window's full-screen width.
   const auto rightmost =
       static_cast<float>(screen.width * kTwipsPerPixel) - layout::main_window::kFullWidth;

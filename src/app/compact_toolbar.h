@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "app/toolbar_window.h"
-#include "platform/platform.h"
+#include "platform/screen.h"
 #include "toolbar/capture_commands.h"
 #include "ui_model/window_pair.h"
 
@@ -13,7 +13,7 @@ namespace yorvane {
 // buttons, and dragging the strip by any of its controls.
 class CompactToolbar {
  public:
-  CompactToolbar(Platform& platform, WindowPair& windows, ToolbarWindow& toolbar,
+  CompactToolbar(Screen& screen, WindowPair& windows, ToolbarWindow& toolbar,
                  CaptureCommands& commands);
 
   // The main window's compact-view button: the strip takes the main window's place.
@@ -26,7 +26,7 @@ class CompactToolbar {
   void recordPress(const MouseEvent& e);
   void drag(bool follows, const MouseEvent& e);
 
-  Platform& platform_;
+  Screen& screen_;
   WindowPair& windows_;
   ToolbarWindow& toolbar_;
   CaptureCommands& commands_;

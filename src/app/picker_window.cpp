@@ -6,7 +6,7 @@ namespace yorvane {
 
 void PickerWindow::open(bool showMainWindow) {
   Window& main = main_.window;
-  const Size screen = platform_.screenSize();
+  const Size screen = screen_.screenSize();
   const auto sw = static_cast<float>(screen.width * kTwipsPerPixel);
   const auto sh = static_cast<float>(screen.height * kTwipsPerPixel);
   main.move(sw / 4, sh / 6);

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/main_window.h"
-#include "platform/platform.h"
+#include "platform/screen.h"
 #include "region/picker_view.h"
 #include "ui_model/window_pair.h"
 
@@ -11,8 +11,8 @@ namespace yorvane {
 // the screen, the snapshot in its picture box and the rectangle on it.
 class PickerWindow : public PickerView {
  public:
-  PickerWindow(Platform& platform, WindowPair& windows, MainWindow& main)
-      : platform_(platform), windows_(windows), main_(main) {}
+  PickerWindow(Screen& screen, WindowPair& windows, MainWindow& main)
+      : screen_(screen), windows_(windows), main_(main) {}
 
   void open(bool showMainWindow) override;
   void showSnapshot(const Image& screen, double scale) override;
@@ -21,7 +21,7 @@ class PickerWindow : public PickerView {
   void close() override;
 
  private:
-  Platform& platform_;
+  Screen& screen_;
   WindowPair& windows_;
   MainWindow& main_;
 };

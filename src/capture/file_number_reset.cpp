@@ -5,8 +5,8 @@
 namespace yorvane {
 
 void FileNumberReset::askAndReset() {
-  const BoxAnswer answer = platform_.messageBox("ファイル名を初期化します", "ファイル名初期化",
-                                                {BoxButtons::kYesNo, BoxIcon::kQuestion});
+  const BoxAnswer answer = dialogs_.messageBox("ファイル名を初期化します", "ファイル名初期化",
+                                               {BoxButtons::kYesNo, BoxIcon::kQuestion});
   if (answer == BoxAnswer::kYes) {
     pictures_.setFileNumber(0);
     pictures_.showNumber();

@@ -1,20 +1,20 @@
 #pragma once
 
 #include "capture/picture_store.h"
-#include "platform/platform.h"
+#include "platform/dialogs.h"
 
 namespace yorvane {
 
 // Starts the numbering of the pictures again, after asking.
 class FileNumberReset {
  public:
-  FileNumberReset(Platform& platform, PictureStore& pictures)
-      : platform_(platform), pictures_(pictures) {}
+  FileNumberReset(Dialogs& dialogs, PictureStore& pictures)
+      : dialogs_(dialogs), pictures_(pictures) {}
 
   void askAndReset();
 
  private:
-  Platform& platform_;
+  Dialogs& dialogs_;
   PictureStore& pictures_;
 };
 

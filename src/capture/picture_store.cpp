@@ -48,17 +48,19 @@ std::optional<int16_t> pictureNumber(std::string_view name) {
   return number;
 }
 
-PictureStore::PictureStore(Platform& platform, Settings& settings,
+PictureStore::PictureStore(Files& files, Dialogs& dialogs, Sounds& sounds, Settings& settings,
                            std::function<void(int16_t)> showNumber, NumberStore& numberStore,
                            FailureExit& exit)
-    : platform_(platform),
+    : files_(files),
+      dialogs_(dialogs),
+      sounds_(sounds),
       settings_(settings),
       showNumber_(std::move(showNumber)),
       numberStore_(numberStore),
       exit_(exit) {}
 
 void PictureStore::continueAfterSavedPictures() {
-  for (const FolderEntry& entry : platform_.listFolder(platform_.applicationFolder() + "/BMP")) {
+  for (const FolderEntry& entry : files_.listFolder(files_.applicationFolder() + "/BMP")) {
     const std::optional<int16_t> number = pictureNumber(entry.name);
     if (number && *number > settings_.fileNumber) settings_.fileNumber = *number;
   }
@@ -75,8 +77,8 @@ std::string PictureStore::numbersRanOutText() const {
 }
 
 void PictureStore::tellNumbersRanOut() {
-  platform_.messageBox(numbersRanOutText(), "番号が最後です",
-                       {BoxButtons::kOk, BoxIcon::kExclamation});
+  dialogs_.messageBox(numbersRanOutText(), "番号が最後です",
+                      {BoxButtons::kOk, BoxIcon::kExclamation});
 }
 
 void PictureStore::showNumber() {
@@ -93,14 +95,14 @@ std::string PictureStore::saveUnderNextNumber(const std::function<const Image&()
     }
     const Image& image = picture();
     // The sound server plays it beside the save; without one the X bell stands in.
-    if (settings_.saveSound && !platform_.playEventSound("camera-shutter")) platform_.beep();
+    if (settings_.saveSound && !sounds_.playEventSound("camera-shutter")) sounds_.beep();
     std::string reason;
     const std::string path =
-        platform_.applicationFolder() + "/BMP/" + pictureFileName(settings_.fileNumber);
-    if (!platform_.saveBmp(image, path, &reason)) throw SaveFailed(reason);
+        files_.applicationFolder() + "/BMP/" + pictureFileName(settings_.fileNumber);
+    if (!files_.saveBmp(image, path, &reason)) throw SaveFailed(reason);
     return path;
   } catch (const NumberNotStored& e) {
-    platform_.messageBox(e.what(), "保存できません", {BoxButtons::kOk, BoxIcon::kExclamation});
+    dialogs_.messageBox(e.what(), "保存できません", {BoxButtons::kOk, BoxIcon::kExclamation});
     exit_.endAfterFailure();
   } catch (const SaveFailed& e) {
     failedSave(e.what());
@@ -113,15 +115,15 @@ std::string PictureStore::saveUnderNextNumber(const std::function<const Image&()
 
 void PictureStore::failedSave(const std::string& reason) {
   bool folderThere = false;
-  for (const FolderEntry& entry : platform_.listFolder(platform_.applicationFolder())) {
+  for (const FolderEntry& entry : files_.listFolder(files_.applicationFolder())) {
     if (entry.isDirectory && entry.name == "BMP") folderThere = true;
   }
   if (folderThere) {
-    platform_.messageBox("画像を保存できませんでした。" + (reason.empty() ? "" : "\r" + reason),
-                         "保存できません", {BoxButtons::kOk, BoxIcon::kExclamation});
+    dialogs_.messageBox("画像を保存できませんでした。" + (reason.empty() ? "" : "\r" + reason),
+                        "保存できません", {BoxButtons::kOk, BoxIcon::kExclamation});
   } else {
-    platform_.messageBox("BMPフォルダが有りません。\r初期化します。再起動してください。",
-                         "BMPフォルダが有りません", {BoxButtons::kOk, BoxIcon::kExclamation});
+    dialogs_.messageBox("BMPフォルダが有りません。\r初期化します。再起動してください。",
+                        "BMPフォルダが有りません", {BoxButtons::kOk, BoxIcon::kExclamation});
   }
   exit_.endAfterFailure();
 }

@@ -9,8 +9,10 @@
 #include "capture/failure_exit.h"
 #include "capture/number_store.h"
 #include "core/settings.h"
+#include "platform/dialogs.h"
+#include "platform/files.h"
 #include "platform/image.h"
-#include "platform/platform.h"
+#include "platform/sounds.h"
 
 namespace yorvane {
 
@@ -27,8 +29,9 @@ class PictureStore {
  public:
   // The running number and the save sound are the settings'; showNumber
   // shows the number where the user sees it.
-  PictureStore(Platform& platform, Settings& settings, std::function<void(int16_t)> showNumber,
-               NumberStore& numberStore, FailureExit& exit);
+  PictureStore(Files& files, Dialogs& dialogs, Sounds& sounds, Settings& settings,
+               std::function<void(int16_t)> showNumber, NumberStore& numberStore,
+               FailureExit& exit);
 
   int16_t fileNumber() const { return settings_.fileNumber; }
   void setFileNumber(int16_t number) { settings_.fileNumber = number; }
@@ -55,7 +58,9 @@ class PictureStore {
   // Says why the save failed and ends the program.
   void failedSave(const std::string& reason);
 
-  Platform& platform_;
+  Files& files_;
+  Dialogs& dialogs_;
+  Sounds& sounds_;
   Settings& settings_;
   std::function<void(int16_t)> showNumber_;
   NumberStore& numberStore_;

@@ -4,11 +4,11 @@
 
 namespace yorvane {
 
-ScreenCapture::ScreenCapture(Platform& platform, const Dispatcher& dispatch)
-    : platform_(platform),
+ScreenCapture::ScreenCapture(Screen& screen, Clock& clock, const Dispatcher& dispatch)
+    : source_(screen),
       dispatch_(dispatch),
-      deadline_(platform.createTimer("copyDeadlineTimer", kDeadlineMs,
-                                     [this] { finish(ScreenCopy::kFailed); })) {}
+      deadline_(clock.createTimer("copyDeadlineTimer", kDeadlineMs,
+                                  [this] { finish(ScreenCopy::kFailed); })) {}
 
 void ScreenCapture::copy(Done done) {
   if (inFlight_) {
@@ -22,7 +22,7 @@ void ScreenCapture::start(Done done) {
   inFlight_ = std::move(done);
   const unsigned number = ++copyNumber_;
   deadline_->setEnabled(true);
-  platform_.copyScreen(screen_, [this, number](ScreenCopy result) {
+  source_.copyScreen(screen_, [this, number](ScreenCopy result) {
     if (number == copyNumber_) finish(result);
   });
 }

@@ -5,8 +5,9 @@
 #include <string>
 
 #include "core/dispatcher.h"
+#include "platform/clock.h"
 #include "platform/image.h"
-#include "platform/platform.h"
+#include "platform/screen.h"
 #include "platform/timer.h"
 
 namespace yorvane {
@@ -19,7 +20,7 @@ class ScreenCapture {
  public:
   using Done = std::function<void(ScreenCopy)>;
 
-  ScreenCapture(Platform& platform, const Dispatcher& dispatch);
+  ScreenCapture(Screen& screen, Clock& clock, const Dispatcher& dispatch);
 
   // Copies the screen and runs done, through the dispatcher, with what became
   // of the copy: at once where the copy is immediate, else when the desktop
@@ -38,7 +39,7 @@ class ScreenCapture {
   void start(Done done);
   void finish(ScreenCopy result);
 
-  Platform& platform_;
+  Screen& source_;
   Dispatcher dispatch_;
   Image screen_;
   Done inFlight_;

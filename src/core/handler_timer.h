@@ -5,17 +5,17 @@
 #include <string>
 
 #include "core/dispatcher.h"
-#include "platform/platform.h"
+#include "platform/clock.h"
 #include "platform/timer.h"
 
 namespace yorvane {
 
-// A platform timer whose ticks run handler through dispatch.
-inline std::unique_ptr<Timer> makeHandlerTimer(Platform& platform, const Dispatcher& dispatch,
+// A timer whose ticks run handler through dispatch.
+inline std::unique_ptr<Timer> makeHandlerTimer(Clock& clock, const Dispatcher& dispatch,
                                                std::string name, int intervalMs,
                                                std::function<void()> handler) {
-  return platform.createTimer(std::move(name), intervalMs,
-                              std::bind_front(dispatch, std::move(handler)));
+  return clock.createTimer(std::move(name), intervalMs,
+                           std::bind_front(dispatch, std::move(handler)));
 }
 
 }  // namespace yorvane

@@ -2,11 +2,11 @@
 
 namespace yorvane {
 
-bool firstTimeFor(Platform& platform, const std::string& mark) {
-  const std::string path = platform.stateFolder() + "/" + mark;
-  if (platform.readFile(path, 0)) return false;
+bool firstTimeFor(Files& files, const std::string& mark) {
+  const std::string path = files.stateFolder() + "/" + mark;
+  if (files.readFile(path, 0)) return false;
   std::string ignored;
-  platform.replaceFile(path, "", Durability::kPastProgramEnd, &ignored);
+  files.replaceFile(path, "", Durability::kPastProgramEnd, &ignored);
   return true;
 }
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "platform/platform.h"
+#include "platform/files.h"
 
 namespace yorvane {
 
@@ -10,6 +10,6 @@ namespace yorvane {
 // file of that name in the state folder: true the first time, which sets the
 // mark. Where the folder cannot be written nothing is kept, and the next run
 // tells again.
-bool firstTimeFor(Platform& platform, const std::string& mark);
+bool firstTimeFor(Files& files, const std::string& mark);
 
 }  // namespace yorvane

@@ -12,18 +12,18 @@ namespace {
 constexpr int kTickMs = 100;
 }
 
-OneShot::OneShot(Platform& platform, const Dispatcher& dispatch, ProgramWindows& windows,
-                 const Settings& settings, ScreenCapture& screen, RegionCapture& region,
-                 PictureStore& pictures)
-    : platform_(platform),
+OneShot::OneShot(Dialogs& dialogs, Clock& clock, const Dispatcher& dispatch,
+                 ProgramWindows& windows, const Settings& settings, ScreenCapture& screen,
+                 RegionCapture& region, PictureStore& pictures)
+    : dialogs_(dialogs),
       windows_(windows),
       screen_(screen),
       region_(region),
       pictures_(pictures),
       cycle_(windows, settings),
-      screenShotTimer_(makeHandlerTimer(platform, dispatch, "screenShotTimer", kTickMs,
+      screenShotTimer_(makeHandlerTimer(clock, dispatch, "screenShotTimer", kTickMs,
                                         std::bind_front(&OneShot::tick, this))),
-      regionShotTimer_(makeHandlerTimer(platform, dispatch, "regionShotTimer", kTickMs,
+      regionShotTimer_(makeHandlerTimer(clock, dispatch, "regionShotTimer", kTickMs,
                                         std::bind_front(&OneShot::tick, this))) {}
 
 void OneShot::start(PicturesDone done) {
@@ -42,7 +42,7 @@ void OneShot::refuseMissingRegion() {
     state_ = State::kIdle;
     tellWaiting({{}, kNoRegion});
   }
-  platform_.messageBox(kNoRegion, "", {BoxButtons::kOk, BoxIcon::kExclamation});
+  dialogs_.messageBox(kNoRegion, "", {BoxButtons::kOk, BoxIcon::kExclamation});
 }
 
 void OneShot::tellWaiting(const PicturesTaken& taken) {
@@ -85,7 +85,7 @@ void OneShot::save(ScreenCopy result) {
   if (result != ScreenCopy::kCopied) {
     const std::string text = copyFailureText(result) + "\r保存していません。";
     tellWaiting({{}, text});
-    platform_.messageBox(text, "画面をコピーできません", {BoxButtons::kOk, BoxIcon::kExclamation});
+    dialogs_.messageBox(text, "画面をコピーできません", {BoxButtons::kOk, BoxIcon::kExclamation});
     return;
   }
   const std::string path =

@@ -9,7 +9,9 @@
 #include "capture/shot_cycle.h"
 #include "core/dispatcher.h"
 #include "core/program_windows.h"
-#include "platform/platform.h"
+#include "platform/clock.h"
+#include "platform/dialogs.h"
+#include "platform/orders.h"
 #include "platform/timer.h"
 
 namespace yorvane {
@@ -22,7 +24,7 @@ namespace yorvane {
 class OneShot {
  public:
   // The delay is the settings' delay steps.
-  OneShot(Platform& platform, const Dispatcher& dispatch, ProgramWindows& windows,
+  OneShot(Dialogs& dialogs, Clock& clock, const Dispatcher& dispatch, ProgramWindows& windows,
           const Settings& settings, ScreenCapture& screen, RegionCapture& region,
           PictureStore& pictures);
 
@@ -54,7 +56,7 @@ class OneShot {
   // Brings the window in use back and stops the cycle's timer.
   void endCycle();
 
-  Platform& platform_;
+  Dialogs& dialogs_;
   ProgramWindows& windows_;
   ScreenCapture& screen_;
   RegionCapture& region_;

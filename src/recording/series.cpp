@@ -19,10 +19,14 @@ constexpr int kIntervalsMs[] = {500, 1000, 1500, 2000};
 constexpr const char* kNoScreenCastNoticeShown = "screencast-notice-shown";
 }  // namespace
 
-Series::Series(Platform& platform, const Dispatcher& dispatch, ProgramWindows& windows,
-               ScreenCapture& screen, RegionCapture& region, PictureStore& pictures,
-               OneShot& oneShot, Settings& settings)
-    : platform_(platform),
+Series::Series(Screen& screenSource, Dialogs& dialogs, Clock& clock, Sounds& sounds, Files& files,
+               const Dispatcher& dispatch, ProgramWindows& windows, ScreenCapture& screen,
+               RegionCapture& region, PictureStore& pictures, OneShot& oneShot, Settings& settings)
+    : screenSource_(screenSource),
+      dialogs_(dialogs),
+      clock_(clock),
+      sounds_(sounds),
+      files_(files),
       dispatch_(dispatch),
       windows_(windows),
       screen_(screen),
@@ -30,11 +34,11 @@ Series::Series(Platform& platform, const Dispatcher& dispatch, ProgramWindows& w
       pictures_(pictures),
       oneShot_(oneShot),
       settings_(settings),
-      leadInTimer_(makeHandlerTimer(platform, dispatch, "leadInTimer", kLeadInTickMs,
+      leadInTimer_(makeHandlerTimer(clock, dispatch, "leadInTimer", kLeadInTickMs,
                                     std::bind_front(&Series::leadInTick, this))),
-      screenSeriesTimer_(makeHandlerTimer(platform, dispatch, "screenSeriesTimer", kRegionPaceMs,
+      screenSeriesTimer_(makeHandlerTimer(clock, dispatch, "screenSeriesTimer", kRegionPaceMs,
                                           std::bind_front(&Series::seriesTick, this))),
-      regionSeriesTimer_(makeHandlerTimer(platform, dispatch, "regionSeriesTimer", kRegionPaceMs,
+      regionSeriesTimer_(makeHandlerTimer(clock, dispatch, "regionSeriesTimer", kRegionPaceMs,
                                           std::bind_front(&Series::seriesTick, this))) {}
 
 void Series::start(ProgramWindows::Which pressed, PicturesDone done) {
@@ -54,7 +58,7 @@ void Series::start(ProgramWindows::Which pressed, PicturesDone done) {
   state_ = State::kOpeningCopies;
   // Before the hide: the desktop may ask the user, on behalf of the window in
   // use, whether the program may cast the screen.
-  platform_.startSeriesCopies([this, pressed](SeriesCopies copies) {
+  screenSource_.startSeriesCopies([this, pressed](SeriesCopies copies) {
     dispatch_([this, pressed, copies] {
       noScreenCast_ = copies == SeriesCopies::kNoScreenCast;
       windows_.hide(pressed);
@@ -126,8 +130,8 @@ void Series::end() {
   finish();
   // Said once the windows are back, so that the series goes on meanwhile and
   // no picture holds the message.
-  if (noScreenCast_ && firstTimeFor(platform_, kNoScreenCastNoticeShown)) {
-    platform_.messageBox(
+  if (noScreenCast_ && firstTimeFor(files_, kNoScreenCastNoticeShown)) {
+    dialogs_.messageBox(
         "この Wayland の画面では、連続撮影に画面の配信（スクリーンキャスト）を使えません。\r"
         "連続撮影はスクリーンショットで撮ります。間隔を保てないことがあります。",
         "スクリーンキャストを使えません", {BoxButtons::kOk, BoxIcon::kInformation});
@@ -135,19 +139,19 @@ void Series::end() {
   if (settings_.endSoundOn()) {
     // Played by the sound server, the chime leaves the focus where it is;
     // xdg-open, whose player may show a window, is the fallback.
-    const std::string chime = platform_.findResource(kEndSound);
-    if (!platform_.playSoundFile(chime)) platform_.openWithAssociatedProgram(chime);
+    const std::string chime = files_.findResource(kEndSound);
+    if (!sounds_.playSoundFile(chime)) sounds_.openWithAssociatedProgram(chime);
   }
   if (!skippedText.empty()) {
     skipped_ = 0;
-    platform_.messageBox(skippedText, "画面をコピーできません",
-                         {BoxButtons::kOk, BoxIcon::kExclamation});
+    dialogs_.messageBox(skippedText, "画面をコピーできません",
+                        {BoxButtons::kOk, BoxIcon::kExclamation});
   }
   tellPace((ofRegion_ ? regionSeriesTimer_ : screenSeriesTimer_)->interval());
 }
 
 void Series::notePace(int intervalMs) {
-  const int64_t now = platform_.nowMs();
+  const int64_t now = clock_.nowMs();
   if (picturesTaken_ == 0) {
     firstTickMs_ = now;
     dueSpanMs_ = 0;
@@ -170,13 +174,13 @@ void Series::tellPace(int intervalMs) {
   }
   if (busy_ > 0) text += "\r" + std::to_string(busy_) + " 枚は保存していません。";
   busy_ = 0;
-  platform_.messageBox(text, "間隔を保てません", {BoxButtons::kOk, BoxIcon::kExclamation});
+  dialogs_.messageBox(text, "間隔を保てません", {BoxButtons::kOk, BoxIcon::kExclamation});
 }
 
 void Series::finish() {
   (ofRegion_ ? regionSeriesTimer_ : screenSeriesTimer_)->setEnabled(false);
   state_ = State::kIdle;
-  platform_.seriesEnded();
+  screenSource_.seriesEnded();
   windows_.showOneInUse();
   picturesTaken_ = 0;
   pictures_.showNumber();

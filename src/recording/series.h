@@ -11,7 +11,12 @@
 #include "core/dispatcher.h"
 #include "core/program_windows.h"
 #include "core/settings.h"
-#include "platform/platform.h"
+#include "platform/clock.h"
+#include "platform/dialogs.h"
+#include "platform/files.h"
+#include "platform/orders.h"
+#include "platform/screen.h"
+#include "platform/sounds.h"
 #include "platform/timer.h"
 #include "recording/one_shot.h"
 
@@ -24,9 +29,9 @@ class Series {
  public:
   // The settings give the count and the interval, and whether the chime
   // plays at the end; the interval choice is kept there.
-  Series(Platform& platform, const Dispatcher& dispatch, ProgramWindows& windows,
-         ScreenCapture& screen, RegionCapture& region, PictureStore& pictures, OneShot& oneShot,
-         Settings& settings);
+  Series(Screen& screenSource, Dialogs& dialogs, Clock& clock, Sounds& sounds, Files& files,
+         const Dispatcher& dispatch, ProgramWindows& windows, ScreenCapture& screen,
+         RegionCapture& region, PictureStore& pictures, OneShot& oneShot, Settings& settings);
 
   // Starts a series; only the window whose button was pressed hides. done,
   // where given, runs with the series' pictures once it has ended.
@@ -62,7 +67,11 @@ class Series {
   // because the copy before was still out, or ticks that came late.
   void tellPace(int intervalMs);
 
-  Platform& platform_;
+  Screen& screenSource_;
+  Dialogs& dialogs_;
+  Clock& clock_;
+  Sounds& sounds_;
+  Files& files_;
   Dispatcher dispatch_;
   ProgramWindows& windows_;
   ScreenCapture& screen_;

@@ -9,16 +9,17 @@ namespace {
 constexpr int kTickMs = 100;
 }  // namespace
 
-RegionPicker::RegionPicker(Platform& platform, const Dispatcher& dispatch, ProgramWindows& windows,
-                           PickerView& view, const Settings& settings, ScreenCapture& screen,
-                           RegionCapture& region)
-    : platform_(platform),
+RegionPicker::RegionPicker(Screen& screenSource, Dialogs& dialogs, Clock& clock,
+                           const Dispatcher& dispatch, ProgramWindows& windows, PickerView& view,
+                           const Settings& settings, ScreenCapture& screen, RegionCapture& region)
+    : screenSource_(screenSource),
+      dialogs_(dialogs),
       view_(view),
       screen_(screen),
       region_(region),
       settings_(settings),
       cycle_(windows, settings),
-      snapshotTimer_(makeHandlerTimer(platform, dispatch, "snapshotTimer", kTickMs,
+      snapshotTimer_(makeHandlerTimer(clock, dispatch, "snapshotTimer", kTickMs,
                                       std::bind_front(&RegionPicker::snapshotTick, this))) {}
 
 void RegionPicker::snapshotTick() {
@@ -41,7 +42,7 @@ void RegionPicker::copied(ScreenCopy result) {
   state_ = State::kAfterCopy;
   // A failed copy leaves the snapshot already shown.
   if (result == ScreenCopy::kCopied) {
-    snapshotScale_ = platform_.screenScale();
+    snapshotScale_ = screenSource_.screenScale();
     view_.showSnapshot(screen_.screen(), snapshotScale_);
   }
   if (atEnd) endCycle();
@@ -82,7 +83,7 @@ void RegionPicker::drag(const MouseEvent& e) {
 }
 
 void RegionPicker::release() {
-  const BoxAnswer answer = platform_.messageBox(
+  const BoxAnswer answer = dialogs_.messageBox(
       "選択範囲は良いですか？\r[キャンセル] を選択すると選択フォームを閉じます", "選択範囲確認",
       {.buttons = BoxButtons::kYesNoCancel,
        .icon = BoxIcon::kQuestion,

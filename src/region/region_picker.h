@@ -9,7 +9,9 @@
 #include "core/mouse_event.h"
 #include "core/program_windows.h"
 #include "core/settings.h"
-#include "platform/platform.h"
+#include "platform/clock.h"
+#include "platform/dialogs.h"
+#include "platform/screen.h"
 #include "platform/timer.h"
 #include "region/picker_view.h"
 
@@ -21,9 +23,9 @@ namespace yorvane {
 class RegionPicker {
  public:
   // The snapshot waits the settings' delay; the rectangle keeps their aspect.
-  RegionPicker(Platform& platform, const Dispatcher& dispatch, ProgramWindows& windows,
-               PickerView& view, const Settings& settings, ScreenCapture& screen,
-               RegionCapture& region);
+  RegionPicker(Screen& screenSource, Dialogs& dialogs, Clock& clock, const Dispatcher& dispatch,
+               ProgramWindows& windows, PickerView& view, const Settings& settings,
+               ScreenCapture& screen, RegionCapture& region);
 
   // From the toolbar the main window is shown for picking.
   void open(bool showMainWindow);
@@ -51,7 +53,8 @@ class RegionPicker {
   // Brings the windows back and stops the cycle's timer.
   void endCycle();
 
-  Platform& platform_;
+  Screen& screenSource_;
+  Dialogs& dialogs_;
   PickerView& view_;
   ScreenCapture& screen_;
   RegionCapture& region_;

@@ -6,7 +6,7 @@
 namespace yorvane {
 
 bool SettingsFile::read(Settings& values) const {
-  const auto content = platform_.readFile(path_, settings::kMaxFileBytes + 1);
+  const auto content = files_.readFile(path_, settings::kMaxFileBytes + 1);
   if (!content || content->size() > settings::kMaxFileBytes) return false;
   bool readable = true;
   const auto readInteger = [&readable](const std::string& field, int16_t& into) {
@@ -54,21 +54,21 @@ std::string SettingsFile::record(const Settings& values) {
 
 void SettingsFile::store(const Settings& values) const {
   std::string reason;
-  if (!platform_.replaceFile(path_, record(values), Durability::kOnDisk, &reason)) {
+  if (!files_.replaceFile(path_, record(values), Durability::kOnDisk, &reason)) {
     throw errors::pathFileAccess(path_ + ": " + reason);
   }
 }
 
 void SettingsFile::storeQuietly(const Settings& values) const {
   std::string reason;
-  platform_.replaceFile(path_, record(values), Durability::kOnDisk, &reason);
+  files_.replaceFile(path_, record(values), Durability::kOnDisk, &reason);
 }
 
 bool SettingsFile::storeNumber(int16_t number, std::string* failure) {
   Settings values = current_;
   values.fileNumber = number;
   std::string reason;
-  if (platform_.replaceFile(path_, record(values), Durability::kPastProgramEnd, &reason)) {
+  if (files_.replaceFile(path_, record(values), Durability::kPastProgramEnd, &reason)) {
     return true;
   }
   *failure = path_ + "\r" + reason;

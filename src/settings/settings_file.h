@@ -5,7 +5,7 @@
 
 #include "capture/number_store.h"
 #include "core/settings.h"
-#include "platform/platform.h"
+#include "platform/files.h"
 
 namespace yorvane {
 
@@ -15,8 +15,8 @@ namespace yorvane {
 class SettingsFile : public NumberStore {
  public:
   // current is the program's settings, which storeNumber writes with the number.
-  SettingsFile(Platform& platform, const Settings& current)
-      : platform_(platform), path_(platform.applicationFolder() + "/setutei"), current_(current) {}
+  SettingsFile(Files& files, const Settings& current)
+      : files_(files), path_(files.applicationFolder() + "/setutei"), current_(current) {}
 
   const std::string& path() const { return path_; }
   // Reads the file into values. Each record overwrites the one before; a
@@ -38,7 +38,7 @@ class SettingsFile : public NumberStore {
   bool storeNumber(int16_t number, std::string* failure) override;
 
  private:
-  Platform& platform_;
+  Files& files_;
   const std::string path_;
   const Settings& current_;
 };

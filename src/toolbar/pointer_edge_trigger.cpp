@@ -11,15 +11,16 @@ constexpr int kPollMs = 100;
 constexpr int kEdgeWidth = 5;
 }  // namespace
 
-PointerEdgeTrigger::PointerEdgeTrigger(Platform& platform, const Dispatcher& dispatch,
-                                       CaptureCommands& commands)
-    : platform_(platform),
+PointerEdgeTrigger::PointerEdgeTrigger(Desktop& desktop, Dialogs& dialogs, Clock& clock,
+                                       const Dispatcher& dispatch, CaptureCommands& commands)
+    : desktop_(desktop),
+      dialogs_(dialogs),
       commands_(commands),
-      pollTimer_(makeHandlerTimer(platform, dispatch, "pointerPollTimer", kPollMs,
+      pollTimer_(makeHandlerTimer(clock, dispatch, "pointerPollTimer", kPollMs,
                                   std::bind_front(&PointerEdgeTrigger::poll, this))) {}
 
 void PointerEdgeTrigger::tellCannotWatch() {
-  platform_.messageBox(
+  dialogs_.messageBox(
       "Wayland の画面では、ほかのウィンドウの上にあるマウスポインターの位置を読めないため、"
       "この機能は使えません\r"
       "手を使わずに撮るには、デスクトップのキーボード設定で、"
@@ -29,7 +30,7 @@ void PointerEdgeTrigger::tellCannotWatch() {
 
 void PointerEdgeTrigger::poll() {
   // A poll whose read fails is skipped rather than taken for a pointer at the edge.
-  const auto pointer = platform_.pointerPosition();
+  const auto pointer = desktop_.pointerPosition();
   if (pointer && pointer->x < kEdgeWidth) commands_.startOneShot();
 }
 

@@ -3,7 +3,9 @@
 #include <memory>
 
 #include "core/dispatcher.h"
-#include "platform/platform.h"
+#include "platform/clock.h"
+#include "platform/desktop.h"
+#include "platform/dialogs.h"
 #include "platform/timer.h"
 #include "toolbar/capture_commands.h"
 
@@ -15,9 +17,10 @@ namespace yorvane {
 // windows: there it cannot be watched.
 class PointerEdgeTrigger {
  public:
-  PointerEdgeTrigger(Platform& platform, const Dispatcher& dispatch, CaptureCommands& commands);
+  PointerEdgeTrigger(Desktop& desktop, Dialogs& dialogs, Clock& clock, const Dispatcher& dispatch,
+                     CaptureCommands& commands);
 
-  bool canWatch() const { return platform_.sessionKind() != SessionKind::Wayland; }
+  bool canWatch() const { return desktop_.sessionKind() != SessionKind::Wayland; }
   void setWatching(bool watching) { pollTimer_->setEnabled(watching); }
   // Tells the user why the edge cannot be watched, and what to do instead.
   void tellCannotWatch();
@@ -25,7 +28,8 @@ class PointerEdgeTrigger {
  private:
   void poll();
 
-  Platform& platform_;
+  Desktop& desktop_;
+  Dialogs& dialogs_;
   CaptureCommands& commands_;
   std::unique_ptr<Timer> pollTimer_;
 };
