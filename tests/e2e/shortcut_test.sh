@@ -67,6 +67,10 @@ echo "a second start hands over to the running program: ok"
 # Where none runs, --wait starts one in the background, which goes on running.
 stop_program
 other=$(make_app_folder "$E2E_TMP/other")
+status=0
+said=$("$other/yorvane" --series 2>&1) || status=$?
+[[ $status == 1 && $said == 'yorvane: Yorvane は動いていません。先に Yorvane を起動してください。' ]] ||
+  e2e_fail "--series with none running ended with $status: $said"
 said=$("$other/yorvane" --one-shot --wait 2>&1) || e2e_fail "--one-shot --wait with none running: $said"
 [[ $said == "$other/BMP/壁紙- 1.bmp" ]] || e2e_fail "--one-shot --wait started one and said: $said"
 pgrep -f "$other/yorvane" >/dev/null || e2e_fail "the program started in the background ended"

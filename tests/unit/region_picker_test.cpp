@@ -29,7 +29,7 @@ Image cut(const Image& img, int x, int y, int w, int h) {
   return out;
 }
 
-// Every channel of every pixel is the mean of its 2 x 2 block, up to rounding.
+// Every channel of every pixel is the mean of its 2 x 2 block, rounded to the nearest level.
 ::testing::AssertionResult isSmoothHalfOf(const Image& half, const Image& full) {
   if (half.width() != full.width() / 2 || half.height() != full.height() / 2) {
     return ::testing::AssertionFailure() << "size " << half.width() << "x" << half.height();
@@ -41,7 +41,7 @@ Image cut(const Image& img, int x, int y, int w, int h) {
         for (int d = 0; d < 4; ++d)
           sum += (full.pixel(2 * x + d % 2, 2 * y + d / 2) >> shift) & 0xFF;
         const double got = (half.pixel(x, y) >> shift) & 0xFF;
-        if (std::abs(got - sum / 4) >= 1) {
+        if (got != std::floor(sum / 4 + 0.5)) {
           return ::testing::AssertionFailure() << "pixel " << x << "," << y << " shift " << shift;
         }
       }

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "platform/bmp_file.h"
@@ -298,6 +299,20 @@ TEST(ReplaceFile, ReplacesTheContentAndLeavesNoTemporaryFile) {
   std::vector<std::string> names;
   for (const auto& e : fs::directory_iterator(fake.folder())) names.push_back(e.path().filename());
   EXPECT_EQ(names, std::vector<std::string>{"setutei"});
+  // The permissions of a new file, whatever the old one had.
+  struct stat st = {};
+  ASSERT_EQ(::stat(path.c_str(), &st), 0);
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  EXPECT_EQ(st.st_mode & 07777, 0644 & ~mask);
+
+  // A replacement that cannot take the place (a folder is there) leaves nothing behind.
+  fs::create_directory(fake.folder() + "/BMP");
+  EXPECT_FALSE(posix::replaceFile(fake.folder() + "/BMP", "x", Durability::kOnDisk, &reason));
+  names.clear();
+  for (const auto& e : fs::directory_iterator(fake.folder())) names.push_back(e.path().filename());
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(names, (std::vector<std::string>{"BMP", "setutei"}));
 }
 
 TEST(ReplaceFile, AReadOnlyFolderKeepsTheOldFile) {
