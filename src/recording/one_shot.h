@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <memory>
 
 #include "capture/picture_store.h"
 #include "capture/region_capture.h"
@@ -12,7 +11,6 @@
 #include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "platform/orders.h"
-#include "platform/timer.h"
 
 namespace yorvane {
 
@@ -32,41 +30,28 @@ class OneShot {
   // runs once the picture is saved or could not be.
   void start(PicturesDone done);
   // True from the press until the window comes back after the picture.
-  bool running() const { return state_ != State::kIdle; }
+  bool running() const { return screenCycle_.running() || regionCycle_.running(); }
   // Drops a region picture that is still to come and tells the user that no
   // region is set. Stopped before the box opens, so ticks while it is open
   // cannot open another.
   void refuseMissingRegion();
 
  private:
-  enum class State {
-    kIdle,
-    kBeforePicture,  // the windows hidden, ticks counting to the picture's
-    kCopying,        // the screen copy is out
-    kCopyingAtEnd,   // the cycle ended while the copy is out: the window waits for it
-    kAfterPicture,   // ticks counting to the cycle's end
-  };
-
-  void tick();
-  void copied(ScreenCopy result);
+  // The steps of a cycle of the screen's picture, or of the region's.
+  ShotCycle::Steps steps(bool ofRegion);
   // Saves the picture of the copy, or tells the user why there is none.
-  void save(ScreenCopy result);
+  void save(ScreenCopy result, bool ofRegion);
   // Tells whoever waits for this picture what became of it.
   void tellWaiting(const PicturesTaken& taken);
-  // Brings the window in use back and stops the cycle's timer.
-  void endCycle();
 
   Dialogs& dialogs_;
   ProgramWindows& windows_;
   ScreenCapture& screen_;
   RegionCapture& region_;
   PictureStore& pictures_;
-  ShotCycle cycle_;
-  State state_ = State::kIdle;
-  bool ofRegion_ = false;  // the picture under way is of the region
-  PicturesDone waiting_;   // who waits for the picture under way
-  std::unique_ptr<Timer> screenShotTimer_;
-  std::unique_ptr<Timer> regionShotTimer_;
+  PicturesDone waiting_;  // who waits for the picture under way
+  ShotCycle screenCycle_;
+  ShotCycle regionCycle_;
 };
 
 }  // namespace yorvane

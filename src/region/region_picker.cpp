@@ -1,13 +1,8 @@
 #include "region/region_picker.h"
 
-#include "core/handler_timer.h"
 #include "platform/message_box.h"
 
 namespace yorvane {
-
-namespace {
-constexpr int kTickMs = 100;
-}  // namespace
 
 RegionPicker::RegionPicker(Screen& screenSource, Dialogs& dialogs, Clock& clock,
                            const Dispatcher& dispatch, ProgramWindows& windows, PickerView& view,
@@ -18,46 +13,21 @@ RegionPicker::RegionPicker(Screen& screenSource, Dialogs& dialogs, Clock& clock,
       screen_(screen),
       region_(region),
       settings_(settings),
-      cycle_(windows, settings),
-      snapshotTimer_(makeHandlerTimer(clock, dispatch, "snapshotTimer", kTickMs,
-                                      std::bind_front(&RegionPicker::snapshotTick, this))) {}
-
-void RegionPicker::snapshotTick() {
-  const ShotCycle::Due due = cycle_.tick();
-  if (due == ShotCycle::Due::kPicture && state_ == State::kBeforeCopy) {
-    state_ = State::kCopying;
-    screen_.copy(std::bind_front(&RegionPicker::copied, this));
-  } else if (due == ShotCycle::Due::kEnd) {
-    if (state_ == State::kCopying) {
-      snapshotTimer_->setEnabled(false);
-      state_ = State::kCopyingAtEnd;
-    } else {
-      endCycle();
-    }
-  }
-}
+      cycle_(clock, dispatch, "snapshotTimer", windows, settings, screen,
+             {.copied = std::bind_front(&RegionPicker::copied, this),
+              .ended = std::bind_front(&PickerView::showWindows, &view)}) {}
 
 void RegionPicker::copied(ScreenCopy result) {
-  const bool atEnd = state_ == State::kCopyingAtEnd;
-  state_ = State::kAfterCopy;
   // A failed copy leaves the snapshot already shown.
   if (result == ScreenCopy::kCopied) {
     snapshotScale_ = screenSource_.screenScale();
     view_.showSnapshot(screen_.screen(), snapshotScale_);
   }
-  if (atEnd) endCycle();
-}
-
-void RegionPicker::endCycle() {
-  view_.showWindows();
-  snapshotTimer_->setEnabled(false);
-  state_ = State::kIdle;
 }
 
 void RegionPicker::open(bool showMainWindow) {
   view_.open(showMainWindow);
-  if (state_ == State::kIdle) state_ = State::kBeforeCopy;
-  snapshotTimer_->setEnabled(true);
+  cycle_.start();
 }
 
 void RegionPicker::press(const MouseEvent& e) {

@@ -30,7 +30,7 @@ class RegionPicker {
   // From the toolbar the main window is shown for picking.
   void open(bool showMainWindow);
   // True while the windows are away for the snapshot.
-  bool takingSnapshot() const { return state_ != State::kIdle; }
+  bool takingSnapshot() const { return cycle_.running(); }
 
   // The mouse on the snapshot, in its logical pixels.
   void press(const MouseEvent& e);
@@ -40,18 +40,7 @@ class RegionPicker {
   void release();
 
  private:
-  enum class State {
-    kIdle,
-    kBeforeCopy,    // the windows hidden, ticks counting to the copy's
-    kCopying,       // the screen copy is out
-    kCopyingAtEnd,  // the cycle ended while the copy is out: the windows wait for it
-    kAfterCopy,     // ticks counting to the cycle's end
-  };
-
-  void snapshotTick();
   void copied(ScreenCopy result);
-  // Brings the windows back and stops the cycle's timer.
-  void endCycle();
 
   Screen& screenSource_;
   Dialogs& dialogs_;
@@ -60,8 +49,6 @@ class RegionPicker {
   RegionCapture& region_;
   const Settings& settings_;
   ShotCycle cycle_;
-  State state_ = State::kIdle;
-  std::unique_ptr<Timer> snapshotTimer_;
   // The screen's pixels per logical pixel as the snapshot was taken.
   double snapshotScale_ = 1;
   // Logical pixels of the snapshot.
