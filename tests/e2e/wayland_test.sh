@@ -180,10 +180,15 @@ if [[ $route != no_portal ]]; then
   window=$(wait_for_window Yorvane 10)
   pressed_us=${EPOCHREALTIME/./}
   click_control "$window" series_button
+  # The series ends when the window comes back. On a busy machine a copy may
+  # take longer than the interval: a tick that finds it still out saves
+  # nothing, and the program says so at the end.
+  wait_for_file "$app/BMP/壁紙- 2.bmp" 15
+  wait_for_window Yorvane 30 >/dev/null
+  saved=$(($(picture_count) - 1))
   echo "picture  nominal ms  saved ms  offset ms"
-  for n in 1 2 3 4 5; do
+  for ((n = 1; n <= saved; n++)); do
     picture="$app/BMP/壁紙- $((n + 1)).bmp"
-    wait_for_file "$picture" 10
     expect_monitor "$picture"
     saved_us=$(stat -c %.6Y "$picture")
     saved_ms=$(((${saved_us/./} - pressed_us) / 1000))
@@ -191,7 +196,6 @@ if [[ $route != no_portal ]]; then
     printf '%7d  %10d  %8d  %+9d\n' "$n" "$nominal_ms" "$saved_ms" $((saved_ms - nominal_ms))
     stretch=$((saved_ms - nominal_ms - ${stretch_from:=$((saved_ms - nominal_ms))}))
   done
-  wait_for_window Yorvane 10 >/dev/null
   if [[ $route == *portal ]]; then
     # No screen cast here: said once, when the series is done.
     answer_box "$WAYLAND_NO_CAST_BOX"
@@ -200,15 +204,15 @@ if [[ $route != no_portal ]]; then
       ! grep -qE 'screenshot instead|through screenshots' "$E2E_TMP/program.log" ||
       e2e_fail "not every picture came from the screen cast: $(cat "$E2E_TMP/program.log")"
   fi
-  # A portal slower than the interval stretches the series: the program says so.
+  # A portal slower than the interval stretches the series or leaves ticks
+  # without a picture: the program says so.
   if poll_until 3 window_shown 間隔を保てません; then
     answer_box 間隔を保てません
-  elif ((stretch > 400)); then
-    e2e_fail "the series stretched by $stretch ms, and the program did not say so"
+  elif ((saved < 5 || stretch > 400)); then
+    e2e_fail "the series saved $saved of 5, stretched by $stretch ms, and the program did not say so"
   fi
-  expect_pictures 6
   expect_no_portal_files
-  echo "series of five on $WAYLAND_DESKTOP ($variant): ok"
+  echo "series of five on $WAYLAND_DESKTOP ($variant): $saved saved, ok"
 
   # sway tiles the main window when it is shown again after the series or the
   # picker, against its floating rule; GNOME and KDE keep it floating.
@@ -245,7 +249,7 @@ if [[ $route != no_portal ]]; then
   # keep their place from its corner all the same.
   float_windows
   click_control "$window" one_shot_button
-  picture="$app/BMP/壁紙- 7.bmp"
+  picture="$app/BMP/壁紙- $((saved + 2)).bmp"
   wait_for_file "$picture" 15
   expect_region "$picture" "$reference" "$a" "$b" "$c" "$d" "$x_scale"
   expect_no_portal_files
@@ -258,15 +262,15 @@ if [[ $route != no_portal ]]; then
     wait_for_window 画面をコピーできません 30 >/dev/null
     grep -q 'portal failed at once twice' "$E2E_TMP/program.log" ||
       e2e_fail "no second request after a failure: $(cat "$E2E_TMP/program.log")"
-    expect_pictures 7
+    expect_pictures $((saved + 2))
     echo "a failing KDE portal is asked again, and no refusal is claimed: ok"
   elif [[ $variant == portal ]]; then
     # A key bound in sway to the command, pressed on the compositor's keyboard:
     # the running program takes the picture, here of the region.
     swaymsg "bindsym Ctrl+Alt+y exec $app/yorvane --one-shot" >/dev/null
     wtype -M ctrl -M alt y -m alt -m ctrl
-    wait_for_file "$app/BMP/壁紙- 8.bmp" 15
-    expect_region "$app/BMP/壁紙- 8.bmp" "$noise" "$a" "$b" "$c" "$d"
+    wait_for_file "$app/BMP/壁紙- $((saved + 3)).bmp" 15
+    expect_region "$app/BMP/壁紙- $((saved + 3)).bmp" "$noise" "$a" "$b" "$c" "$d"
     echo "a key bound in sway takes the picture: ok"
   fi
 else

@@ -219,7 +219,7 @@ TEST_F(PortalTest, OnlyACancelThatTookAPersonsTimeIsARefusal) {
   EXPECT_EQ(portal_.requests, 4);
   // Cancelled after a person could have read the question.
   portal_.code = 1;
-  portal_.delayMs = 1100;
+  portal_.delayMs = 2100;
   EXPECT_EQ(copied(copy, image), ScreenCopy::kRefused);
   EXPECT_EQ(portal_.requests, 5);
 }
