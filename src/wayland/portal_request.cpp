@@ -46,8 +46,8 @@ void PortalRequest::start(QDBusMessage call, QVariantMap options, int timeoutMs)
                            ? bus_.lastError()
                            : QDBusError(QDBusError::Disconnected, QStringLiteral("no session bus"));
     // Still from the event loop, as every answer comes.
-    QMetaObject::invokeMethod(
-        this, [this, failed] { finish(failed); }, Qt::QueuedConnection);
+    const auto answer = [this, failed] { finish(failed); };
+    QMetaObject::invokeMethod(this, answer, Qt::QueuedConnection);
     return;
   }
   options.insert(QStringLiteral("handle_token"), token);
