@@ -39,19 +39,15 @@ void Application::wireMainWindow() {
   main_.oneShotButton.onClick = [this] { oneShot_.start({}); };
   // The controls change the settings; the element of the delay option is its steps.
   for (Control* o : main_.delayOptions.elements()) {
-    o->onClick = [this, o] { settings_.delaySteps = static_cast<int16_t>(o->index()); };
+    o->onClick = [this, o] { chooseDelay(static_cast<int16_t>(o->index())); };
   }
   main_.seriesButton.onClick = [this] { series_.start(ProgramWindows::Which::kMain, {}); };
   main_.countList.onClick = [this] { settings_.countIndex = main_.countList.listIndex(); };
   for (Control* o : main_.intervalOptions.elements()) {
-    o->onClick = [this, o] { series_.chooseInterval(static_cast<int16_t>(o->index())); };
+    o->onClick = [this, o] { chooseInterval(static_cast<int16_t>(o->index())); };
   }
   for (Control* o : main_.aspectOptions.elements()) {
-    o->onClick = [this, o] {
-      if (o->index() >= 0 && o->index() < static_cast<int>(Settings::kAspects.size())) {
-        settings_.aspect = Settings::kAspects[static_cast<size_t>(o->index())];
-      }
-    };
+    o->onClick = [this, o] { chooseAspect(o->index()); };
   }
   settings_.endSound = static_cast<int16_t>(main_.endSoundBox.checkState());
   main_.endSoundBox.onClick = [this] {
@@ -62,7 +58,6 @@ void Application::wireMainWindow() {
   main_.edgeTriggerBox.onClick = [this] {
     const bool ticked = main_.edgeTriggerBox.ticked();
     if (ticked && !edgeTrigger_.canWatch()) {
-      // Clicks the box again, which leaves the pointer unwatched.
       main_.edgeTriggerBox.setCheckState(CheckState::kUnticked);
       edgeTrigger_.tellCannotWatch();
       return;
@@ -78,6 +73,30 @@ void Application::wireMainWindow() {
   main_.snapshot.onMouseMove = [this](const MouseEvent& e) { picker_.drag(e); };
   main_.snapshot.onMouseUp = [this](const MouseEvent&) { picker_.release(); };
   main_.window.onUnload = [this] { close(); };
+}
+
+void Application::chooseDelay(int16_t steps) {
+  main_.delayOptions(steps).select();
+  settings_.delaySteps = steps;
+}
+
+void Application::chooseInterval(int16_t element) {
+  main_.intervalOptions(element).select();
+  series_.chooseInterval(element);
+}
+
+void Application::chooseCount(int16_t index) {
+  // Choosing the item already chosen changes nothing, as it does for the user.
+  if (index == main_.countList.listIndex()) return;
+  main_.countList.setListIndex(index);
+  settings_.countIndex = index;
+}
+
+void Application::chooseAspect(int element) {
+  main_.aspectOptions(element).select();
+  if (element >= 0 && element < static_cast<int>(Settings::kAspects.size())) {
+    settings_.aspect = Settings::kAspects[static_cast<size_t>(element)];
+  }
 }
 
 void Application::dispatch(const std::function<void()>& handler) {

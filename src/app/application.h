@@ -55,6 +55,12 @@ class Application : private FailureExit, private CaptureCommands, private Orders
  private:
   void wireMainWindow();
   void loadSettings();
+  // A choice of the main window's, shown there and taken into the settings,
+  // by its option's element or the list's index.
+  void chooseDelay(int16_t steps);
+  void chooseInterval(int16_t element);
+  void chooseCount(int16_t index);
+  void chooseAspect(int element);
   // Shows a notice unless the user has seen it, under the name mark, before.
   void tellOnce(const std::string& mark, const std::string& text, const std::string& title);
 

@@ -10,30 +10,25 @@ CaptureMode::CaptureMode(const MainWindowParts& main, const ToolbarParts& toolba
                          RegionCapture& region)
     : main_(main), toolbar_(toolbar), region_(region) {}
 
-void CaptureMode::applyToBothWindows(bool partial) {
+void CaptureMode::mainBoxClicked() {
+  show(main_.modeBox.checkState());
+}
+
+void CaptureMode::toolbarBoxClicked() {
+  show(toolbar_.modeBox.checkState());
+}
+
+void CaptureMode::show(CheckState state) {
+  const bool partial = state == CheckState::kTicked;
+  main_.modeBox.setCheckState(state);
+  toolbar_.modeBox.setCheckState(state);
   main_.pickerButton.setEnabled(partial);
   toolbar_.pickerButton.setEnabled(partial);
   main_.aspectFrame.setEnabled(partial);
   region_.setPartial(partial);
-}
-
-void CaptureMode::mainBoxClicked() {
-  const CheckState state = main_.modeBox.checkState();
-  const bool partial = state == CheckState::kTicked;
-  applyToBothWindows(partial);
   main_.aspectFrame.setVisible(partial);
   main_.toolsFrame.setLeft(partial ? lm::kToolsLeftPartial : lm::kToolsLeftFull);
   main_.window.resize(partial ? lm::kPartialWidth : lm::kFullWidth, lm::kHeight);
-  // Runs toolbarBoxClicked only when this changes the toolbar's box.
-  toolbar_.modeBox.setCheckState(state);
-}
-
-void CaptureMode::toolbarBoxClicked() {
-  const CheckState state = toolbar_.modeBox.checkState();
-  const bool partial = state == CheckState::kTicked;
-  applyToBothWindows(partial);
-  // The main window's box does the rest, when this changes it.
-  main_.modeBox.setCheckState(state);
 }
 
 }  // namespace yorvane

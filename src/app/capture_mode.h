@@ -30,8 +30,10 @@ class CaptureMode {
   void toolbarBoxClicked();
 
  private:
-  // What either box changes: the picker buttons, the aspect choice and the capture.
-  void applyToBothWindows(bool partial);
+  // Shows the mode in both windows and captures by it: the boxes, the picker
+  // buttons, the aspect choice and the main window's width.
+  void show(CheckState state);
+
   MainWindowParts main_;
   ToolbarParts toolbar_;
   RegionCapture& region_;

@@ -108,22 +108,23 @@ void Application::loadSettings() {
   settings_.aspect = stored.aspect;
   try {
     if (!readable) throw UnusableSettings();
-    // Selecting an option runs its handler, even when it was selected already.
-    main_.delayOptions(stored.delaySteps).select();
-    main_.intervalOptions(integerOrFail(stored.intervalChoice)).select();
-    main_.countList.setListIndex(stored.countIndex);
+    // In the window's order; a value the window has no place for ends the load.
+    chooseDelay(stored.delaySteps);
+    chooseInterval(integerOrFail(stored.intervalChoice));
+    chooseCount(stored.countIndex);
     main_.endSoundBox.setCheckState(checkStateOrFail(stored.endSound));
+    settings_.endSound = stored.endSound;
     pictures_.showNumber();
     for (int element = 0; element < 4; ++element) {
       if (stored.aspect == Settings::kAspects[static_cast<size_t>(element)]) {
-        main_.aspectOptions(element).select();
+        chooseAspect(element);
         break;
       }
     }
   } catch (const std::exception&) {
-    main_.delayOptions(2).select();
-    main_.intervalOptions(2).select();
-    main_.countList.setListIndex(3);
+    chooseDelay(2);
+    chooseInterval(2);
+    chooseCount(3);
   }
   settingsLoaded_ = true;
 }

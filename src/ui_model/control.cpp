@@ -28,10 +28,6 @@ void Control::changed() {
   if (auto* o = window_.observer()) o->controlChanged(*this);
 }
 
-void Control::raiseClick() {
-  if (onClick) onClick();
-}
-
 void Control::setGeometry(const Rect& r) {
   if (r == geometry_) return;
   geometry_ = r;
@@ -103,14 +99,12 @@ void Control::select() {
   }
   selected_ = true;
   changed();
-  raiseClick();
 }
 
 void Control::setCheckState(CheckState state) {
   if (state == checkState_) return;
   checkState_ = state;
   changed();
-  raiseClick();
 }
 
 void Control::addItem(const std::string& text) {
@@ -123,7 +117,6 @@ void Control::setListIndex(int16_t index) {
   if (index == listIndex_) return;
   listIndex_ = index;
   changed();
-  raiseClick();
 }
 
 void Control::clearPicture() {
@@ -137,16 +130,18 @@ void Control::pictureChanged() {
 
 void Control::userClick() {
   if (!enabled_) return;
-  switch (kind_) {
-    case ControlKind::CheckBox:
-      setCheckState(ticked() ? CheckState::kUnticked : CheckState::kTicked);
-      break;
-    case ControlKind::OptionButton:
-      select();
-      break;
-    default:
-      if (onClick) onClick();
+  if (kind_ == ControlKind::CheckBox) {
+    setCheckState(ticked() ? CheckState::kUnticked : CheckState::kTicked);
+  } else if (kind_ == ControlKind::OptionButton) {
+    select();
   }
+  if (onClick) onClick();
+}
+
+void Control::userChooseItem(int16_t index) {
+  if (index == listIndex_) return;
+  setListIndex(index);
+  if (onClick) onClick();
 }
 
 Control& ControlArray::operator()(int index) const {

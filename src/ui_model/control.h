@@ -32,7 +32,7 @@ enum class CheckState : int16_t { kUnticked = 0, kTicked = 1, kGreyed = 2 };
 
 // A control of a window: its properties and its event hooks. Setting a
 // property notifies the window's observer, so a view can follow the state.
-// Values set from code raise the same events as the user's changes.
+// Only what the user does runs the event hooks.
 class Control {
  public:
   Control(Window& window, Control* container, std::string name, int index, ControlKind kind,
@@ -73,12 +73,11 @@ class Control {
   int borderStyle() const { return borderStyle_; }
   void setBorderStyle(int style);
 
-  // Check box: a change raises Click.
+  // Check box.
   CheckState checkState() const { return checkState_; }
   bool ticked() const { return checkState_ == CheckState::kTicked; }
   void setCheckState(CheckState state);
-  // Option button: selecting raises Click, even when it was selected already,
-  // and clears the other options of the container.
+  // Option button: selecting clears the other options of the container.
   bool selected() const { return selected_; }
   void select();
 
@@ -87,7 +86,6 @@ class Control {
   void addItem(const std::string& text);
   int16_t listIndex() const { return listIndex_; }
   // -1 selects nothing; outside -1 .. count-1 is an invalid property value.
-  // A change raises Click.
   void setListIndex(int16_t index);
 
   // Picture box: the persistent image.
@@ -102,8 +100,12 @@ class Control {
   double pictureScale() const { return pictureScale_; }
   void setPictureScale(double scale) { pictureScale_ = scale; }
 
-  // What the user does, as a view reports it.
+  // What the user does, as a view reports it: the state changes as the user
+  // changed it, and onClick runs. A click on an option runs it even when the
+  // option was selected already; choosing the list's item runs it only for
+  // another item.
   void userClick();
+  void userChooseItem(int16_t index);
 
   std::function<void()> onClick;
   std::function<void(const MouseEvent&)> onMouseDown;
@@ -112,7 +114,6 @@ class Control {
 
  private:
   void changed();
-  void raiseClick();
 
   Window& window_;
   Control* container_;

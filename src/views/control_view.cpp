@@ -147,7 +147,7 @@ void ControlView::userClicked() {
 
 void ControlView::userChoseRow(int row) {
   if (syncing_) return;
-  dispatch_(std::bind_front(&Control::setListIndex, &control_, static_cast<int16_t>(row)));
+  dispatch_(std::bind_front(&Control::userChooseItem, &control_, static_cast<int16_t>(row)));
   sync();
 }
 

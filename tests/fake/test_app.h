@@ -34,7 +34,7 @@ struct TestApp {
   }
   // The user picks an item of the count list.
   void chooseCount(int16_t item) {
-    run([this, item] { main.countList.setListIndex(item); });
+    run([this, item] { main.countList.userChooseItem(item); });
   }
   // Presses the one-shot button and waits until the windows are back, at any delay.
   void takeOneShot() {

@@ -99,7 +99,7 @@ TEST_F(TranslationTest, CopyFailuresAndTheWaylandNoticesHaveEnglishOnes) {
   app.click(app.main.oneShotButton);
   app.fake.advanceBy(1200);
   app.fake.copyResult = ScreenCopy::kPaletteScreen;
-  app.run([&] { app.main.countList.setListIndex(1); });
+  app.chooseCount(1);
   app.click(app.main.seriesButton);  // five skipped pictures, counted at the end
   app.fake.advanceBy(20000);
   app.fake.copyResult = ScreenCopy::kCopied;
