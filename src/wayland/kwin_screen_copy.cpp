@@ -1,7 +1,6 @@
 #include "wayland/kwin_screen_copy.h"
 
 #include <fcntl.h>
-#include <poll.h>
 #include <unistd.h>
 
 #include <QDBusArgument>
@@ -10,7 +9,6 @@
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusUnixFileDescriptor>
-#include <QElapsedTimer>
 #include <QImage>
 #include <cerrno>
 #include <cstdio>
@@ -64,31 +62,6 @@ class KWinScreenCopy::Pipe {
 
 namespace {
 
-// Reads exactly `bytes` bytes from fd into memory as they come; false at an
-// early end, an error or the time limit.
-bool readAll(int fd, char* memory, qint64 bytes, int timeoutMs) {
-  QElapsedTimer clock;
-  clock.start();
-  qint64 got = 0;
-  while (got < bytes) {
-    const ssize_t n = ::read(fd, memory + got, static_cast<size_t>(bytes - got));
-    if (n > 0) {
-      got += n;
-    } else if (n == 0) {
-      return false;
-    } else if (errno == EAGAIN) {
-      const qint64 left = timeoutMs - clock.elapsed();
-      pollfd readable{fd, POLLIN, 0};
-      if (left <= 0 || ::poll(&readable, 1, static_cast<int>(left)) < 0) {
-        if (errno != EINTR) return false;
-      }
-    } else if (errno != EINTR) {
-      return false;
-    }
-  }
-  return true;
-}
-
 // Pixel layouts that are the image's own 0xAARRGGBB words.
 bool isImageLayout(uint format) {
   return format == QImage::Format_RGB32 || format == QImage::Format_ARGB32 ||
@@ -99,7 +72,15 @@ bool isImageLayout(uint format) {
 
 KWinScreenCopy::KWinScreenCopy(QDBusConnection bus, std::shared_ptr<const OutputLayout> layout,
                                std::unique_ptr<ScreenSource> fallback)
-    : bus_(std::move(bus)), layout_(std::move(layout)), fallback_(std::move(fallback)) {}
+    : bus_(std::move(bus)), layout_(std::move(layout)), fallback_(std::move(fallback)) {
+  pixelsDeadline_.setSingleShot(true);
+  connect(&pixelsDeadline_, &QTimer::timeout, this, [this] {
+    std::fprintf(stderr, "yorvane: KWin's picture did not come whole\n");
+    endReading(ScreenCopy::kFailed);
+  });
+}
+
+KWinScreenCopy::~KWinScreenCopy() = default;
 
 KWinScreenCopy::Access KWinScreenCopy::probe() {
   if (!bus_.isConnected() || !bus_.interface()->isServiceRegistered(kService)) {
@@ -126,10 +107,6 @@ void KWinScreenCopy::prime(Done done) {
 }
 
 void KWinScreenCopy::copy(Image& dest, Done done) {
-  copy(dest, layout_->primaryLogical(), std::move(done));
-}
-
-void KWinScreenCopy::copy(Image& dest, const QRect& area, Done done) {
   if (notAllowed_) {
     fallback_->copy(dest, std::move(done));
     return;
@@ -139,6 +116,7 @@ void KWinScreenCopy::copy(Image& dest, const QRect& area, Done done) {
     done(ScreenCopy::kFailed);
     return;
   }
+  const QRect area = layout_->primaryLogical();
   const QDBusMessage call = captureCall(
       QStringLiteral("CaptureArea"),
       {area.x(), area.y(), static_cast<uint>(area.width()), static_cast<uint>(area.height())},
@@ -161,9 +139,18 @@ void KWinScreenCopy::copy(Image& dest, const QRect& area, Done done) {
               fallback_->copy(dest, done);
               return;
             }
-            const ScreenCopy result = readPixels(reply, pipe->readEnd());
-            if (result == ScreenCopy::kCopied) std::swap(dest, incoming_);
-            done(result);
+            const ScreenCopy result = takeLayout(reply);
+            if (result != ScreenCopy::kCopied) {
+              done(result);
+              return;
+            }
+            auto notifier =
+                std::make_unique<QSocketNotifier>(pipe->readEnd(), QSocketNotifier::Read);
+            reading_.emplace(Reading{pipe, std::move(notifier), &dest, done});
+            connect(reading_->notifier.get(), &QSocketNotifier::activated, this,
+                    &KWinScreenCopy::readPixels);
+            pixelsDeadline_.start(kPixelsTimeoutMs);
+            readPixels();
           });
 }
 
@@ -177,7 +164,7 @@ QDBusMessage KWinScreenCopy::captureCall(const QString& method, const QVariantLi
   return call;
 }
 
-ScreenCopy KWinScreenCopy::readPixels(const QDBusMessage& reply, int pipe) {
+ScreenCopy KWinScreenCopy::takeLayout(const QDBusMessage& reply) {
   if (reply.type() != QDBusMessage::ReplyMessage) {
     const QString error = reply.errorName();
     std::fprintf(stderr, "yorvane: KWin did not copy the screen: %s (%s)\n",
@@ -205,13 +192,41 @@ ScreenCopy KWinScreenCopy::readPixels(const QDBusMessage& reply, int pipe) {
     return ScreenCopy::kUnreadable;
   }
   incoming_.resize(static_cast<int>(width), static_cast<int>(height));
-  // KWin has the pixels ready as it answers: the read waits milliseconds.
-  if (!readAll(pipe, reinterpret_cast<char*>(incoming_.data()), stride * height,
-               kPixelsTimeoutMs)) {
-    std::fprintf(stderr, "yorvane: KWin's picture did not come whole\n");
-    return ScreenCopy::kFailed;
-  }
   return ScreenCopy::kCopied;
+}
+
+void KWinScreenCopy::readPixels() {
+  if (!reading_) return;
+  // KWin writes the pixels from a thread of its own as it answers; they come
+  // through the pipe a buffer at a time, each read as the event loop says it is there.
+  char* memory = reinterpret_cast<char*>(incoming_.data());
+  const qint64 bytes = qint64{incoming_.width()} * incoming_.height() * 4;
+  while (reading_->got < bytes) {
+    const ssize_t n = ::read(reading_->pipe->readEnd(), memory + reading_->got,
+                             static_cast<size_t>(bytes - reading_->got));
+    if (n > 0) {
+      reading_->got += n;
+    } else if (n < 0 && errno == EAGAIN) {
+      return;
+    } else if (n == 0 || errno != EINTR) {
+      std::fprintf(stderr, "yorvane: KWin's picture did not come whole\n");
+      endReading(ScreenCopy::kFailed);
+      return;
+    }
+  }
+  endReading(ScreenCopy::kCopied);
+}
+
+void KWinScreenCopy::endReading(ScreenCopy result) {
+  if (!reading_) return;
+  pixelsDeadline_.stop();
+  Reading reading = std::move(*reading_);
+  reading_.reset();
+  // Its signal may be what brought the end here.
+  reading.notifier->setEnabled(false);
+  reading.notifier.release()->deleteLater();
+  if (result == ScreenCopy::kCopied) std::swap(*reading.dest, incoming_);
+  reading.done(result);
 }
 
 }  // namespace yorvane::wayland

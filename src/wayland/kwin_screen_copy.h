@@ -3,9 +3,11 @@
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QObject>
-#include <QRect>
+#include <QSocketNotifier>
 #include <QString>
+#include <QTimer>
 #include <memory>
+#include <optional>
 
 #include "platform/image.h"
 #include "platform/platform.h"
@@ -27,17 +29,16 @@ class KWinScreenCopy : public QObject, public ScreenSource {
 
   KWinScreenCopy(QDBusConnection bus, std::shared_ptr<const OutputLayout> layout,
                  std::unique_ptr<ScreenSource> fallback);
+  ~KWinScreenCopy() override;
 
   // Whether KWin takes pictures for this program, found with a picture of one pixel.
   Access probe();
 
-  // The primary monitor at its own resolution, or the fallback's copy.
+  // The primary monitor (its area in KWin's logical coordinates) at its own
+  // resolution, or the fallback's copy.
   void copy(Image& dest, Done done) override;
   void prime(Done done) override;
   double monitorScale() const override { return layout_->primaryScale(); }
-  // The area of the desktop (KWin's logical coordinates) into dest, at the
-  // resolution of the monitors it lies on.
-  void copy(Image& dest, const QRect& area, Done done);
 
  private:
   // KWin answers at once and then writes the pixels; either may be lost.
@@ -45,15 +46,29 @@ class KWinScreenCopy : public QObject, public ScreenSource {
   static constexpr int kPixelsTimeoutMs = 10000;
 
   class Pipe;
+  // A picture's pixels on their way from KWin into incoming_.
+  struct Reading {
+    std::shared_ptr<Pipe> pipe;
+    std::unique_ptr<QSocketNotifier> notifier;
+    Image* dest;
+    Done done;
+    qint64 got = 0;
+  };
+
   // A call of method with its arguments, the options and the pipe's write end.
   static QDBusMessage captureCall(const QString& method, const QVariantList& arguments, Pipe& pipe);
-  // Reads the picture KWin's reply describes from the pipe into incoming_.
-  ScreenCopy readPixels(const QDBusMessage& reply, int pipe);
+  // Sizes incoming_ for the picture KWin's reply describes, or says why it cannot be read.
+  ScreenCopy takeLayout(const QDBusMessage& reply);
+  // Reads what the pipe has; the copy ends once the whole picture is there.
+  void readPixels();
+  void endReading(ScreenCopy result);
 
   QDBusConnection bus_;
   std::shared_ptr<const OutputLayout> layout_;
   std::unique_ptr<ScreenSource> fallback_;
   Image incoming_;  // the pixels being read; swapped with dest when complete
+  std::optional<Reading> reading_;
+  QTimer pixelsDeadline_;
   bool notAllowed_ = false;
 };
 

@@ -10,7 +10,6 @@
 #include <QDBusMessage>
 #include <QDBusObjectPath>
 #include <QImage>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
@@ -21,6 +20,7 @@
 #include <deque>
 #include <optional>
 
+#include "private_bus.h"
 #include "wayland/portal_picture.h"
 #include "wayland/portal_screen_copy.h"
 #include "wayland/screenshot_request.h"
@@ -28,38 +28,6 @@
 
 namespace yorvane {
 namespace {
-
-// A dbus-daemon with no services to start: only what the test registers is there.
-class PrivateBus {
- public:
-  PrivateBus() {
-    const QString config = dir_.filePath(QStringLiteral("bus.conf"));
-    QFile file(config);
-    if (!file.open(QIODevice::WriteOnly)) return;
-    file.write(
-        "<busconfig><type>session</type><listen>unix:tmpdir=/tmp</listen><auth>EXTERNAL</auth>"
-        "<policy context=\"default\"><allow send_destination=\"*\" eavesdrop=\"true\"/>"
-        "<allow eavesdrop=\"true\"/><allow own=\"*\"/></policy></busconfig>");
-    file.close();
-    daemon_.start(QStringLiteral("dbus-daemon"),
-                  {QStringLiteral("--config-file=") + config, QStringLiteral("--nofork"),
-                   QStringLiteral("--print-address")});
-    if (daemon_.waitForReadyRead(5000)) address_ = QString::fromUtf8(daemon_.readLine()).trimmed();
-  }
-  ~PrivateBus() {
-    daemon_.kill();
-    daemon_.waitForFinished();
-  }
-  bool running() const { return !address_.isEmpty(); }
-  QDBusConnection connect(const QString& name) const {
-    return QDBusConnection::connectToBus(address_, name);
-  }
-
- private:
-  QTemporaryDir dir_;
-  QProcess daemon_;
-  QString address_;
-};
 
 // The portal's Screenshot method, answering as told: with a picture file, a
 // response code, or not at all; at once or after a while. It runs in a thread
