@@ -99,9 +99,11 @@ void FakePlatform::advanceBy(int64_t ms) {
   while (!ended()) {
     FakeTimer* t = nextDue(target);
     if (!t) break;
-    now_ = t->deadline_;
-    // The next deadline follows from this one, not from when the tick ends.
-    t->schedule(t->deadline_ + t->interval_);
+    now_ = std::max(now_, t->deadline_);
+    // The next deadline follows from this one, not from when the tick ends;
+    // where a held event loop let it pass, it is an interval from now, as in Qt.
+    const int64_t next = t->deadline_ + t->interval_;
+    t->schedule(next < now_ ? now_ + t->interval_ : next);
     t->running_ = true;
     try {
       t->tick_();
@@ -109,7 +111,7 @@ void FakePlatform::advanceBy(int64_t ms) {
     }
     t->running_ = false;
   }
-  if (!ended()) now_ = target;
+  if (!ended()) now_ = std::max(now_, target);
 }
 
 void FakePlatform::run(const std::function<void()>& handler) {
@@ -161,6 +163,7 @@ int FakePlatform::timerInterval(const std::string& name) const {
 void FakePlatform::copyScreen(Image& dest, std::function<void(ScreenCopy)> done) {
   ++copies;
   events.push_back("copy");
+  hold(copyHoldsMs);
   copyDest_ = &dest;
   copyDone_ = std::move(done);
   if (copyAnswerMs == 0) {

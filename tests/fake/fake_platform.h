@@ -33,6 +33,9 @@ class FakePlatform : public PosixFilesPlatform {
   int64_t now() const { return now_; }
   // Moves the clock forward, running every tick that falls due on the way.
   void advanceBy(int64_t ms);
+  // Time passes with the event loop held, as by a handler that is busy: no
+  // tick runs meanwhile.
+  void hold(int64_t ms) { now_ += ms; }
   // Runs a handler as the event loop would.
   void run(const std::function<void()>& handler);
   bool ended() const { return exitCode_.has_value(); }
@@ -71,6 +74,8 @@ class FakePlatform : public PosixFilesPlatform {
   // How long the desktop takes to answer a copy, on the virtual clock: 0
   // answers at once, as X11 does; a negative time never answers.
   int copyAnswerMs = 0;
+  // How long a copy holds the event loop before it starts, as a copy on a busy machine does.
+  int copyHoldsMs = 0;
   // What a series start is answered.
   SeriesCopies seriesCopies = SeriesCopies::kUsual;
   // Whether a sound server plays the sounds; without one the program falls back.

@@ -68,6 +68,18 @@ TYPED_TEST_P(TimerContract, RepeatsCountFromTheDeadlineNotFromTheHandlersEnd) {
   EXPECT_EQ(this->ticks.size(), 3u);
 }
 
+TYPED_TEST_P(TimerContract, ATickHeldPastTheNextDeadlineIsFollowedByOneLateTick) {
+  auto timer = this->rig.make(200, [this] {
+    this->ticks.push_back(this->rig.now());
+    if (this->ticks.size() == 1) this->rig.spend(500);
+  });
+  timer->setEnabled(true);
+  this->rig.runFor(1050);  // 200, held to 700, then 700 and 900; none for 400 and 600
+  ASSERT_EQ(this->ticks.size(), 3u);
+  EXPECT_GE(this->ticks[1], 700);
+  EXPECT_GE(this->ticks[2] - this->ticks[1], 150);
+}
+
 TYPED_TEST_P(TimerContract, DisablingInsideItsOwnTickStopsIt) {
   std::unique_ptr<Timer> timer;
   timer = this->rig.make(100, [this, &timer] {
@@ -87,6 +99,7 @@ TYPED_TEST_P(TimerContract, DisablingInsideItsOwnTickStopsIt) {
 REGISTER_TYPED_TEST_SUITE_P(TimerContract, EnablingAnEnabledTimerDoesNotRestartIt,
                             ANewIntervalRestartsTheCount,
                             RepeatsCountFromTheDeadlineNotFromTheHandlersEnd,
+                            ATickHeldPastTheNextDeadlineIsFollowedByOneLateTick,
                             DisablingInsideItsOwnTickStopsIt);
 
 }  // namespace yorvane::testing

@@ -128,6 +128,24 @@ TEST_F(Series, TicksSkippedWhileACopyWaitsAreToldWithThePaceReached) {
             "平均 1000 ミリ秒ごとに保存しました。\r5 枚は保存していません。");
 }
 
+TEST_F(Series, CopiesThatHoldTheProgramAreToldOnlyOnceHalfAnIntervalIsLost) {
+  app.chooseCount(1);
+  chooseInterval(0);
+  app.fake.copyHoldsMs = 550;  // the five ticks 550 ms apart: 200 ms lost
+  press(app.main.seriesButton);
+  advanceTo(10000);
+  EXPECT_EQ(pictures(), 5u);
+  EXPECT_TRUE(app.fake.boxes.empty());
+  app.fake.copyHoldsMs = 600;  // 400 ms lost
+  press(app.main.seriesButton);
+  advanceTo(10000);
+  EXPECT_EQ(pictures(), 10u);
+  ASSERT_EQ(app.fake.boxes.size(), 1u);
+  EXPECT_EQ(app.fake.boxes[0].text,
+            "画面のコピーが間に合わず、選んだ間隔（500 ミリ秒）を保てませんでした。\r"
+            "平均 580 ミリ秒ごとに保存しました。");
+}
+
 TEST_F(Series, WithoutAScreenCastTheUserIsToldOnceAfterTheSeries) {
   app.fake.seriesCopies = SeriesCopies::kNoScreenCast;
   app.chooseCount(1);

@@ -11,7 +11,7 @@ struct FakeTimerRig {
     return fake.createTimer("contract", intervalMs, std::move(tick));
   }
   void runFor(int ms) { fake.advanceBy(ms); }
-  void spend(int ms) { fake.advanceBy(ms); }
+  void spend(int ms) { fake.hold(ms); }
   int64_t now() const { return fake.now(); }
 
   FakePlatform fake;
