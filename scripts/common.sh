@@ -64,7 +64,8 @@ YORVANE_RUN_PACKAGES=(cmake ninja-build pkg-config g++ qt6-base-dev qt6-svg-dev 
 # KDE's portal (whose dialogs need Plasma's workspace, and whose Qt 6 needs
 # libxcb-cursor0 on XWayland) and the Wayland headers
 # of KWin's fake input, for the pointer, the test on KDE Plasma; debootstrap
-# makes the fresh Debian the first run is tried on.
+# makes the fresh Debian the first run is tried on, with the working tree as
+# git records it.
 # shellcheck disable=SC2034 # used by test.sh
 YORVANE_TEST_PACKAGES=("${YORVANE_RUN_PACKAGES[@]}" libgtest-dev libbenchmark-dev ffmpeg
   libgdk-pixbuf2.0-bin clang libclang-rt-dev clang-format "$(imagemagick_extra_coders)"
@@ -74,7 +75,7 @@ YORVANE_TEST_PACKAGES=("${YORVANE_RUN_PACKAGES[@]}" libgtest-dev libbenchmark-de
   sway xwayland grim wtype xdg-desktop-portal xdg-desktop-portal-wlr xdg-desktop-portal-gtk pipewire
   dbus-user-session fuse3 libglib2.0-bin python3 gnome-shell xdg-desktop-portal-gnome python3-gi wireplumber
   kwin-wayland xdg-desktop-portal-kde plasma-workspace libxcb-cursor0 plasma-wayland-protocols
-  debootstrap)
+  debootstrap git)
 
 # use_utf8_locale: a UTF-8 locale for this script's tools and what they start,
 # whatever the caller's: a fresh Debian's login shell sets none, and in the
