@@ -594,10 +594,22 @@ pick_region() {
     move_pointer_in "$window" $((a + (c - a) * step / 5)) $((b + (d - b) * step / 5))
   done
   xdotool mouseup 1
-  wait_for_window "選択範囲確認" 10 >/dev/null
   # The box's default is Cancel; its Yes button answers to the key Y.
-  xdotool key y
-  wait_for_window_gone 選択範囲確認
+  answer_box 選択範囲確認 y
+}
+
+# answer_box TITLE [KEY]: waits for the program's box TITLE and presses KEY
+# (default Return) while it is there, for at most 10 s: a box takes keys once
+# the desktop gives it the focus, which on a busy machine comes a moment after
+# it shows, as a person who sees nothing happen presses again.
+answer_box() {
+  wait_for_window "$1" 10 >/dev/null
+  wait_until 10 "the box $1 to close" box_answered "$1" "${2:-Return}"
+}
+box_answered() {
+  window_shown "$1" || return 0
+  xdotool key "$2"
+  return 1
 }
 
 # expect_region PICTURE SCREEN A B C D [SCALE]: PICTURE must be the rectangle of

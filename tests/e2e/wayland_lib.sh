@@ -365,18 +365,6 @@ WAYLAND_TOPMOST_NOTICE=常に手前には表示できません
 # gives it no screen cast (sway's portal without a GPU), that the series is
 # taken with screenshots.
 WAYLAND_NO_CAST_BOX=スクリーンキャストを使えません
-# box_answered TITLE: true once the program's box TITLE is gone; presses
-# Return, which the box has the focus for, while it is there.
-box_answered() {
-  window_shown "$1" || return 0
-  xdotool key Return
-  return 1
-}
-# answer_box TITLE: waits for the box and answers it.
-answer_box() {
-  wait_for_window "$1" 10 >/dev/null
-  wait_until 10 "the box $1 to close" box_answered "$1"
-}
 
 # output_shows PICTURE: true when the compositor's output shows PICTURE exactly.
 output_shows() {
