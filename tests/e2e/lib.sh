@@ -599,15 +599,19 @@ pick_region() {
 }
 
 # answer_box TITLE [KEY]: waits for the program's box TITLE and presses KEY
-# (default Return) while it is there, for at most 10 s: a box takes keys once
-# the desktop gives it the focus, which on a busy machine comes a moment after
-# it shows, as a person who sees nothing happen presses again.
+# (default Return) while it is there, for at most 10 s, as a person who sees
+# nothing happen presses again: a box takes keys once the desktop gives it the
+# focus, which on a busy machine comes a moment after it shows. Where a few
+# presses went nowhere, the box is activated first, as by a click on it
+# (GNOME 48 on a busy machine has been seen to leave the focus elsewhere).
 answer_box() {
-  wait_for_window "$1" 10 >/dev/null
+  local box presses=0
+  box=$(wait_for_window "$1" 10)
   wait_until 10 "the box $1 to close" box_answered "$1" "${2:-Return}"
 }
 box_answered() {
   window_shown "$1" || return 0
+  ((++presses % 5)) || xdotool windowactivate "$box" 2>/dev/null || true
   xdotool key "$2"
   return 1
 }
