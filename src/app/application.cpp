@@ -86,8 +86,6 @@ void Application::chooseInterval(int16_t element) {
 }
 
 void Application::chooseCount(int16_t index) {
-  // Choosing the item already chosen changes nothing, as it does for the user.
-  if (index == main_.countList.listIndex()) return;
   main_.countList.setListIndex(index);
   settings_.countIndex = index;
 }
