@@ -54,6 +54,11 @@ void ScreenCastCopy::startSeries(std::function<void(SeriesCopies)> done) {
 
 SeriesCopies ScreenCastCopy::castStarted(const CastSession::Started& started, const QString& token,
                                          qint64 tookMs) {
+  // The desktop may take the token given back and hand out a new one at a
+  // start that then fails: without the new one, the next series would ask again.
+  if (!started.restoreToken.isEmpty() && started.restoreToken != token) {
+    storeToken(started.restoreToken);
+  }
   if (started.code != 0) {
     // A refusal faster than a person answers is the desktop's own.
     const bool userSaidNo = started.code == 1 && tookMs >= portal::kFastestPersonMs;
@@ -71,9 +76,6 @@ SeriesCopies ScreenCastCopy::castStarted(const CastSession::Started& started, co
     posix::removeFile(tokenFile_.toStdString());
     endCast(true);
     return SeriesCopies::kNoScreenCast;
-  }
-  if (!started.restoreToken.isEmpty() && started.restoreToken != token) {
-    storeToken(started.restoreToken);
   }
   stream_ = std::make_unique<CastStream>();
   if (!stream_->open(started.pipewireFd, started.node)) {
