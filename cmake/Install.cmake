@@ -60,6 +60,7 @@ add_dependencies(yorvane yorvane_assets)
 file(GENERATE OUTPUT ${CMAKE_BINARY_DIR}/yorvane-path.txt CONTENT "$<TARGET_FILE:yorvane>\n")
 
 install(TARGETS yorvane RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS yorvane_program LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/yorvane)
 install(FILES ${yorvane_readme} ${yorvane_chime} DESTINATION ${CMAKE_INSTALL_DATADIR}/yorvane)
 # The desktop entry names the program by its full path, which KWin requires
 # before it lets the program use its own screenshot interface; the path is

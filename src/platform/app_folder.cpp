@@ -4,10 +4,18 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdlib>
+
+#include "platform/posix_files.h"
 
 namespace yorvane {
 
 namespace {
+std::string environment(const char* name) {
+  const char* value = std::getenv(name);
+  return value ? value : "";
+}
+
 bool exists(const std::string& path) {
   struct stat st = {};
   return ::stat(path.c_str(), &st) == 0;
@@ -57,6 +65,11 @@ std::string findResourceIn(const AppFolders& folders, const std::string& name) {
   if (exists(local)) return local;
   const std::string installed = folders.installedData + "/" + name;
   return exists(installed) ? installed : local;
+}
+
+AppFolders programFolders() {
+  return findAppFolders(posix::folderOfExecutable(), environment("XDG_DATA_HOME"),
+                        environment("XDG_STATE_HOME"), environment("HOME"));
 }
 
 }  // namespace yorvane

@@ -23,6 +23,9 @@ struct AppFolders {
 AppFolders findAppFolders(const std::string& executableFolder, const std::string& xdgDataHome,
                           const std::string& xdgStateHome, const std::string& home);
 
+// The folders of this copy of the program (the running executable), for this user.
+AppFolders programFolders();
+
 // The copy of name in the application folder when there is one, else the installed one.
 std::string findResourceIn(const AppFolders& folders, const std::string& name);
 

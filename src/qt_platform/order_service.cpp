@@ -3,7 +3,7 @@
 #include <QDBusConnection>
 #include <QDBusMessage>
 
-#include "qt_platform/translation.h"
+#include "launch/translation.h"
 
 namespace yorvane {
 

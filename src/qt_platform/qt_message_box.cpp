@@ -6,8 +6,8 @@
 #include <QTimer>
 #include <algorithm>
 
+#include "launch/translation.h"
 #include "platform/message_box.h"
-#include "qt_platform/translation.h"
 
 namespace yorvane {
 

@@ -23,18 +23,6 @@
 
 namespace yorvane {
 
-namespace {
-std::string environment(const char* name) {
-  const char* value = std::getenv(name);
-  return value ? value : "";
-}
-}  // namespace
-
-AppFolders programFolders() {
-  return findAppFolders(posix::folderOfExecutable(), environment("XDG_DATA_HOME"),
-                        environment("XDG_STATE_HOME"), environment("HOME"));
-}
-
 QtPlatform::QtPlatform(AppFolders folders)
     : folders_(std::move(folders)),
       session_(sessionKindOf(std::getenv("WAYLAND_DISPLAY"), std::getenv("XDG_SESSION_TYPE"))),

@@ -12,9 +12,6 @@
 
 namespace yorvane {
 
-// The folders of this copy of the program, for this user.
-AppFolders programFolders();
-
 // The platform of the real program: Qt widgets for windows, timers and boxes,
 // X11 directly for the pointer, POSIX for files, the desktop's sound server for
 // sounds, and the screen copied the way the session allows (see

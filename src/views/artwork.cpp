@@ -7,7 +7,7 @@
 #include <QRegularExpression>
 #include <QSvgRenderer>
 
-#include "qt_platform/translation.h"
+#include "launch/translation.h"
 
 namespace yorvane {
 

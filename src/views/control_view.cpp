@@ -10,7 +10,7 @@
 #include <cmath>
 #include <functional>
 
-#include "qt_platform/translation.h"
+#include "launch/translation.h"
 #include "ui_model/window.h"
 #include "views/artwork.h"
 #include "views/mouse_events.h"

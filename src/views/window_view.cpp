@@ -6,7 +6,7 @@
 #include <QScreen>
 #include <cmath>
 
-#include "qt_platform/translation.h"
+#include "launch/translation.h"
 #include "views/mouse_events.h"
 #include "views/object_names.h"
 #include "views/screen_units.h"

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# `cmake --install` lays out the program, its readme and chime, the desktop entry,
+# `cmake --install` lays out the program and its library, its readme and chime, the desktop entry,
 # the icons and the AppStream file; the generated chime is a short, audible,
 # unclipped sound, and the desktop files pass their validators.
 set -euo pipefail
@@ -13,6 +13,14 @@ for file in bin/yorvane share/yorvane/Yorvane.txt "share/yorvane/$E2E_CHIME_NAME
   [[ -s $prefix/$file ]] || e2e_fail "not installed: $file"
 done
 [[ -x $prefix/bin/yorvane ]] || e2e_fail "bin/yorvane is not executable"
+[[ -n $(find "$prefix/lib" -path '*/yorvane/yorvane-program.so' -size +0) ]] ||
+  e2e_fail "not installed: the program's library under lib/"
+# A program file copied without its library says what it lacks and ends.
+mkdir "$E2E_TMP/alone" && cp "$prefix/bin/yorvane" "$E2E_TMP/alone/"
+status=0
+said=$("$E2E_TMP/alone/yorvane" 2>&1) || status=$?
+[[ $status == 1 && $said == *"windows cannot be loaded"*yorvane-program.so* ]] ||
+  e2e_fail "the program file alone ended with $status: $said"
 
 chime=$prefix/share/yorvane/$E2E_CHIME_NAME
 format=$(ffprobe -v error -show_entries stream=codec_name,channels:format=duration \

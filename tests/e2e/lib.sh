@@ -255,14 +255,14 @@ grab_screen() {
 }
 
 # make_app_folder [DIR]: a fresh application folder holding a copy of the built
-# program with the readme and the chime; prints its path.
+# program (its file and its library) with the readme and the chime; prints its path.
 make_app_folder() {
   local dir=${1:-$E2E_TMP/app}
   local built
   built=$(dirname "${YORVANE_BIN:?YORVANE_BIN names the built program}")
   mkdir -p "$dir"
   cp "$YORVANE_BIN" "$dir/yorvane"
-  cp "$built/Yorvane.txt" "$built/$E2E_CHIME_NAME" "$dir/"
+  cp "$built/yorvane-program.so" "$built/Yorvane.txt" "$built/$E2E_CHIME_NAME" "$dir/"
   echo "$dir"
 }
 

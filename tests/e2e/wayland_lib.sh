@@ -51,7 +51,7 @@ if ((EUID == 0)); then
   if [[ -n ${YORVANE_BIN:-} ]]; then
     # The built program, its documents and its layout, where the test user can read them.
     wayland_built=$(dirname "$YORVANE_BIN")
-    cp "$YORVANE_BIN" "$wayland_built/Yorvane.txt" "$wayland_built/録画が、終りました.wav" \
+    cp "$YORVANE_BIN" "$wayland_built/yorvane-program.so" "$wayland_built/Yorvane.txt" "$wayland_built/録画が、終りました.wav" \
       "$wayland_built/layout.sh" "$wayland_shared/"
     wayland_env+=(YORVANE_BIN="$wayland_shared/$(basename "$YORVANE_BIN")")
   fi

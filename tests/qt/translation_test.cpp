@@ -1,6 +1,6 @@
 // The English translation: every text the program shows has one, and the
 // locale decides between it and the Japanese.
-#include "qt_platform/translation.h"
+#include "launch/translation.h"
 
 #include <gtest/gtest.h>
 

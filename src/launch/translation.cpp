@@ -1,4 +1,4 @@
-#include "qt_platform/translation.h"
+#include "launch/translation.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>

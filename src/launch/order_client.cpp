@@ -1,4 +1,4 @@
-#include "qt_platform/order_client.h"
+#include "launch/order_client.h"
 
 #include <QCoreApplication>
 #include <QDBusConnection>
@@ -9,7 +9,7 @@
 #include <QProcess>
 #include <QThread>
 
-#include "qt_platform/order_service.h"
+#include "launch/order_names.h"
 
 namespace yorvane {
 

@@ -1,12 +1,12 @@
-#include "qt_platform/command_line.h"
+#include "launch/command_line.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QStringList>
 #include <cstdio>
 
-#include "qt_platform/order_client.h"
-#include "qt_platform/translation.h"
+#include "launch/order_client.h"
+#include "launch/translation.h"
 
 namespace yorvane {
 
