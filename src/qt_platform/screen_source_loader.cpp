@@ -1,6 +1,7 @@
 #include "qt_platform/screen_source_loader.h"
 
 #include <QDBusConnection>
+#include <QDBusConnectionInterface>
 #include <cstdio>
 
 #include "wayland/kwin_screen_copy.h"
@@ -27,25 +28,18 @@ std::unique_ptr<ScreenSource> loadScreenSource(SessionKind session,
   const auto layout = std::make_shared<const wayland::OutputLayout>();
   // When the desktop has drawn the screen without the windows the program hid.
   const auto settle = std::make_shared<wayland::HideSettle>();
-  auto portal = std::make_unique<wayland::PortalScreenCopy>(bus, settle, layout);
-  auto kwin = std::make_unique<wayland::KWinScreenCopy>(bus, layout, std::move(portal));
-  switch (kwin->probe()) {
-    case wayland::KWinScreenCopy::Access::kGranted:
-      say("through KWin's screenshot interface");
-      return kwin;
-    case wayland::KWinScreenCopy::Access::kNotAllowed:
-      say("through the desktop's screenshot portal: KWin lets only a program named by an "
-          "installed desktop file use its own screenshot interface");
-      break;
-    case wayland::KWinScreenCopy::Access::kNoKWin:
-      say("through the desktop's screenshot portal");
-      break;
-  }
   // A screenshot through the portal is too slow for a series: its copies come
   // from a screen cast where the desktop gives one.
-  return std::make_unique<wayland::ScreenCastCopy>(
+  auto portal = std::make_unique<wayland::ScreenCastCopy>(
       bus, settle, layout, std::make_unique<wayland::PortalScreenCopy>(bus, settle, layout),
       QString::fromStdString(stateFolder + "/screencast-restore-token"));
+  // On KDE Plasma KWin copies the screen itself for a program it knows; it
+  // says which way the copies go once it has answered.
+  if (bus.isConnected() && bus.interface()->isServiceRegistered(QStringLiteral("org.kde.KWin"))) {
+    return std::make_unique<wayland::KWinScreenCopy>(bus, layout, std::move(portal));
+  }
+  say("through the desktop's screenshot portal");
+  return portal;
 }
 
 }  // namespace yorvane

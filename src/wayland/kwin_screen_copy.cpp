@@ -78,36 +78,89 @@ KWinScreenCopy::KWinScreenCopy(QDBusConnection bus, std::shared_ptr<const Output
     std::fprintf(stderr, "yorvane: KWin's picture did not come whole\n");
     endReading(ScreenCopy::kFailed);
   });
+  askAccess();
 }
 
 KWinScreenCopy::~KWinScreenCopy() = default;
 
-KWinScreenCopy::Access KWinScreenCopy::probe() {
-  if (!bus_.isConnected() || !bus_.interface()->isServiceRegistered(kService)) {
-    return Access::kNoKWin;
+void KWinScreenCopy::askAccess() {
+  auto pipe = std::make_shared<Pipe>();
+  if (!pipe->open()) {
+    access_ = Access::kNotAllowed;
+    return;
   }
-  // A picture of one pixel, at start: a blocking call, which runs no handler meanwhile.
-  Pipe pipe;
-  if (!pipe.open()) return Access::kNoKWin;
-  const QDBusMessage reply =
-      bus_.call(captureCall(QStringLiteral("CaptureArea"), {0, 0, 1u, 1u}, pipe), QDBus::Block,
-                kAnswerTimeoutMs);
-  const QString error = reply.type() == QDBusMessage::ErrorMessage ? reply.errorName() : QString();
-  if (error == kNotAuthorized) return Access::kNotAllowed;
-  if (error.startsWith(QStringLiteral("org.freedesktop.DBus.Error."))) return Access::kNoKWin;
-  return Access::kGranted;
+  auto* watcher = new QDBusPendingCallWatcher(
+      bus_.asyncCall(captureCall(QStringLiteral("CaptureArea"), {0, 0, 1u, 1u}, *pipe),
+                     kAnswerTimeoutMs),
+      this);
+  // The pipe stays open until the answer: KWin writes the pixel after it.
+  connect(
+      watcher, &QDBusPendingCallWatcher::finished, this, [this, pipe](QDBusPendingCallWatcher* w) {
+        w->deleteLater();
+        const QDBusMessage reply = w->reply();
+        const QString error =
+            reply.type() == QDBusMessage::ErrorMessage ? reply.errorName() : QString();
+        if (error == kNotAuthorized) {
+          std::fprintf(stderr,
+                       "yorvane: screen copies through the desktop's screenshot portal: KWin lets "
+                       "only a program named by an installed desktop file use its own screenshot "
+                       "interface\n");
+          access_ = Access::kNotAllowed;
+        } else if (error.startsWith(QStringLiteral("org.freedesktop.DBus.Error."))) {
+          std::fprintf(stderr, "yorvane: screen copies through the desktop's screenshot portal\n");
+          access_ = Access::kNotAllowed;
+        } else {
+          std::fprintf(stderr, "yorvane: screen copies through KWin's screenshot interface\n");
+          access_ = Access::kGranted;
+        }
+        for (const auto& then : std::exchange(waitingForAccess_, {})) then();
+      });
+}
+
+void KWinScreenCopy::whenAccessKnown(std::function<void()> then) {
+  if (access_ == Access::kAsking) {
+    waitingForAccess_.push_back(std::move(then));
+  } else {
+    then();
+  }
 }
 
 void KWinScreenCopy::prime(Done done) {
-  if (notAllowed_) {
-    fallback_->prime(std::move(done));
-  } else {
-    done(ScreenCopy::kCopied);
-  }
+  whenAccessKnown([this, done = std::move(done)] {
+    if (access_ == Access::kNotAllowed) {
+      fallback_->prime(done);
+    } else {
+      done(ScreenCopy::kCopied);
+    }
+  });
+}
+
+void KWinScreenCopy::prepare() {
+  whenAccessKnown([this] {
+    if (access_ == Access::kNotAllowed) fallback_->prepare();
+  });
+}
+
+void KWinScreenCopy::startSeries(std::function<void(SeriesCopies)> done) {
+  whenAccessKnown([this, done = std::move(done)] {
+    if (access_ == Access::kNotAllowed) {
+      fallback_->startSeries(done);
+    } else {
+      done(SeriesCopies::kUsual);
+    }
+  });
+}
+
+void KWinScreenCopy::seriesEnded() {
+  if (access_ == Access::kNotAllowed) fallback_->seriesEnded();
 }
 
 void KWinScreenCopy::copy(Image& dest, Done done) {
-  if (notAllowed_) {
+  if (access_ == Access::kAsking) {
+    whenAccessKnown([this, &dest, done = std::move(done)] { copy(dest, done); });
+    return;
+  }
+  if (access_ == Access::kNotAllowed) {
     fallback_->copy(dest, std::move(done));
     return;
   }
@@ -135,7 +188,7 @@ void KWinScreenCopy::copy(Image& dest, Done done) {
               std::fprintf(stderr,
                            "yorvane: KWin no longer lets this program copy the screen; "
                            "screen copies through the desktop's screenshot portal\n");
-              notAllowed_ = true;
+              access_ = Access::kNotAllowed;
               fallback_->copy(dest, done);
               return;
             }

@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "platform/image.h"
 #include "platform/platform.h"
@@ -21,30 +22,31 @@ namespace yorvane::wayland {
 // the pointer, into a pipe the program passes; no picture file, no PNG. KWin
 // lets a program use it when an installed desktop file names the program's
 // path in Exec and lists the interface in X-KDE-DBUS-Restricted-Interfaces.
-// Where KWin says the program is not allowed, the copies go to the fallback
-// (the screenshot portal) for the rest of the run.
+// Where KWin says the program is not allowed, everything goes to the fallback
+// (the screenshot portal, and the screen cast for a series) for the rest of the run.
 class KWinScreenCopy : public QObject, public ScreenSource {
  public:
-  enum class Access { kGranted, kNotAllowed, kNoKWin };
-
+  // Asks KWin at once, without waiting, whether it takes pictures for this
+  // program (with a picture of one pixel); what comes before its answer waits for it.
   KWinScreenCopy(QDBusConnection bus, std::shared_ptr<const OutputLayout> layout,
                  std::unique_ptr<ScreenSource> fallback);
   ~KWinScreenCopy() override;
-
-  // Whether KWin takes pictures for this program, found with a picture of one pixel.
-  Access probe();
 
   // The primary monitor (its area in KWin's logical coordinates) at its own
   // resolution, or the fallback's copy.
   void copy(Image& dest, Done done) override;
   void prime(Done done) override;
   double monitorScale() const override { return layout_->primaryScale(); }
+  void prepare() override;
+  void startSeries(std::function<void(SeriesCopies)> done) override;
+  void seriesEnded() override;
 
  private:
   // KWin answers at once and then writes the pixels; either may be lost.
   static constexpr int kAnswerTimeoutMs = 10000;
   static constexpr int kPixelsTimeoutMs = 10000;
 
+  enum class Access { kAsking, kGranted, kNotAllowed };
   class Pipe;
   // A picture's pixels on their way from KWin into incoming_.
   struct Reading {
@@ -55,6 +57,9 @@ class KWinScreenCopy : public QObject, public ScreenSource {
     qint64 got = 0;
   };
 
+  void askAccess();
+  // Runs then at once, or once KWin has said whether it takes pictures for this program.
+  void whenAccessKnown(std::function<void()> then);
   // A call of method with its arguments, the options and the pipe's write end.
   static QDBusMessage captureCall(const QString& method, const QVariantList& arguments, Pipe& pipe);
   // Sizes incoming_ for the picture KWin's reply describes, or says why it cannot be read.
@@ -69,7 +74,8 @@ class KWinScreenCopy : public QObject, public ScreenSource {
   Image incoming_;  // the pixels being read; swapped with dest when complete
   std::optional<Reading> reading_;
   QTimer pixelsDeadline_;
-  bool notAllowed_ = false;
+  Access access_ = Access::kAsking;
+  std::vector<std::function<void()>> waitingForAccess_;
 };
 
 }  // namespace yorvane::wayland

@@ -7,11 +7,13 @@
 #include <QDBusContext>
 #include <QDBusMessage>
 #include <QDBusUnixFileDescriptor>
+#include <QElapsedTimer>
 #include <QImage>
 #include <QTest>
 #include <QThread>
 #include <QTimer>
 #include <atomic>
+#include <csignal>
 #include <optional>
 
 #include "private_bus.h"
@@ -35,6 +37,7 @@ class FakeKWin : public QObject, protected QDBusContext {
 
  public:
   int pixelsAfterMs = 0;
+  int nextAnswerAfterMs = 0;
   qint64 stride = kWidth * 4;
   qint64 bytesWritten = qint64{kWidth} * kHeight * 4;
   bool allowed = true;
@@ -51,7 +54,7 @@ class FakeKWin : public QObject, protected QDBusContext {
       return {};
     }
     const int fd = ::dup(pipe.fileDescriptor());
-    QTimer::singleShot(pixelsAfterMs, this, [this, fd] {
+    QTimer::singleShot(pixelsAfterMs, this, [this, fd, width] {
       QByteArray pixels;
       for (int y = 0; y < kHeight; ++y) {
         for (int x = 0; x < kWidth; ++x) {
@@ -59,14 +62,26 @@ class FakeKWin : public QObject, protected QDBusContext {
           pixels.append(reinterpret_cast<const char*>(&p), 4);
         }
       }
-      EXPECT_EQ(::write(fd, pixels.constData(), static_cast<size_t>(bytesWritten)), bytesWritten);
+      // The program reads no pixels of its first picture, which only asks
+      // whether KWin takes pictures for it.
+      const ssize_t written = ::write(fd, pixels.constData(), static_cast<size_t>(bytesWritten));
+      if (width > 1) {
+        EXPECT_EQ(written, bytesWritten);
+      }
       ::close(fd);
     });
-    return {{QStringLiteral("type"), QStringLiteral("raw")},
-            {QStringLiteral("format"), uint{QImage::Format_RGB32}},
-            {QStringLiteral("width"), uint{kWidth}},
-            {QStringLiteral("height"), uint{kHeight}},
-            {QStringLiteral("stride"), static_cast<uint>(stride)}};
+    const QVariantMap layout{{QStringLiteral("type"), QStringLiteral("raw")},
+                             {QStringLiteral("format"), uint{QImage::Format_RGB32}},
+                             {QStringLiteral("width"), uint{kWidth}},
+                             {QStringLiteral("height"), uint{kHeight}},
+                             {QStringLiteral("stride"), static_cast<uint>(stride)}};
+    if (const int delay = std::exchange(nextAnswerAfterMs, 0); delay > 0) {
+      setDelayedReply(true);
+      QTimer::singleShot(delay, this, [reply = message().createReply(layout), bus = connection()] {
+        bus.send(reply);
+      });
+    }
+    return layout;
   }
 };
 
@@ -83,6 +98,8 @@ class KWinTest : public ::testing::Test {
  protected:
   void SetUp() override {
     if (!bus_.running()) GTEST_SKIP() << "dbus-daemon is not available";
+    // As KWin: a pipe whose reader has gone fails the write, and ends nothing.
+    std::signal(SIGPIPE, SIG_IGN);
     service_ = bus_.connect(QStringLiteral("kwin"));
     kwinThread_.start();
     kwin_.moveToThread(&kwinThread_);
@@ -131,6 +148,19 @@ TEST_F(KWinTest, ThePrimaryMonitorComesPixelForPixelWhileTheEventLoopGoesOn) {
   for (int y = 0; y < kHeight; ++y) {
     for (int x = 0; x < kWidth; ++x) EXPECT_EQ(image_.pixel(x, y), pixelAt(x, y));
   }
+}
+
+TEST_F(KWinTest, TheProgramGoesOnWhileKWinTakesItsTimeToSayWhetherItMayCopy) {
+  ASSERT_EQ(copied(), ScreenCopy::kCopied);  // the first source has its answer
+  kwin_.nextAnswerAfterMs = 300;
+  QElapsedTimer took;
+  took.start();
+  source_.emplace(bus_.connect(QStringLiteral("client")), layout_, std::make_unique<Fallback>());
+  EXPECT_LT(took.elapsed(), 300);
+  image_ = Image(2, 2);
+  ASSERT_EQ(copied(), ScreenCopy::kCopied);
+  EXPECT_GE(took.elapsed(), 300) << "the copy went before KWin's answer";
+  EXPECT_EQ(image_.width(), kWidth);
 }
 
 TEST_F(KWinTest, PicturesItCannotReadWholeLeaveTheImageAlone) {
