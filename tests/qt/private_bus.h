@@ -1,9 +1,12 @@
 #pragma once
 
+#include <sys/prctl.h>
+
 #include <QDBusConnection>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <csignal>
 
 namespace yorvane {
 
@@ -19,6 +22,8 @@ class PrivateBus {
         "<policy context=\"default\"><allow send_destination=\"*\" eavesdrop=\"true\"/>"
         "<allow eavesdrop=\"true\"/><allow own=\"*\"/></policy></busconfig>");
     file.close();
+    // A test that crashes takes its bus with it.
+    daemon_.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
     daemon_.start(QStringLiteral("dbus-daemon"),
                   {QStringLiteral("--config-file=") + config, QStringLiteral("--nofork"),
                    QStringLiteral("--print-address")});
