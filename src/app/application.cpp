@@ -36,7 +36,7 @@ Application::Application(Platform& platform)
 }
 
 void Application::wireMainWindow() {
-  main_.oneShotButton.onClick = [this] { oneShot_.start({}); };
+  main_.oneShotButton.onClick = std::bind_front(&OneShot::start, &oneShot_, nullptr);
   // The controls change the settings; the element of the delay option is its steps.
   for (Control* o : main_.delayOptions.elements()) {
     o->onClick = [this, o] { chooseDelay(static_cast<int16_t>(o->index())); };

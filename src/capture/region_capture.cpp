@@ -8,11 +8,11 @@ void RegionCapture::confirm(double scale, float aspect) {
   aspect_ = aspect;
   const PixelRect onScreen = regionOnScreen(selection_, scale, aspect);
   picture_.resize(onScreen.width, onScreen.height);
-  clearPicture();
 }
 
 const Image& RegionCapture::cut() {
   const PixelRect r = regionOnScreen(selection_, scale_, aspect_);
+  picture_.fill(kBackground);
   picture_.copyFrom(screen_.screen(), r.x, r.y, r.width, r.height);
   return picture_;
 }

@@ -27,9 +27,8 @@ class RegionCapture {
   // A confirmed region that yields a picture of at least one pixel.
   bool usable() const { return confirmed_ && !picture_.empty(); }
 
-  // Erases the region picture before a capture starts.
-  void clearPicture() { picture_.fill(kBackground); }
-  // Cuts the selection from the last screen copy into the region picture.
+  // Cuts the selection from the last screen copy into the region picture,
+  // the background where the selection reaches past the screen.
   const Image& cut();
 
  private:

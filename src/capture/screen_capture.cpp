@@ -1,5 +1,6 @@
 #include "capture/screen_capture.h"
 
+#include <functional>
 #include <utility>
 
 namespace yorvane {
@@ -8,7 +9,7 @@ ScreenCapture::ScreenCapture(Screen& screen, Clock& clock, const Dispatcher& dis
     : source_(screen),
       dispatch_(dispatch),
       deadline_(clock.createTimer("copyDeadlineTimer", kDeadlineMs,
-                                  [this] { finish(ScreenCopy::kFailed); })) {}
+                                  [this] { finish(copyNumber_, ScreenCopy::kFailed); })) {}
 
 void ScreenCapture::copy(Done done) {
   if (inFlight_) {
@@ -20,19 +21,15 @@ void ScreenCapture::copy(Done done) {
 
 void ScreenCapture::start(Done done) {
   inFlight_ = std::move(done);
-  const unsigned number = ++copyNumber_;
   deadline_->setEnabled(true);
-  source_.copyScreen(screen_, [this, number](ScreenCopy result) {
-    if (number == copyNumber_) finish(result);
-  });
+  source_.copyScreen(screen_, std::bind_front(&ScreenCapture::finish, this, ++copyNumber_));
 }
 
-void ScreenCapture::finish(ScreenCopy result) {
-  if (!inFlight_) return;
+void ScreenCapture::finish(unsigned number, ScreenCopy result) {
+  if (number != copyNumber_ || !inFlight_) return;
   deadline_->setEnabled(false);
   ++copyNumber_;
-  Done done = std::exchange(inFlight_, nullptr);
-  dispatch_([&done, result] { done(result); });
+  dispatch_(std::bind_front(std::exchange(inFlight_, nullptr), result));
   if (next_ && !inFlight_) start(std::exchange(next_, nullptr));
 }
 

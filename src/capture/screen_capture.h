@@ -37,14 +37,15 @@ class ScreenCapture {
   static constexpr int kDeadlineMs = 90000;
 
   void start(Done done);
-  void finish(ScreenCopy result);
+  // The end of copy `number`: a late answer to an earlier copy is dropped.
+  void finish(unsigned number, ScreenCopy result);
 
   Screen& source_;
   Dispatcher dispatch_;
   Image screen_;
   Done inFlight_;
   Done next_;
-  unsigned copyNumber_ = 0;  // tells a late answer from the current one
+  unsigned copyNumber_ = 0;  // the copy out, or the last one
   std::unique_ptr<Timer> deadline_;
 };
 

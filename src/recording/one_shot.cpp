@@ -34,7 +34,7 @@ ShotCycle::Steps OneShot::steps(bool ofRegion) {
     pictures_.tellNumbersRanOut();
     return false;
   };
-  steps.copied = [this, ofRegion](ScreenCopy result) { save(result, ofRegion); };
+  steps.copied = std::bind_front(&OneShot::save, this, ofRegion);
   steps.ended = [this] { windows_.showOneInUse(); };
   return steps;
 }
@@ -42,7 +42,6 @@ ShotCycle::Steps OneShot::steps(bool ofRegion) {
 void OneShot::start(PicturesDone done) {
   if (running()) return;
   waiting_ = std::move(done);
-  region_.clearPicture();
   (region_.partial() ? regionCycle_ : screenCycle_).start();
 }
 
@@ -59,7 +58,7 @@ void OneShot::tellWaiting(const PicturesTaken& taken) {
   if (const PicturesDone waiting = std::exchange(waiting_, nullptr)) waiting(taken);
 }
 
-void OneShot::save(ScreenCopy result, bool ofRegion) {
+void OneShot::save(bool ofRegion, ScreenCopy result) {
   if (result != ScreenCopy::kCopied) {
     const std::string text = copyFailureText(result) + "\r保存していません。";
     tellWaiting({{}, text});

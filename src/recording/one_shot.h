@@ -40,7 +40,7 @@ class OneShot {
   // The steps of a cycle of the screen's picture, or of the region's.
   ShotCycle::Steps steps(bool ofRegion);
   // Saves the picture of the copy, or tells the user why there is none.
-  void save(ScreenCopy result, bool ofRegion);
+  void save(bool ofRegion, ScreenCopy result);
   // Tells whoever waits for this picture what became of it.
   void tellWaiting(const PicturesTaken& taken);
 

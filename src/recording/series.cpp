@@ -43,7 +43,6 @@ Series::Series(Screen& screenSource, Dialogs& dialogs, Clock& clock, Sounds& sou
 
 void Series::start(ProgramWindows::Which pressed, PicturesDone done) {
   if (state_ != State::kIdle) return;
-  region_.clearPicture();
   if (region_.partial() && !region_.usable()) {
     if (done) done({{}, "コピー範囲が未設定です"});
     oneShot_.refuseMissingRegion();
