@@ -164,15 +164,14 @@ void FakePlatform::copyScreen(Image& dest, std::function<void(ScreenCopy)> done)
   ++copies;
   events.push_back("copy");
   hold(copyHoldsMs);
-  copyDest_ = &dest;
-  copyDone_ = std::move(done);
+  copiesOut_.emplace_back(&dest, std::move(done));
   if (copyAnswerMs == 0) {
-    answerCopy();
+    while (!copiesOut_.empty()) answerCopy();
   } else if (copyAnswerMs > 0) {
     if (!copyAnswerTimer_) {
       copyAnswerTimer_ = createTimer("copyAnswer", copyAnswerMs, [this] {
-        copyAnswerTimer_->setEnabled(false);
         answerCopy();
+        copyAnswerTimer_->setEnabled(!copiesOut_.empty());
       });
     }
     copyAnswerTimer_->setInterval(copyAnswerMs);
@@ -181,11 +180,12 @@ void FakePlatform::copyScreen(Image& dest, std::function<void(ScreenCopy)> done)
 }
 
 void FakePlatform::answerCopy() {
-  auto done = std::exchange(copyDone_, nullptr);
-  if (!done) return;
+  if (copiesOut_.empty()) return;
+  auto [dest, done] = std::move(copiesOut_.front());
+  copiesOut_.pop_front();
   if (copyResult == ScreenCopy::kCopied) {
-    copyDest_->resize(screen.width(), screen.height());
-    copyDest_->copyFrom(screen, 0, 0, screen.width(), screen.height());
+    dest->resize(screen.width(), screen.height());
+    dest->copyFrom(screen, 0, 0, screen.width(), screen.height());
   }
   done(copyResult);
 }

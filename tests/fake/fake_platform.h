@@ -139,7 +139,7 @@ class FakePlatform : public PosixFilesPlatform {
   friend class FakeTimer;
   FakeTimer* nextDue(int64_t limit) const;
   void releaseLock();
-  // Answers the copy that is out.
+  // Answers the oldest copy that is out: a desktop answers in order.
   void answerCopy();
 
   std::string folder_;
@@ -149,8 +149,7 @@ class FakePlatform : public PosixFilesPlatform {
   std::vector<FakeTimer*> timers_;
   std::optional<int> exitCode_;
   int lockFd_ = -1;
-  Image* copyDest_ = nullptr;
-  std::function<void(ScreenCopy)> copyDone_;
+  std::deque<std::pair<Image*, std::function<void(ScreenCopy)>>> copiesOut_;
   std::unique_ptr<Timer> copyAnswerTimer_;
 };
 

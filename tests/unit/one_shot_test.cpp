@@ -210,6 +210,20 @@ TEST_F(Pictures, TheWindowWaitsHiddenForASlowCopyAndComesBackAfterASilentOne) {
   EXPECT_EQ(app.main.numberButton.caption(), " 1");
 }
 
+TEST_F(Pictures, ALateAnswerToACopyGivenUpOnIsNotTakenForTheNextOne) {
+  app.fake.copyAnswerMs = -1;
+  app.click(app.main.oneShotButton);
+  app.fake.advanceBy(91000);
+  // The desktop answers at last, in order: the next copy, asked for at 400 ms,
+  // waits behind the late answer (at 700 ms) for its own (at 1000 ms).
+  app.fake.copyAnswerMs = 300;
+  app.click(app.main.oneShotButton);
+  app.fake.advanceBy(999);
+  EXPECT_TRUE(app.fake.bmpFiles().empty());
+  app.fake.advanceBy(1);
+  EXPECT_EQ(app.fake.bmpFiles(), std::vector<std::string>{"壁紙- 1.bmp"});
+}
+
 TEST_F(Pictures, TheNumberIsStoredBeforeTheSaveSoAnyEndKeepsIt) {
   app.takeOneShot();
   app.takeOneShot();
