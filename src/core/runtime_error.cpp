@@ -25,9 +25,6 @@ RuntimeError noSuchControlArrayElement() {
 RuntimeError pathFileAccess(const std::string& detail) {
   return RuntimeError(ErrorNumber::kPathFileAccess, "パス名が無効です。", detail);
 }
-RuntimeError fileNotFound(const std::string& detail) {
-  return RuntimeError(ErrorNumber::kFileNotFound, "ファイルが見つかりません。", detail);
-}
 }  // namespace errors
 
 int16_t to16(long long v) {

@@ -10,7 +10,6 @@ namespace yorvane {
 enum class ErrorNumber {
   kOverflow = 6,
   kOutOfMemory = 7,
-  kFileNotFound = 53,
   kPathFileAccess = 75,
   kNoSuchControlArrayElement = 340,
   kInvalidPropertyValue = 380,
@@ -36,7 +35,6 @@ RuntimeError overflow();
 RuntimeError invalidPropertyValue();
 RuntimeError noSuchControlArrayElement();
 RuntimeError pathFileAccess(const std::string& detail);
-RuntimeError fileNotFound(const std::string& detail);
 }  // namespace errors
 
 // Signed 16-bit counters: stepping out of range is an overflow error.

@@ -154,10 +154,6 @@ Choose [Cancel] to close the selection form</translation>
         <translation>Path/File access error.</translation>
     </message>
     <message>
-        <source>ファイルが見つかりません。</source>
-        <translation>File not found.</translation>
-    </message>
-    <message>
         <source>メモリが不足しています。</source>
         <translation>Out of memory.</translation>
     </message>

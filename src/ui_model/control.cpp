@@ -119,11 +119,6 @@ void Control::setListIndex(int16_t index) {
   changed();
 }
 
-void Control::clearPicture() {
-  picture_.fill(0xFF000000u | backColor_.value_or(0xF0F0F0u));
-  pictureChanged();
-}
-
 void Control::pictureChanged() {
   changed();
 }
@@ -149,13 +144,6 @@ Control& ControlArray::operator()(int index) const {
     if (c->index() == index) return *c;
   }
   throw errors::noSuchControlArrayElement();
-}
-
-bool ControlArray::has(int index) const {
-  for (Control* c : elements_) {
-    if (c->index() == index) return true;
-  }
-  return false;
 }
 
 }  // namespace yorvane

@@ -91,8 +91,6 @@ class Control {
   // Picture box: the persistent image.
   Image& picture() { return picture_; }
   const Image& picture() const { return picture_; }
-  // Erases the image to the back colour, keeping its size.
-  void clearPicture();
   // Tells the view that the picture's pixels changed.
   void pictureChanged();
   // Picture pixels to a logical pixel of the screen, as the picture is shown;
@@ -142,7 +140,6 @@ class ControlArray {
  public:
   void add(Control& c) { elements_.push_back(&c); }
   Control& operator()(int index) const;
-  bool has(int index) const;
   const std::vector<Control*>& elements() const { return elements_; }
 
  private:

@@ -33,8 +33,6 @@ class Window {
   void move(float left, float top);
   void resize(float width, float height);
   void setLeft(float left) { move(left, geometry_.top); }
-  void setTop(float top) { move(geometry_.left, top); }
-  void setWidth(float width) { resize(width, geometry_.height); }
   void setHeight(float height) { resize(geometry_.width, height); }
   // The client area in the window's inner unit.
   float scaleWidth() const;

@@ -69,7 +69,7 @@ TEST_F(TranslationTest, EveryTextTheProgramShowsHasAnEnglishOne) {
     }
   }
   for (const RuntimeError& e : {errors::invalidPropertyValue(), errors::noSuchControlArrayElement(),
-                                errors::pathFileAccess(""), errors::fileNotFound("")}) {
+                                errors::pathFileAccess("")}) {
     texts.push_back(e.description());
   }
 
