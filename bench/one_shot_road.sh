@@ -20,6 +20,8 @@ paint_noise 640x480 >/dev/null
 app=$(make_app_folder "$E2E_TMP/app")
 mkdir "$app/BMP"
 printf '1,"0",1,0,0,0\r\n' >"$app/setutei"
+# A -pg program writes its gmon.out where it runs.
+cd "$E2E_TMP"
 start_command uftrace record -d "$E2E_TMP/trace" "$app/yorvane"
 window=$(wait_for_window Yorvane 20)
 # Past the start-up's own work (the screen copy's preparation), which is no part of the road.
