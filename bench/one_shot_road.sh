@@ -3,9 +3,10 @@
 # on the one-shot button to the number shown after the save, recorded with
 # uftrace on Xvfb (640x480, delay 0.2 s). The views' repaints are left out.
 # Prints each function once, in the order first entered, with its file, then
-# the counts. Needs uftrace and a build made with -pg:
+# the counts. Needs uftrace and a build made with -pg; a Release build counts
+# what the shipped program enters, a Debug build also every inline accessor:
 #
-#   cmake -S . -B build/road -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS=-pg \
+#   cmake -S . -B build/road -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS=-pg \
 #     -DYORVANE_BUILD_TESTS=ON
 #   ninja -C build/road yorvane yorvane-program.so yorvane_wm_close
 #   bench/one_shot_road.sh build/road
@@ -31,13 +32,17 @@ xdotool click 1
 wait_for_file "$app/BMP/壁紙- 1.bmp" 20
 close_program 20 || true
 
+# The views' repaints and their following of the model are left out, with all
+# they call: a line's indent is its depth in the call tree.
 uftrace replay -d "$E2E_TMP/trace" --no-pager -f none 2>/dev/null |
-  awk '/yorvane::ControlView::userClicked\(\) \{/ { on = 1 }
+  awk -v views='::paintEvent\\(|WindowView::|ControlView::(eventFilter|sync)\\(|Window::changed\\(' '
+       { match($0, /^ */); depth = RLENGTH }
+       hiding { if (depth == hiddenAt && /^ *\}/) hiding = 0; next }
+       $0 ~ views { if (/\{$/) { hiding = 1; hiddenAt = depth }; next }
+       /yorvane::ControlView::userClicked\(\) \{/ { on = 1 }
        on && /PictureStore::showNumber\(\) \{/ { shown = 1 }
-       on { print } shown && /Control::setCaption\(\) \{/ { exit }' |
-  sed -nE 's/^ *(yorvane::[^ ]*)\(\) (\{|;)$/\1/p' |
-  grep -vE 'ControlView::(eventFilter|sync)|WindowView::|FrameWidget|PictureLabel|Window::changed|artwork|translated|rectInParent|windowRectOnDesktop|twipsToLogical|primaryOrigin|resourcePath|svgText|render' \
-    >"$E2E_TMP/calls"
+       on { print } shown && /Control::setCaption\(\)/ { exit }' |
+  sed -nE 's/^ *(yorvane::[^ ]*)\(\) ?(\{|;)$/\1/p' >"$E2E_TMP/calls"
 awk '!seen[$0]++' "$E2E_TMP/calls" | while read -r function; do
   # The file that defines it: a definition starts its line in a .cpp; else the class's header.
   name=$(sed -E 's/::cxx11$//; s/::\$_[0-9]+::operator$//; s/^yorvane::((_GLOBAL__N_1|posix|settings)::)*//' <<<"$function")
