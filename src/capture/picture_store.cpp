@@ -52,6 +52,7 @@ PictureStore::PictureStore(Files& files, Dialogs& dialogs, Sounds& sounds, Setti
                            std::function<void(int16_t)> showNumber, NumberStore& numberStore,
                            FailureExit& exit)
     : files_(files),
+      folder_(files.applicationFolder()),
       dialogs_(dialogs),
       sounds_(sounds),
       settings_(settings),
@@ -60,7 +61,7 @@ PictureStore::PictureStore(Files& files, Dialogs& dialogs, Sounds& sounds, Setti
       exit_(exit) {}
 
 void PictureStore::continueAfterSavedPictures() {
-  for (const FolderEntry& entry : files_.listFolder(files_.applicationFolder() + "/BMP")) {
+  for (const FolderEntry& entry : files_.listFolder(folder_ + "/BMP")) {
     const std::optional<int16_t> number = pictureNumber(entry.name);
     if (number && *number > settings_.fileNumber) settings_.fileNumber = *number;
   }
@@ -97,8 +98,7 @@ std::string PictureStore::saveUnderNextNumber(const std::function<const Image&()
     // The sound server plays it beside the save; without one the X bell stands in.
     if (settings_.saveSound && !sounds_.playEventSound("camera-shutter")) sounds_.beep();
     std::string reason;
-    const std::string path =
-        files_.applicationFolder() + "/BMP/" + pictureFileName(settings_.fileNumber);
+    const std::string path = folder_ + "/BMP/" + pictureFileName(settings_.fileNumber);
     if (!files_.saveBmp(image, path, &reason)) throw SaveFailed(reason);
     return path;
   } catch (const NumberNotStored& e) {
@@ -115,7 +115,7 @@ std::string PictureStore::saveUnderNextNumber(const std::function<const Image&()
 
 void PictureStore::failedSave(const std::string& reason) {
   bool folderThere = false;
-  for (const FolderEntry& entry : files_.listFolder(files_.applicationFolder())) {
+  for (const FolderEntry& entry : files_.listFolder(folder_)) {
     if (entry.isDirectory && entry.name == "BMP") folderThere = true;
   }
   if (folderThere) {

@@ -59,6 +59,7 @@ class PictureStore {
   void failedSave(const std::string& reason);
 
   Files& files_;
+  const std::string folder_;  // the application folder, which holds BMP/
   Dialogs& dialogs_;
   Sounds& sounds_;
   Settings& settings_;

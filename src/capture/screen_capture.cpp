@@ -16,10 +16,6 @@ void ScreenCapture::copy(Done done) {
     next_ = std::move(done);
     return;
   }
-  start(std::move(done));
-}
-
-void ScreenCapture::start(Done done) {
   inFlight_ = std::move(done);
   deadline_->setEnabled(true);
   source_.copyScreen(screen_, std::bind_front(&ScreenCapture::finish, this, ++copyNumber_));
@@ -30,7 +26,7 @@ void ScreenCapture::finish(unsigned number, ScreenCopy result) {
   deadline_->setEnabled(false);
   ++copyNumber_;
   dispatch_(std::bind_front(std::exchange(inFlight_, nullptr), result));
-  if (next_ && !inFlight_) start(std::exchange(next_, nullptr));
+  if (next_ && !inFlight_) copy(std::exchange(next_, nullptr));
 }
 
 std::string copyFailureText(ScreenCopy failure) {

@@ -36,7 +36,6 @@ class ScreenCapture {
   // Longer than any desktop's own wait for the user's answer (a minute).
   static constexpr int kDeadlineMs = 90000;
 
-  void start(Done done);
   // The end of copy `number`: a late answer to an earlier copy is dropped.
   void finish(unsigned number, ScreenCopy result);
 

@@ -1,7 +1,5 @@
 #include "core/runtime_error.h"
 
-#include <limits>
-
 namespace yorvane {
 
 RuntimeError::RuntimeError(ErrorNumber number, const std::string& description,
@@ -26,20 +24,6 @@ RuntimeError pathFileAccess(const std::string& detail) {
   return RuntimeError(ErrorNumber::kPathFileAccess, "パス名が無効です。", detail);
 }
 }  // namespace errors
-
-int16_t to16(long long v) {
-  if (v < std::numeric_limits<int16_t>::min() || v > std::numeric_limits<int16_t>::max()) {
-    throw errors::overflow();
-  }
-  return static_cast<int16_t>(v);
-}
-
-int16_t checkedAdd(int16_t a, int b) {
-  return to16(static_cast<long long>(a) + b);
-}
-int16_t checkedMul(int a, int16_t b) {
-  return to16(static_cast<long long>(a) * b);
-}
 
 std::string numberText(int16_t n) {
   // Built by append: GCC 12 at -O3 warns falsely (-Wrestrict) on " " + std::string.

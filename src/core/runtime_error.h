@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <limits>
 #include <stdexcept>
 #include <string>
 
@@ -37,11 +38,21 @@ RuntimeError noSuchControlArrayElement();
 RuntimeError pathFileAccess(const std::string& detail);
 }  // namespace errors
 
+// Fits a whole number into 16 bits, or throws overflow. Inline: the capture
+// timers step their counters with these at every tick.
+inline int16_t to16(long long v) {
+  if (v < std::numeric_limits<int16_t>::min() || v > std::numeric_limits<int16_t>::max()) {
+    throw errors::overflow();
+  }
+  return static_cast<int16_t>(v);
+}
 // Signed 16-bit counters: stepping out of range is an overflow error.
-int16_t checkedAdd(int16_t a, int b);
-int16_t checkedMul(int a, int16_t b);
-// Fits a whole number into 16 bits, or throws overflow.
-int16_t to16(long long v);
+inline int16_t checkedAdd(int16_t a, int b) {
+  return to16(static_cast<long long>(a) + b);
+}
+inline int16_t checkedMul(int a, int16_t b) {
+  return to16(static_cast<long long>(a) * b);
+}
 
 // Decimal text of a number with a sign position in front: " 12", "-3".
 std::string numberText(int16_t n);

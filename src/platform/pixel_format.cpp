@@ -20,11 +20,6 @@ struct Channel {
 
 }  // namespace
 
-bool PixelFormat::matchesImage() const {
-  return bitsPerPixel == 32 && redMask == 0x00FF0000u && greenMask == 0x0000FF00u &&
-         blueMask == 0x000000FFu;
-}
-
 bool PixelFormat::convertible() const {
   return (bitsPerPixel == 16 || bitsPerPixel == 32) && Channel(redMask).usable() &&
          Channel(greenMask).usable() && Channel(blueMask).usable();

@@ -15,7 +15,10 @@ struct PixelFormat {
   uint32_t blueMask = 0x000000FFu;
 
   // Pixels an image can use as they are: 8 bits a channel in 32-bit words.
-  bool matchesImage() const;
+  bool matchesImage() const {
+    return bitsPerPixel == 32 && redMask == 0x00FF0000u && greenMask == 0x0000FF00u &&
+           blueMask == 0x000000FFu;
+  }
   // Whether convertPixels can read it: 16 or 32 bits a pixel, each channel a
   // run of 1 to 16 bits.
   bool convertible() const;

@@ -46,29 +46,27 @@ bool SettingsFile::read(Settings& values) const {
   return readable && fields.size() % 6 == 0;
 }
 
-std::string SettingsFile::record(const Settings& values) {
+std::string SettingsFile::record(const Settings& values, int16_t fileNumber) {
   return std::to_string(values.delaySteps) + ",\"" + values.intervalChoice + "\"," +
          std::to_string(values.countIndex) + "," + std::to_string(values.endSound) + "," +
-         std::to_string(values.fileNumber) + "," + settings::formatSingle(values.aspect) + "\r\n";
+         std::to_string(fileNumber) + "," + settings::formatSingle(values.aspect) + "\r\n";
 }
 
 void SettingsFile::store(const Settings& values) const {
   std::string reason;
-  if (!files_.replaceFile(path_, record(values), Durability::kOnDisk, &reason)) {
+  if (!files_.replaceFile(path_, record(values, values.fileNumber), Durability::kOnDisk, &reason)) {
     throw errors::pathFileAccess(path_ + ": " + reason);
   }
 }
 
 void SettingsFile::storeQuietly(const Settings& values) const {
   std::string reason;
-  files_.replaceFile(path_, record(values), Durability::kOnDisk, &reason);
+  files_.replaceFile(path_, record(values, values.fileNumber), Durability::kOnDisk, &reason);
 }
 
 bool SettingsFile::storeNumber(int16_t number, std::string* failure) {
-  Settings values = current_;
-  values.fileNumber = number;
   std::string reason;
-  if (files_.replaceFile(path_, record(values), Durability::kPastProgramEnd, &reason)) {
+  if (files_.replaceFile(path_, record(current_, number), Durability::kPastProgramEnd, &reason)) {
     return true;
   }
   *failure = path_ + "\r" + reason;

@@ -26,7 +26,6 @@ class SettingsFile : public NumberStore {
   // False when the file is missing, too long, has such a field or ends
   // inside a record.
   bool read(Settings& values) const;
-  static std::string record(const Settings& values);
   // Replaces the file, flushed to disk; a failure is a path error of the
   // caller's handler.
   void store(const Settings& values) const;
@@ -38,6 +37,9 @@ class SettingsFile : public NumberStore {
   bool storeNumber(int16_t number, std::string* failure) override;
 
  private:
+  // The record of values, with fileNumber as its running number.
+  static std::string record(const Settings& values, int16_t fileNumber);
+
   Files& files_;
   const std::string path_;
   const Settings& current_;

@@ -101,10 +101,6 @@ void XcbScreenGrabber::readPixelFormat(const xcb_screen_t& screen) {
   if (setup->image_byte_order != XCB_IMAGE_ORDER_LSB_FIRST) format_.bitsPerPixel = 0;
 }
 
-bool XcbScreenGrabber::pixelFormatSupported() const {
-  return format_.matchesImage() || format_.convertible();
-}
-
 size_t XcbScreenGrabber::rawBytes(Size size) const {
   const size_t pad = scanlinePad_ > 0 ? scanlinePad_ : 32;
   const size_t rowBits = static_cast<size_t>(size.width) * format_.bitsPerPixel;

@@ -69,7 +69,7 @@ class XcbScreenGrabber : public ScreenSource {
   bool grabShared(Image& dest, const Area& area);
   bool grabPlain(Image& dest, const Area& area);
   void readPixelFormat(const xcb_screen_t& screen);
-  bool pixelFormatSupported() const;
+  bool pixelFormatSupported() const { return format_.matchesImage() || format_.convertible(); }
   // Bytes of a screen copy of that size in the server's format, rows padded.
   size_t rawBytes(Size size) const;
   void takeConverted(Image& dest, const uint8_t* raw, Size size);
