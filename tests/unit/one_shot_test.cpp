@@ -224,6 +224,16 @@ TEST_F(Pictures, ALateAnswerToACopyGivenUpOnIsNotTakenForTheNextOne) {
   EXPECT_EQ(app.fake.bmpFiles(), std::vector<std::string>{"壁紙- 1.bmp"});
 }
 
+TEST_F(Pictures, ACopyThatAnsweredLeavesNoDeadlineToFailALaterOne) {
+  // The first copy is out from 400 to 700 ms; the second from 90,200 to 90,500 ms,
+  // across the end of 90 s counted from the first.
+  app.fake.copyAnswerMs = 300;
+  app.takeOneShot();
+  app.fake.advanceBy(88600);
+  app.takeOneShot();
+  EXPECT_EQ(app.fake.bmpFiles().size(), 2u);
+}
+
 TEST_F(Pictures, TheNumberIsStoredBeforeTheSaveSoAnyEndKeepsIt) {
   app.takeOneShot();
   app.takeOneShot();

@@ -34,6 +34,31 @@ TEST(Orders, DoWhatTheButtonsDoAndWaitForNoCaptureToEnd) {
   orders.showWindow();
   EXPECT_TRUE(app.strip.window.visible());
   EXPECT_EQ(app.strip.window.frontRequests(), 1u);
+
+  app.click(app.strip.modeBox);
+  app.click(app.strip.pickerButton);
+  EXPECT_EQ(orders.takeOneShot({}), "撮影の途中です。") << "the picker's snapshot is under way";
+}
+
+TEST(Orders, ThatWaitAreToldEachSavedPictureOrWhyNoneWas) {
+  TestApp app;
+  app.start();
+  std::vector<PicturesTaken> told;
+  const PicturesDone tell = [&told](const PicturesTaken& taken) { told.push_back(taken); };
+  app.fake.orders->takeOneShot(tell);
+  app.fake.advanceBy(1000);
+  app.fake.copyResult = ScreenCopy::kFailed;
+  app.fake.orders->takeOneShot(tell);
+  app.fake.advanceBy(1000);
+  app.fake.copyResult = ScreenCopy::kCopied;
+  app.chooseCount(1);
+  app.fake.orders->startSeries(tell);
+  app.fake.advanceBy(20000);
+  ASSERT_EQ(told.size(), 3u);
+  EXPECT_EQ(told[0].paths, std::vector<std::string>{app.picturePath(1)});
+  EXPECT_EQ(told[1].failure, "画面をコピーできませんでした。\r保存していません。");
+  EXPECT_EQ(told[2].paths.size(), 5u);
+  EXPECT_EQ(told[2].paths.back(), app.picturePath(6));
 }
 
 }  // namespace
