@@ -23,6 +23,7 @@ TEST(Orders, DoWhatTheButtonsDoAndWaitForNoCaptureToEnd) {
   app.click(app.main.compactViewButton);
   app.chooseCount(1);
   EXPECT_EQ(orders.startSeries({}), "");
+  orders.showWindow();  // the windows stay out of the pictures
   EXPECT_FALSE(app.strip.window.visible());
   EXPECT_EQ(orders.takeOneShot({}), "連続撮影の途中です。");
   EXPECT_EQ(orders.startSeries({}), "連続撮影の途中です。");
