@@ -129,9 +129,10 @@ class StandInCast {
     const Lock lock(loop_);
     return pw_stream_get_state(stream_, nullptr) == PW_STREAM_STATE_STREAMING;
   }
-  void send(uint32_t colour) {
+  void send(uint32_t colour, int stride = kFrame.width * 4) {
     const Lock lock(loop_);
     colour_ = colour;
+    stride_ = stride;
     pw_stream_trigger_process(stream_);
   }
 
@@ -166,7 +167,7 @@ class StandInCast {
     auto* words = static_cast<uint32_t*>(frame.data);
     std::fill(words, words + kFrame.width * kFrame.height, self->colour_);
     frame.chunk->offset = 0;
-    frame.chunk->stride = kFrame.width * 4;
+    frame.chunk->stride = self->stride_;
     frame.chunk->size = static_cast<uint32_t>(kFrame.width * kFrame.height * 4);
     pw_stream_queue_buffer(self->stream_, buffer);
   }
@@ -197,6 +198,7 @@ class StandInCast {
   spa_hook streamListener_{};
   spa_hook registryListener_{};
   uint32_t colour_ = 0;
+  int stride_ = 0;
 };
 
 TEST(CastStream, AStillScreenSendsNoFramesAndItsLastFrameStaysThePicture) {
@@ -235,6 +237,14 @@ TEST(CastStream, AStillScreenSendsNoFramesAndItsLastFrameStaysThePicture) {
   // A frame older than the picture asked for is no picture of it.
   EXPECT_EQ(stream.copyNewest(picture, kFrame, wayland::CastStream::Clock::now()),
             wayland::CastStream::Newest::kNone);
+  // Rows that overlap are no picture either.
+  EXPECT_TRUE(QTest::qWaitFor(
+      [&] {
+        desktop.send(0x336699, kFrame.width * 4 - 4);
+        return stream.copyNewest(picture, kFrame, sentAt) ==
+               wayland::CastStream::Newest::kUnreadable;
+      },
+      5000));
 }
 
 }  // namespace
