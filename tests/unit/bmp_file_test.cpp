@@ -80,10 +80,13 @@ TEST_F(BmpFile, HeaderDescribesATopDown32BitPicture) {
   EXPECT_EQ(u32(h + 66), 0u);           // no alpha
 }
 
-TEST_F(BmpFile, AMissingFolderFailsAndLeavesNothing) {
+TEST_F(BmpFile, AMissingFolderOrANameTakenByAFolderFailsAndLeavesNothing) {
   const std::string path = (dir / "missing" / "p.bmp").string();
   EXPECT_FALSE(writeBmpFile(patternImage(2, 2), path));
   EXPECT_FALSE(fs::exists(path));
+  fs::create_directories(dir / "p.bmp" / "inside");
+  EXPECT_FALSE(writeBmpFile(patternImage(2, 2), (dir / "p.bmp").string()));
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir), {}), 1) << "no temporary file is left";
 }
 
 TEST_F(BmpFile, ReplacesALinkAtItsNameInsteadOfWritingThroughIt) {

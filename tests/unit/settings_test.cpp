@@ -212,6 +212,12 @@ TEST_F(Settings, SelectingTheAlreadySelectedOptionsStillSetsTheirVariables) {
   EXPECT_EQ(stored(), kFirstStartRecord);
 }
 
+TEST_F(Settings, APipeInTheFilesPlaceIsNotWaitedFor) {
+  ASSERT_EQ(::mkfifo((app.fake.folder() + "/setutei").c_str(), 0644), 0);
+  app.start();
+  expectFallback(app.main);
+}
+
 TEST_F(Settings, AFileAtTheReadBoundIsStillRead) {
   const std::string record = "4,\"1\",5,0,9,1\r\n";
   startWith(record + std::string(settings::kMaxFileBytes - record.size(), '\n'));

@@ -99,6 +99,15 @@ TEST_F(StartUp, SecondStartLeavesTheReadmeClosed) {
   EXPECT_TRUE(app.main.window.visible());
 }
 
+TEST_F(StartUp, APictureFolderThatIsALinkToAFolderIsUsed) {
+  fs::create_directory(app.fake.folder() + "/elsewhere");
+  fs::create_directory_symlink("elsewhere", app.fake.bmpFolder());
+  app.start();
+  app.takeOneShot();
+  EXPECT_EQ(app.fake.bmpFiles(), std::vector<std::string>{"壁紙- 1.bmp"});
+  EXPECT_FALSE(readmeOpened());
+}
+
 TEST_F(StartUp, ALowerCaseFolderDoesNotCount) {
   fs::create_directory(app.fake.folder() + "/bmp");
   app.start();
@@ -175,6 +184,9 @@ TEST(OneProgramPerFolder, WritesCutOffInAnEarlierRunAreRemovedAtTheStart) {
   app.fake.writeFile(".setutei.part-a1B2c3", "1,");
   app.fake.writeFile("BMP/.壁紙- 4.bmp.part-Xy9zQ0", "BM");
   app.fake.writeFile("BMP/.kept", "");
+  // Only the names the program's writes take: a dot, a name, the mark and six characters.
+  app.fake.writeFile("BMP/notes.part-a1B2c3", "");
+  app.fake.writeFile("BMP/.part-a1B2c3", "");
   app.fake.writeFile("BMP/壁紙- 3.bmp", "BM");
   app.start();
   std::vector<std::string> names;
@@ -182,7 +194,8 @@ TEST(OneProgramPerFolder, WritesCutOffInAnEarlierRunAreRemovedAtTheStart) {
     if (!e.is_directory()) names.push_back(e.path().filename());
   }
   EXPECT_EQ(names, std::vector<std::string>{".yorvane.lock"});
-  EXPECT_EQ(app.fake.bmpFiles(), (std::vector<std::string>{".kept", "壁紙- 3.bmp"}));
+  EXPECT_EQ(app.fake.bmpFiles(), (std::vector<std::string>{".kept", ".part-a1B2c3",
+                                                           "notes.part-a1B2c3", "壁紙- 3.bmp"}));
 }
 
 class AppFolderLookup : public ::testing::Test {
