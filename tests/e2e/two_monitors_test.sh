@@ -2,7 +2,8 @@
 # Two monitors side by side, the primary one on the right: the primary monitor
 # is the screen. The main window is centred on it, a picture holds it alone,
 # the region picker shows it and a region is cut from it,
-# the pointer at its left edge or to the left of it takes a picture, and when
+# the pointer at its left edge or to the left of it takes a picture, the window
+# comes back after a picture where the user moved it, and when
 # the primary monitor changes while the program runs, the next picture is of
 # the new one while the window stays where it is.
 set -euo pipefail
@@ -64,6 +65,15 @@ for x in 1024 600; do
 done
 window=$(wait_for_window Yorvane 10)
 click_control "$window" edge_trigger_box
+
+# The user moves the window on the primary monitor; a picture brings it back there.
+xdotool windowmove "$window" 1500 300
+wait_for_window_at "$window" "1500 300" "the user's move"
+count=$(picture_count)
+click_control "$window" one_shot_button
+wait_until 15 "a picture after the move" at_least_pictures $((count + 1))
+window=$(wait_for_window Yorvane 10)
+wait_for_window_at "$window" "1500 300" "a picture after the user's move"
 
 # The user makes the left monitor the primary one.
 window=$(wait_for_window Yorvane 10)

@@ -92,6 +92,17 @@ TEST(WindowView, NamesTheProgramsControlsByTheirFormerObjectNames) {
   }
 }
 
+TEST(WindowView, NoFrameLaidOverAControlTakesItsClicks) {
+  testing::TestApp app;
+  const WindowView view(app.main.window, app.program.dispatcher());
+  for (const auto& c : app.main.window.controls()) {
+    const QWidget* w = widget<QWidget>(view, *c);
+    if (c->kind() == ControlKind::Frame || !w->isVisibleTo(&view)) continue;
+    const QWidget* hit = view.childAt(w->mapTo(&view, w->rect().center()));
+    EXPECT_TRUE(hit == w || w->isAncestorOf(hit)) << c->qualifiedName();
+  }
+}
+
 TEST(WindowView, FollowsModelChangesLive) {
   MainWindow m;
   WindowView view(m.window, m.dispatch);
