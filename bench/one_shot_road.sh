@@ -41,7 +41,9 @@ uftrace replay -d "$E2E_TMP/trace" --no-pager -f none 2>/dev/null |
        $0 ~ views { if (/\{$/) { hiding = 1; hiddenAt = depth }; next }
        /yorvane::ControlView::userClicked\(\) \{/ { on = 1 }
        on && /PictureStore::showNumber\(\) \{/ { shown = 1 }
-       on { print } shown && /Control::setCaption\(\)/ { exit }' |
+       on { print } shown && /Control::setCaption\(\)/ { exit }
+       # Unmarked, the road would run on to the end of the trace: no figure then.
+       END { if (!shown) { print "no PictureStore::showNumber (inlined?)" > "/dev/stderr"; exit 1 } }' |
   sed -nE 's/^ *(yorvane::[^ ]*)\(\) ?(\{|;)$/\1/p' >"$E2E_TMP/calls"
 awk '!seen[$0]++' "$E2E_TMP/calls" | while read -r function; do
   # The file that defines it: a definition starts its line in a .cpp; else the class's header.
